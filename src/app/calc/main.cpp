@@ -1,0 +1,277 @@
+// qvk-calc: the computations of Amateur Radio QVK from the command line, for
+// operators who script or log.
+
+#include "app/calc/inverse_batch.h"
+#include "app/calc/position_argument.h"
+#include "clocks/place_time.h"
+#include "core/geodesic.h"
+#include "core/maidenhead.h"
+#include "core/number_text.h"
+#include "core/sun.h"
+#include "core/windows1252.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kInvalidInput = 1;
+constexpr int kInvalidClockOffset = 2;
+constexpr int kUsageError = 64;
+
+constexpr const char* kUsage = R"(Usage: qvk-calc COMMAND [ARGUMENTS]
+
+Beam headings, locators, sunrise and sunset and world-clock times, computed
+exactly as Amateur Radio QVK computes them.
+
+Positions are Maidenhead locators (EL29 or EL29AB, taken at their south-west
+corner) or degrees.minutes pair texts such as N°32.39\W°86.43 (quote the
+backslash in the shell). The degree sign may be typed as °, as the byte B0,
+or left out: N32.39\W86.43. The digits after the point are minutes, not a
+decimal fraction: .39 is 39 minutes, .5 is 50 minutes.
+
+Commands:
+  bearing HOME TARGET
+      Heading, long path, distance and even heading from HOME to TARGET:
+        bearing=44.2 long-path=224.2 km=7026 mi=4366 even=44
+      A coordinate of exactly 0 means no position: bearing=none.
+  inverse
+      Reads lines "LAT1 LON1 LAT2 LON2" from standard input (signed decimal
+      degrees, north and WEST positive) and prints "BEARING DISTANCE" for
+      each: degrees to 9 decimals, metres to 4. A line that does not parse
+      prints nothing and is reported on standard error as "line N: ...";
+      a computation fault prints "fault".
+  convert PAIR
+      The pair in decimal degrees: N°32.39\W°86.43 gives N°32.65\W°86.72.
+  grid LOCATOR
+      The locator's south-west corner: EL29AB gives N°29.02\W°96.00.
+  locator LAT LON
+      The 4-character locator of two angle texts: N°29.18 W°94.47 gives EL29.
+  sun LAT LON OFFSET YYYY-MM-DD [--military]
+      Sunrise and sunset at a place in decimal degrees (north and EAST
+      positive) whose local time is OFFSET hours from GMT:
+        rise=8:31A set=4:54P
+      then "message=TEXT" for each notice (polar day or night).
+  clock 'PLACE TEXT' HH:MM [--military] [--dst]
+      The world-clock row of a place box at a UTC time: 'India   [5.5]' at
+      12:00 gives 5:30 PM; --dst adds an hour and the mark "*".
+  gmt HH:MM [--military]
+      The GMT row at a UTC time: 00:05 gives 12: 05 AM.
+  --help
+      This text.
+
+Exit status: 0 done; 1 invalid input (the reason on standard error, or a bad
+line in "inverse"); 2 an invalid clock offset (the row shows 00: 00); 64 bad
+arguments.
+)";
+
+// The words of a command, with its --flags taken out.
+struct Arguments {
+    std::vector<std::string> words;
+    std::vector<std::string> flags;
+
+    bool has(const std::string& flag) const
+    {
+        for (const auto& f : flags)
+            if (f == flag) return true;
+        return false;
+    }
+};
+
+int usageError(const std::string& problem)
+{
+    std::cerr << "qvk-calc: " << problem << "\nTry 'qvk-calc --help'.\n";
+    return kUsageError;
+}
+
+int invalidInput(const std::string& programText)
+{
+    std::cerr << qvk::windows1252ToUtf8(programText) << '\n';
+    return kInvalidInput;
+}
+
+bool onlyFlags(const Arguments& arguments, std::initializer_list<const char*> allowed, std::string& unknown)
+{
+    for (const auto& flag : arguments.flags) {
+        bool known = false;
+        for (const char* a : allowed) known = known || flag == a;
+        if (!known) {
+            unknown = flag;
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<qvk::UtcTimeOfDay> parseUtcTime(const std::string& text)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos) return std::nullopt;
+    const auto hour = qvk::parseWholeNumber(text.substr(0, colon));
+    const auto minute = qvk::parseWholeNumber(text.substr(colon + 1));
+    if (!hour || !minute || *hour < 0 || *hour > 23 || *minute < 0 || *minute > 59) return std::nullopt;
+    return qvk::UtcTimeOfDay{static_cast<int>(*hour), static_cast<int>(*minute)};
+}
+
+std::optional<qvk::CivilDate> parseDate(const std::string& text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    const auto year = qvk::parseWholeNumber(text.substr(0, 4));
+    const auto month = qvk::parseWholeNumber(text.substr(5, 2));
+    const auto day = qvk::parseWholeNumber(text.substr(8, 2));
+    if (!year || !month || !day || *month < 1 || *month > 12 || *day < 1) return std::nullopt;
+    const bool leap = (*year % 4 == 0 && *year % 100 != 0) || *year % 400 == 0;
+    const int monthLength[] = {31, leap ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (*day > monthLength[*month - 1]) return std::nullopt;
+    return qvk::CivilDate{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day)};
+}
+
+int bearing(const Arguments& a)
+{
+    const auto home = qvk::calc::readPosition(a.words[0]);
+    if (!home.ok) return invalidInput(home.error);
+    const auto target = qvk::calc::readPosition(a.words[1]);
+    if (!target.ok) return invalidInput(target.error);
+    const auto [homeLatitude, homeLongitude] = home.position;
+    const auto [targetLatitude, targetLongitude] = target.position;
+    if (homeLatitude == 0 || homeLongitude == 0 || targetLatitude == 0 || targetLongitude == 0) {
+        std::cout << "bearing=none\n";
+        return kDone;
+    }
+    const auto result = qvk::inverseGeodesic(homeLatitude, homeLongitude, targetLatitude, targetLongitude);
+    if (!result) {
+        std::cout << "fault\n";
+        return kInvalidInput;
+    }
+    std::cout << "bearing=" << qvk::formatFixed(result->bearing, 1)
+              << " long-path=" << qvk::formatFixed(qvk::longPathHeading(result->bearing), 1)
+              << " km=" << qvk::formatGrouped(qvk::metresToKilometres(result->distance), 0)
+              << " mi=" << qvk::formatGrouped(qvk::metresToMiles(result->distance), 0)
+              << " even=" << qvk::evenHeading(result->bearing) << '\n';
+    return kDone;
+}
+
+int convert(const Arguments& a)
+{
+    const std::string pair = qvk::calc::normalisedAngleText(a.words[0]);
+    const auto reading = qvk::calc::readPair(pair);
+    if (!reading.ok) return invalidInput(reading.error);
+    std::cout << qvk::windows1252ToUtf8(*qvk::toDecimalPair(pair)) << '\n';
+    return kDone;
+}
+
+int grid(const Arguments& a)
+{
+    const std::string locator = qvk::calc::normalisedAngleText(a.words[0]);
+    if (const auto warning = qvk::locatorWarning(locator)) return invalidInput(*warning);
+    std::cout << qvk::windows1252ToUtf8(qvk::locatorCorner(locator)) << '\n';
+    return kDone;
+}
+
+int locator(const Arguments& a)
+{
+    const auto reading = qvk::calc::readPair(qvk::calc::normalisedAngleText(a.words[0]) + "\\" +
+                                             qvk::calc::normalisedAngleText(a.words[1]));
+    if (!reading.ok) return invalidInput(reading.error);
+    std::cout << qvk::GridCalc(reading.position.latitude, reading.position.longitude) << '\n';
+    return kDone;
+}
+
+int sun(const Arguments& a)
+{
+    const auto latitude = qvk::parseDecimal(a.words[0]);
+    const auto longitude = qvk::parseDecimal(a.words[1]);
+    const auto offset = qvk::parseDecimal(a.words[2]);
+    const auto date = parseDate(a.words[3]);
+    if (!latitude || !longitude || !offset) return usageError("LAT, LON and OFFSET must be decimal numbers");
+    if (!date) return usageError("the date must be a calendar date written YYYY-MM-DD");
+    qvk::SunRequest request;
+    request.latitude = static_cast<double>(*latitude);
+    request.longitude = static_cast<double>(*longitude);
+    request.gmtOffset = static_cast<double>(*offset);
+    request.military = a.has("--military");
+    request.date = *date;
+    const qvk::SunDay day = qvk::sunTimesForDay(request);
+    std::cout << "rise=" << day.riseText << " set=" << day.setText << '\n';
+    for (const auto& notice : day.firstRunNotices) std::cout << "message=" << notice << '\n';
+    return kDone;
+}
+
+int clock(const Arguments& a)
+{
+    const auto utc = parseUtcTime(a.words[1]);
+    if (!utc) return usageError("the time must be HH:MM, 00:00 to 23:59");
+    const std::string place = qvk::utf8ToWindows1252(a.words[0]);
+    const auto row = qvk::ComputePlaceTime(place, a.has("--dst"), a.has("--military"), *utc);
+    switch (row.status) {
+    case qvk::PlaceTime::Status::BadFraction:
+        return invalidInput(qvk::badFractionWarning(place));
+    case qvk::PlaceTime::Status::Invalid:
+        std::cout << row.text << '\n';
+        return kInvalidClockOffset;
+    default:
+        std::cout << row.text << '\n';
+        return kDone;
+    }
+}
+
+int gmt(const Arguments& a)
+{
+    const auto utc = parseUtcTime(a.words[0]);
+    if (!utc) return usageError("the time must be HH:MM, 00:00 to 23:59");
+    std::cout << qvk::gmtRowText(*utc, a.has("--military")) << '\n';
+    return kDone;
+}
+
+struct Command {
+    const char* name;
+    std::size_t words;
+    std::initializer_list<const char*> flags;
+    int (*run)(const Arguments&);
+};
+
+const Command kCommands[] = {
+    {"bearing", 2, {}, bearing},
+    {"convert", 1, {}, convert},
+    {"grid", 1, {}, grid},
+    {"locator", 2, {}, locator},
+    {"sun", 4, {"--military"}, sun},
+    {"clock", 2, {"--military", "--dst"}, clock},
+    {"gmt", 1, {"--military"}, gmt},
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    if (argc < 2) return usageError("no command given");
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h") {
+        std::cout << kUsage;
+        return kDone;
+    }
+    Arguments arguments;
+    for (int i = 2; i < argc; ++i) {
+        const std::string word = argv[i];
+        // "-6" and "-33.5" are numbers, not flags
+        (word.rfind("--", 0) == 0 ? arguments.flags : arguments.words).push_back(word);
+    }
+    if (name == "inverse") {
+        if (argc != 2) return usageError("inverse reads its lines from standard input and takes no arguments");
+        return qvk::calc::runInverseBatch(stdin, stdout, stderr) ? kDone : kInvalidInput;
+    }
+    for (const Command& command : kCommands) {
+        if (name != command.name) continue;
+        std::string unknown;
+        if (!onlyFlags(arguments, command.flags, unknown)) return usageError("unknown option " + unknown);
+        if (arguments.words.size() != command.words)
+            return usageError(name + " takes " + std::to_string(command.words) + " argument" +
+                              (command.words == 1 ? "" : "s"));
+        return command.run(arguments);
+    }
+    return usageError("unknown command '" + name + "'");
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Positions typed on the command line: Maidenhead locators and
+// degrees.minutes pair texts, read as the program reads them.
+
+#include "core/angle_notation.h"
+
+#include <string>
+#include <string_view>
+
+namespace qvk::calc {
+
+// The argument as the program's bytes: UTF-8 becomes Windows-1252, letters are
+// upper-cased, and a hemisphere letter that begins an angle text (at the start
+// or after "\") gets its degree sign when digits follow it directly:
+// n32.39\w86.43 reads as N°32.39\W°86.43, while a locator stays as it is.
+std::string normalisedAngleText(std::string_view argument);
+
+struct PositionReading {
+    bool ok = false;
+    SignedPosition position;  // north and west positive
+    std::string error;        // the program's own warning text
+};
+
+// A degrees.minutes pair text, checked, converted and read as the grid
+// window reads a typed coordinate.
+PositionReading readPair(std::string_view pair);
+
+// A 4- or 6-character locator (its south-west corner) or a pair text.
+PositionReading readPosition(std::string_view argument);
+
+}  // namespace qvk::calc

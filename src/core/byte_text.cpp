@@ -1,0 +1,43 @@
+#include "core/byte_text.h"
+
+#include <algorithm>
+
+namespace qvk::text {
+
+std::size_t pos(std::string_view needle, std::string_view s)
+{
+    const auto at = s.find(needle);
+    return at == std::string_view::npos ? 0 : at + 1;
+}
+
+std::string copy(std::string_view s, long long index, long long count)
+{
+    index = std::max(index, 1LL);
+    const auto size = static_cast<long long>(s.size());
+    if (count <= 0 || index > size) return {};
+    return std::string(s.substr(static_cast<std::size_t>(index - 1),
+                                static_cast<std::size_t>(std::min(count, size - index + 1))));
+}
+
+void erase(std::string& s, long long index, long long count)
+{
+    const auto size = static_cast<long long>(s.size());
+    if (index < 1 || index > size || count <= 0) return;
+    s.erase(static_cast<std::size_t>(index - 1),
+            static_cast<std::size_t>(std::min(count, size - index + 1)));
+}
+
+bool contains(std::string_view s, std::string_view needle)
+{
+    return s.find(needle) != std::string_view::npos;
+}
+
+std::string upperAscii(std::string_view s)
+{
+    std::string upper(s);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+}  // namespace qvk::text

@@ -1,0 +1,21 @@
+#pragma once
+// The platform services of the real desktop.
+
+#include "ui/common/platform.h"
+
+namespace qvk::ui {
+
+class DesktopPlatform : public Platform {
+public:
+    void showWarning(const QString& text) override;
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+    QPoint cursorPosition() const override;
+    void setCursorPosition(QPoint screenPoint) override;
+    QSize desktopSize() const override;
+    QDateTime currentUtc() const override;
+    QDateTime currentLocal() const override;
+    QString programFolder() const override;
+};
+
+}  // namespace qvk::ui

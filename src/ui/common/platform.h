@@ -1,0 +1,39 @@
+#pragma once
+// The platform services the windows use, behind one small interface so that
+// tests drive every window with a fake: no modal box ever blocks a test, and a
+// test sets the clock.
+
+#include <QDateTime>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+namespace qvk::ui {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal warning box with a single "OK" button.
+    virtual void showWarning(const QString& text) = 0;
+    // A plain message box with "OK".
+    virtual void showMessage(const QString& text) = 0;
+    // The application's error box, captioned with the application title.
+    virtual void showError(const QString& text) = 0;
+
+    virtual QPoint cursorPosition() const = 0;
+    virtual void setCursorPosition(QPoint screenPoint) = 0;
+    virtual QSize desktopSize() const = 0;
+
+    virtual QDateTime currentUtc() const = 0;
+    virtual QDateTime currentLocal() const = 0;
+
+    // The folder that holds the program and its files, with a trailing "/".
+    virtual QString programFolder() const = 0;
+};
+
+// Moves the pointer 10 pixels right of and 30 below the desktop's centre, then
+// shows the warning: the program's way of putting a warning under the hand.
+void warnNearCentre(Platform& platform, const QString& text);
+
+}  // namespace qvk::ui

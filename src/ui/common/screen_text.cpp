@@ -1,0 +1,11 @@
+#include "ui/common/screen_text.h"
+
+#include "core/windows1252.h"
+
+namespace qvk::ui {
+
+QString toScreen(std::string_view bytes) { return QString::fromStdString(windows1252ToUtf8(bytes)); }
+
+std::string fromScreen(const QString& text) { return utf8ToWindows1252(text.toStdString()); }
+
+}  // namespace qvk::ui

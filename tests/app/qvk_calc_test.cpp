@@ -1,0 +1,233 @@
+// qvk-calc as a script sees it: the real executable, its output and its exit status.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+Outcome qvkCalc(std::vector<std::string> arguments, const std::string& input = {})
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("qvk-calc-test-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const auto in = folder / "in", out = folder / "out", err = folder / "err";
+    std::ofstream(in, std::ios::binary) << input;
+
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 0, in.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    arguments.insert(arguments.begin(), QVK_CALC_PATH);
+    std::vector<char*> argv;
+    for (auto& a : arguments) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    Outcome run;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, QVK_CALC_PATH, &files, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&files);
+    run.out = slurp(out);
+    run.err = slurp(err);
+    std::filesystem::remove_all(folder);
+    return run;
+}
+
+TEST(Bearing, AlabamaToLondonAsTheDisplayShowsIt)
+{
+    const Outcome run = qvkCalc({"bearing", "N°32.39\\W°86.43", "N°51.30\\W°0.07"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "bearing=44.2 long-path=224.2 km=7026 mi=4366 even=44\n");
+}
+
+TEST(Bearing, TheDegreeSignMayBeTheByteB0OrLeftOut)
+{
+    const std::string expected = "bearing=251.9 long-path=71.9 km=14699 mi=9134 even=252\n";
+    EXPECT_EQ(qvkCalc({"bearing", "N32.39\\W86.43", "S33.52\\E151.13"}).out, expected);
+    EXPECT_EQ(qvkCalc({"bearing", "N\xB0" "32.39\\W\xB0" "86.43", "s°33.52\\e°151.13"}).out, expected);
+}
+
+TEST(Bearing, ALocatorIsTakenAtItsSouthWestCorner)
+{
+    // EL29 is N°29.00\W°96.00
+    EXPECT_EQ(qvkCalc({"bearing", "EM72", "EL29"}).out, qvkCalc({"bearing", "EM72", "N29.00\\W96.00"}).out);
+    EXPECT_EQ(qvkCalc({"bearing", "el29ab", "IO91"}).out, qvkCalc({"bearing", "N29.02\\W96.00", "N51.00\\W2.00"}).out);
+}
+
+TEST(Bearing, DueSouthHasALongPathOfZero)
+{
+    EXPECT_EQ(qvkCalc({"bearing", "N40.00\\W75.00", "N35.00\\W75.00"}).out,
+              "bearing=180.0 long-path=0.0 km=555 mi=345 even=180\n");
+}
+
+TEST(Bearing, AnExactZeroCoordinateHasNoHeading)
+{
+    // JJ00's corner lies on the equator and the zero meridian
+    EXPECT_EQ(qvkCalc({"bearing", "EM72", "JJ00"}).out, "bearing=none\n");
+    EXPECT_EQ(qvkCalc({"bearing", "N0.00\\W86.43", "IO91"}).out, "bearing=none\n");
+}
+
+TEST(Bearing, InvalidPositionsGiveTheProgramsWarnings)
+{
+    const Outcome grid = qvkCalc({"bearing", "EZ29", "IO91"});
+    EXPECT_EQ(grid.status, 1);
+    EXPECT_EQ(grid.err, "Invalid Grid description - Z\n");
+    EXPECT_EQ(qvkCalc({"bearing", "EL2", "IO91"}).err, "Grid description must be 4 or 6 characters in length.\n");
+    EXPECT_EQ(qvkCalc({"bearing", "32.39\\W86.43", "IO91"}).err, "No N° or S° degrees in selected record.\n");
+    EXPECT_EQ(qvkCalc({"bearing", "N32.39\\86.43", "IO91"}).err, "No W° or E° degrees in selected record.\n");
+    EXPECT_EQ(qvkCalc({"bearing", "N32\\W86.43", "IO91"}).err, "Invalid degrees: N°32  W°86.43\n");
+}
+
+TEST(Convert, PrintsTheDecimalPair)
+{
+    EXPECT_EQ(qvkCalc({"convert", "N°32.39\\W°86.43"}).out, "N°32.65\\W°86.72\n");
+    EXPECT_EQ(qvkCalc({"convert", "N10.5\\W20.00"}).out, "N°10.83\\W°20.00\n");
+    const Outcome bad = qvkCalc({"convert", "N32.75\\W86.43"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "Invalid degrees: N°32.75  W°86.43\n");
+}
+
+TEST(GridAndLocator, ConvertBothWays)
+{
+    EXPECT_EQ(qvkCalc({"grid", "EL29AB"}).out, "N°29.02\\W°96.00\n");
+    EXPECT_EQ(qvkCalc({"grid", "io91wm"}).out, "N°51.30\\W°0.10\n");
+    EXPECT_EQ(qvkCalc({"grid", "EL29AZ"}).err, "Invalid Grid description - Z\n");
+    EXPECT_EQ(qvkCalc({"locator", "N°29.18", "W°94.47"}).out, "EL29\n");
+    EXPECT_EQ(qvkCalc({"locator", "S33.52", "E151.12"}).out, "QF56\n");
+    const Outcome bad = qvkCalc({"locator", "29.18", "W94.47"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "No N° or S° degrees in selected record.\n");
+}
+
+TEST(Sun, PrintsBothTimesAndTheFirstRunsNotices)
+{
+    EXPECT_EQ(qvkCalc({"sun", "48.85", "2.35", "1", "2026-12-07"}).out, "rise=8:31A set=4:54P\n");
+    EXPECT_EQ(qvkCalc({"sun", "48.85", "2.35", "1", "2026-12-07", "--military"}).out, "rise=08:31 set=16:54\n");
+    EXPECT_EQ(qvkCalc({"sun", "80", "10", "1", "2026-06-21"}).out, "rise= set=\nmessage=Sun up or down all day\n");
+    EXPECT_EQ(qvkCalc({"sun", "68", "20", "1", "2026-01-02"}).out, "rise=11:29A set=\nmessage=No sunset this date\n");
+    EXPECT_EQ(qvkCalc({"sun", "48.85", "2.35", "1", "2026-02-30"}).status, 64);
+}
+
+TEST(Clock, PrintsTheRowTextAndReportsBadOffsets)
+{
+    EXPECT_EQ(qvkCalc({"clock", "India   [5.5]", "12:00"}).out, "5:30 PM\n");
+    EXPECT_EQ(qvkCalc({"clock", "India   [5.5]", "12:00", "--military"}).out, "17: 30\n");
+    EXPECT_EQ(qvkCalc({"clock", "India   [5.5]", "12:00", "--dst"}).out, "6:30 PM*\n");
+    EXPECT_EQ(qvkCalc({"clock", "Chicago [-6]", "03:00"}).out, "9:00 PM\n");
+
+    const Outcome invalid = qvkCalc({"clock", "X [13]", "12:00"});
+    EXPECT_EQ(invalid.status, 2);
+    EXPECT_EQ(invalid.out, "00: 00\n");
+
+    const Outcome fraction = qvkCalc({"clock", "India   [5.50]", "12:00"});
+    EXPECT_EQ(fraction.status, 1);
+    EXPECT_EQ(fraction.out, "");
+    EXPECT_EQ(fraction.err, "Decimal value must be .25, .5, or .75 in - 'India   [5.50]'\n");
+}
+
+TEST(Gmt, PrintsTheGmtRow)
+{
+    EXPECT_EQ(qvkCalc({"gmt", "00:05"}).out, "12: 05 AM\n");
+    EXPECT_EQ(qvkCalc({"gmt", "13:05", "--military"}).out, "13: 05\n");
+    EXPECT_EQ(qvkCalc({"gmt", "24:00"}).status, 64);
+}
+
+TEST(Inverse, PrintsBearingAndDistanceForEachLine)
+{
+    const Outcome run = qvkCalc({"inverse"}, "32.65 86.72 51.5 0.12\n10 10 10 -20\n0 0 0 0\n");
+    EXPECT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    double bearing = 0, distance = 0;
+    lines >> bearing >> distance;
+    EXPECT_NEAR(bearing, 44.239034550, 1e-8);
+    EXPECT_NEAR(distance, 7025963.5036, 1e-3);
+    lines >> bearing >> distance;
+    EXPECT_NEAR(bearing, 87.335615051, 1e-8);
+    EXPECT_NEAR(distance, 3288016.9328, 1e-3);
+    // no all-non-zero rule here: the same point twice is 0 metres apart
+    lines >> bearing >> distance;
+    EXPECT_NEAR(distance, 0, 1e-3);
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')).size(), std::string("44.239034550 7025963.5036").size());
+}
+
+TEST(Inverse, ABadLineIsReportedAndTheRunGoesOn)
+{
+    const Outcome run = qvkCalc({"inverse"}, "32.65 86.72 51.5 0.12\nhello\n10 10 10\n95 0 10 10\r\n10 10 10 -20");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
+    EXPECT_NE(run.err.find("line 2: 'hello' is not a number"), std::string::npos);
+    EXPECT_NE(run.err.find("line 3: expected 4 numbers"), std::string::npos);
+    EXPECT_NE(run.err.find("line 4: latitude"), std::string::npos);
+    EXPECT_EQ(run.err.find("line 5"), std::string::npos);  // CR LF and a missing final line end are fine
+}
+
+TEST(Inverse, KeepsInputOrderAndLineNumbersAcrossBlocksAndThreads)
+{
+    std::string input;
+    const int lines = 300'000;  // more than one read block
+    for (int i = 1; i <= lines; ++i)
+        input += i == 250'001 ? "bad\n" : std::to_string(-60 + i % 120) + " 10 20 " + std::to_string(i % 170) + "\n";
+    const Outcome run = qvkCalc({"inverse"}, input);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "line 250001: 'bad' is not a number\n");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), lines - 1);
+    // the last line's answer comes last
+    const Outcome last = qvkCalc({"inverse"}, std::to_string(-60 + lines % 120) + " 10 20 " + std::to_string(lines % 170) + "\n");
+    EXPECT_EQ(run.out.substr(run.out.size() - last.out.size()), last.out);
+}
+
+TEST(Inverse, AnAntipodalLineIsStillAnswered)
+{
+    const Outcome run = qvkCalc({"inverse"}, "40.42 3.70 -40.6 -176.5\n");
+    std::istringstream line(run.out);
+    double bearing = 0, distance = 0;
+    line >> bearing >> distance;
+    EXPECT_NEAR(bearing, 196.456436285, 1e-6);
+    EXPECT_NEAR(distance, 19981521.6376, 1e-3);
+}
+
+TEST(Usage, HelpDocumentsEveryCommandAndBadArgumentsExit64)
+{
+    const Outcome help = qvkCalc({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"bearing", "inverse", "convert", "grid", "locator", "sun", "clock", "gmt"})
+        EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
+    EXPECT_EQ(qvkCalc({}).status, 64);
+    EXPECT_EQ(qvkCalc({"frobnicate"}).status, 64);
+    EXPECT_EQ(qvkCalc({"bearing", "EL29"}).status, 64);
+    EXPECT_EQ(qvkCalc({"gmt", "12:00", "--loud"}).status, 64);
+    EXPECT_EQ(qvkCalc({"inverse", "extra"}).status, 64);
+}
+
+}  // namespace
