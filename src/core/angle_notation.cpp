@@ -66,6 +66,13 @@ std::string invalidDegreesWarning(std::string_view latitudeText, std::string_vie
     return "Invalid degrees: " + std::string(latitudeText) + "  " + std::string(longitudeText);
 }
 
+std::string invalidDegreesWarning(std::string_view pair)
+{
+    const auto backslash = pair.find('\\');
+    if (backslash == std::string_view::npos) return invalidDegreesWarning(pair, "");
+    return invalidDegreesWarning(pair.substr(0, backslash), pair.substr(backslash + 1));
+}
+
 namespace {
 
 PairReading readNumbers(const std::string& latitudeDigits, const std::string& longitudeDigits)

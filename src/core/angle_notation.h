@@ -44,8 +44,15 @@ std::string& currentCoordinatePair();
 // warning and abandons its operation.
 bool ConvertToDecMins();
 
+// The warnings for a text to be resolved that lacks a latitude or a longitude.
+inline constexpr const char* kNoLatitudeWarning = "No N\xB0 or S\xB0 degrees in selected record.";
+inline constexpr const char* kNoLongitudeWarning = "No W\xB0 or E\xB0 degrees in selected record.";
+
 // The warning of a failed conversion, naming the two texts that were given.
 std::string invalidDegreesWarning(std::string_view latitudeText, std::string_view longitudeText);
+
+// The same for a pair text, split at its "\".
+std::string invalidDegreesWarning(std::string_view pair);
 
 // Reading the numbers of a converted pair. On failure `invalidText` holds the
 // text that is not a number, for the "'%s' is not a valid floating point value"

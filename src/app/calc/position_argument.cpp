@@ -1,8 +1,8 @@
 #include "app/calc/position_argument.h"
 
+#include "catalogue/list_entry.h"
 #include "core/byte_text.h"
 #include "core/maidenhead.h"
-#include "core/messages.h"
 #include "core/windows1252.h"
 
 #include <cctype>
@@ -11,13 +11,6 @@ namespace qvk::calc {
 namespace {
 
 bool isHemisphereLetter(char c) { return c == 'N' || c == 'S' || c == 'E' || c == 'W'; }
-
-PositionReading failed(std::string error)
-{
-    PositionReading reading;
-    reading.error = std::move(error);
-    return reading;
-}
 
 }  // namespace
 
@@ -36,21 +29,11 @@ std::string normalisedAngleText(std::string_view argument)
 
 PositionReading readPair(std::string_view pair)
 {
-    if (!text::contains(pair, kNorth) && !text::contains(pair, kSouth))
-        return failed("No N\xB0 or S\xB0 degrees in selected record.");
-    if (!text::contains(pair, kEast) && !text::contains(pair, kWest))
-        return failed("No W\xB0 or E\xB0 degrees in selected record.");
-    const auto converted = toDecimalPair(pair);
-    if (!converted) {
-        const auto backslash = pair.find('\\');
-        return failed(invalidDegreesWarning(pair.substr(0, backslash),
-                                            backslash == std::string_view::npos ? "" : pair.substr(backslash + 1)));
-    }
-    const PairReading numbers = readByHemisphere(*converted);
-    if (!numbers.ok) return failed(invalidFloatMessage(numbers.invalidText));
+    const EntryPosition entry = positionOfEntry(pair);
     PositionReading reading;
-    reading.ok = true;
-    reading.position = numbers.position;
+    reading.ok = entry.status == EntryPosition::Status::Found;
+    reading.position = entry.position;
+    reading.error = entry.message;
     return reading;
 }
 
@@ -58,7 +41,11 @@ PositionReading readPosition(std::string_view argument)
 {
     const std::string normalised = normalisedAngleText(argument);
     if (text::contains(normalised, "\\")) return readPair(normalised);
-    if (const auto warning = locatorWarning(normalised)) return failed(*warning);
+    if (const auto warning = locatorWarning(normalised)) {
+        PositionReading reading;
+        reading.error = *warning;
+        return reading;
+    }
     return readPair(locatorCorner(normalised));
 }
 

@@ -21,8 +21,8 @@ struct PositionReading {
     std::string error;        // the program's own warning text
 };
 
-// A degrees.minutes pair text, checked, converted and read as the grid
-// window reads a typed coordinate.
+// A degrees.minutes pair text, checked, converted and read as the program
+// reads a chosen list entry.
 PositionReading readPair(std::string_view pair);
 
 // A 4- or 6-character locator (its south-west corner) or a pair text.

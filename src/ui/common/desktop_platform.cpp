@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSystemTrayIcon>
 
 namespace qvk::ui {
 
@@ -38,5 +39,7 @@ QDateTime DesktopPlatform::currentUtc() const { return QDateTime::currentDateTim
 QDateTime DesktopPlatform::currentLocal() const { return QDateTime::currentDateTime(); }
 
 QString DesktopPlatform::programFolder() const { return QCoreApplication::applicationDirPath() + "/"; }
+
+bool DesktopPlatform::trayIconAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 }  // namespace qvk::ui

@@ -16,6 +16,7 @@ public:
     QDateTime currentUtc() const override;
     QDateTime currentLocal() const override;
     QString programFolder() const override;
+    bool trayIconAvailable() const override;
 };
 
 }  // namespace qvk::ui

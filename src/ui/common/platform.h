@@ -30,6 +30,10 @@ public:
 
     // The folder that holds the program and its files, with a trailing "/".
     virtual QString programFolder() const = 0;
+
+    // Whether the desktop shows notification-area icons, so that a hidden
+    // window can be brought back from one.
+    virtual bool trayIconAvailable() const = 0;
 };
 
 // Moves the pointer 10 pixels right of and 30 below the desktop's centre, then

@@ -1,0 +1,30 @@
+#pragma once
+// From a chosen list entry (a DXCC entity or a city) to a position: the
+// entry's text from its "N°" on is its coordinate pair text, converted from
+// degrees.minutes and read by hemisphere.
+
+#include "core/angle_notation.h"
+
+#include <string>
+#include <string_view>
+
+namespace qvk {
+
+struct EntryPosition {
+    enum class Status {
+        Found,
+        NoLatitude,      // warn kNoLatitudeWarning
+        NoLongitude,     // warn kNoLongitudeWarning
+        InvalidDegrees,  // warn `message`, the "Invalid degrees: " text
+        InvalidNumber,   // error box `message`, "'...' is not a valid floating point value."
+    };
+    Status status = Status::Found;
+    SignedPosition position;  // north and west positive
+    std::string message;
+};
+
+// Resolves an entry through the current coordinate pair text, as the commit
+// of a list entry does.
+EntryPosition positionOfEntry(std::string_view entryText);
+
+}  // namespace qvk

@@ -1,0 +1,19 @@
+#pragma once
+// The offset list of the Home Parameters window: 93 entries naming time
+// zones, each setting the home station's GMT offset in hours.
+
+#include <string_view>
+#include <vector>
+
+namespace qvk {
+
+struct OffsetEntry {
+    std::string_view text;
+    double hours;
+};
+
+// The entries in list order. Their texts keep their inner and trailing blanks.
+// "Newfoundland (-03:30) Newfoundland" sets -3, as it always has.
+const std::vector<OffsetEntry>& offsetList();
+
+}  // namespace qvk

@@ -1,0 +1,44 @@
+#pragma once
+// A platform for window tests: boxes are recorded instead of shown, the
+// pointer and the clock are plain values the test sets, and the program
+// folder is a temporary folder of the test's own.
+
+#include "ui/common/platform.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace qvk::ui {
+
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    void showWarning(const QString& text) override { warnings << text; }
+    void showMessage(const QString& text) override { messages << text; }
+    void showError(const QString& text) override { errors << text; }
+    QPoint cursorPosition() const override { return cursor; }
+    void setCursorPosition(QPoint screenPoint) override { cursor = screenPoint; }
+    QSize desktopSize() const override { return desktop; }
+    QDateTime currentUtc() const override { return utc; }
+    QDateTime currentLocal() const override { return local; }
+    QString programFolder() const override { return folder.path() + "/"; }
+    bool trayIconAvailable() const override { return trayAvailable; }
+
+    // Writes a file into the program folder, bytes as given.
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+    bool fileExists(const QString& name) const;
+
+    QStringList warnings;
+    QStringList messages;
+    QStringList errors;
+    QPoint cursor{0, 0};
+    QSize desktop{1024, 768};
+    QDateTime utc;
+    QDateTime local;
+    bool trayAvailable = true;
+    QTemporaryDir folder;
+};
+
+}  // namespace qvk::ui
