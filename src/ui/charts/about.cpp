@@ -1,0 +1,70 @@
+#include "ui/charts/about.h"
+
+#include "ui/charts/about_texts.h"
+#include "ui/charts/ok_panel.h"
+#include "ui/charts/window_frame.h"
+#include "ui/common/flat_button.h"
+#include "ui/common/program_style.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace qvk::ui {
+
+namespace {
+
+// The guide's lines were laid out for a narrow 8-point face; where the
+// program's face falls back to a wider one, the letters are narrowed, not
+// shrunk and not cut off, until every line fits its width.
+QFont fittedFont(const std::vector<AboutText>& texts)
+{
+    QFont font = programFont(8);
+    // unhinted advances narrow evenly with the stretch, not in jumps of a pixel a letter
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    for (int stretch = 100; stretch > 50; --stretch) {
+        font.setStretch(stretch);
+        const QFontMetrics metrics(font);
+        const bool fits = std::all_of(texts.begin(), texts.end(), [&](const AboutText& text) {
+            return text.width == 0 || metrics.size(0, text.text).width() <= text.width;
+        });
+        if (fits) break;
+    }
+    return font;
+}
+
+}  // namespace
+
+TAbout::TAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName("About");
+    setWindowTitle(" Amateur Radio QVK About...");
+    setFixedSize(389, 421);
+    setColours(*this, QColor(224, 208, 168), kNavy);
+
+    const std::vector<AboutText> texts = aboutTexts();
+    setFont(fittedFont(texts));
+    for (const AboutText& text : texts) {
+        auto* label = new QLabel(text.text, this);
+        label->setObjectName(text.labelName);
+        label->setTextFormat(Qt::PlainText);
+        label->setTextInteractionFlags(Qt::NoTextInteraction);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        const QSize hint = label->sizeHint();
+        label->setGeometry(QRect(text.position, QSize(text.width > 0 ? text.width : hint.width(), hint.height())));
+    }
+
+    addOkPanel(*this, {"Panel1", "SpeedButton1", QRect(163, 395, 62, 23), QColor(192, 176, 144)});
+}
+
+void TAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    const QSize outer = outerGeometry(*this).size();
+    setOuterGeometry(*this, QRect(centredTopLeft(screen()->size(), outer), outer));
+}
+
+}  // namespace qvk::ui

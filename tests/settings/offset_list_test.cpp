@@ -1,0 +1,62 @@
+#include "settings/offset_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace qvk {
+namespace {
+
+// The hours an entry names in its first parentheses: "(-03:30)" is -3.5,
+// "(0.00)" is 0.
+double namedHours(std::string_view text)
+{
+    const auto open = text.find('(');
+    const auto close = text.find(')', open);
+    const std::string inside(text.substr(open + 1, close - open - 1));
+    const auto separator = inside.find_first_of(":.");
+    const double hours = std::stod(inside.substr(0, separator));
+    const double minutes = std::stod(inside.substr(separator + 1));
+    return inside.front() == '-' ? hours - minutes / 60 : hours + minutes / 60;
+}
+
+TEST(OffsetList, HasTheNinetyThreeEntries) { EXPECT_EQ(offsetList().size(), 93u); }
+
+TEST(OffsetList, EachEntrySetsTheOffsetItNames)
+{
+    const auto& entries = offsetList();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        // Newfoundland has always set -3, not -3.5
+        const double expected = i == 48 ? -3 : namedHours(entries[i].text);
+        EXPECT_EQ(entries[i].hours, expected) << i << ": " << entries[i].text;
+    }
+}
+
+struct Entry {
+    std::size_t index;
+    std::string_view text;
+    double hours;
+};
+
+void PrintTo(const Entry& row, std::ostream* out) { *out << "entry " << row.index; }
+
+class OffsetEntries : public ::testing::TestWithParam<Entry> {};
+
+TEST_P(OffsetEntries, KeepTheirPlaceAndBlanks)
+{
+    const OffsetEntry& entry = offsetList().at(GetParam().index);
+    EXPECT_EQ(entry.text, GetParam().text);
+    EXPECT_EQ(entry.hours, GetParam().hours);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, OffsetEntries,
+    ::testing::Values(Entry{0, "Eastern         (-5:00)", -5}, Entry{6, "Mountain DT(-6:00)", -6},
+                      Entry{48, "Newfoundland (-03:30) Newfoundland", -3}, Entry{68, "Iran (+03:30) Tehran", 3.5},
+                      Entry{74, "India (+05:30) Bombay, Calcutta, Madras, New Delhi", 5.5},
+                      Entry{78, "China  (+08:00) Beijing, Chongqing, Hong Kong, Urumqi", 8},
+                      Entry{79, "Singapore  (+08:00) Singapore ", 8}, Entry{80, "Taipei (+08:00) Taipei ", 8},
+                      Entry{92, "Central Pacific (+11:00) Magadan, Solomon Is., New Caledonia", 11}));
+
+}  // namespace
+}  // namespace qvk

@@ -1,0 +1,152 @@
+#include "core/line_file.h"
+#include "settings/preferences.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace qvk {
+namespace {
+
+// "\xB0" in these texts is the degree sign, the program's single byte 0xB0.
+const std::string kNineteenZeros(19, '0');
+
+using Lines = std::vector<std::string>;
+
+// A file's lines; test names in ctest show its offset and index lines.
+struct FileLines {
+    Lines lines;
+};
+
+void PrintTo(const FileLines& file, std::ostream* out)
+{
+    *out << "offset " << file.lines.at(3) << " index " << file.lines.at(4);
+}
+
+class PreferencesRoundTrip : public ::testing::TestWithParam<FileLines> {};
+
+TEST_P(PreferencesRoundTrip, WritesBackTheLinesItRead)
+{
+    const PreferencesReading reading = parsePreferences(GetParam().lines);
+    EXPECT_EQ(reading.error, "");
+    EXPECT_EQ(preferencesLines(reading.preferences), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PreferencesRoundTrip,
+    ::testing::Values(FileLines{{"0110000000000000000", "W\xB0" "94.47", "N\xB0" "29.18", "-5", "0"}},
+                      // India: half an hour stays half an hour
+                      FileLines{{"1000000000000000000", "E\xB0" "77.13", "N\xB0" "28.36", "5.5", "74"}},
+                      // no entry chosen, and a flags line whose tail is not ours to change
+                      FileLines{{"011XYZ 7", "E\xB0" "151.13", "S\xB0" "33.52", "0", "-1"}},
+                      FileLines{{"101", "W\xB0" "0.06", "N\xB0" "0.30", "-3", "48"}}));
+
+TEST(PreferencesFile, ReadsTheValuesOfEachLine)
+{
+    const PreferencesReading reading =
+        parsePreferences({"1010000000000000000", "E\xB0" "151.13", "S\xB0" "33.52", "5.5", "-1"});
+    const Preferences& p = reading.preferences;
+    EXPECT_TRUE(p.longPath());
+    EXPECT_FALSE(p.military());
+    EXPECT_TRUE(p.miles());
+    // longitude before latitude, as the file has always had them
+    EXPECT_EQ(p.longitudeText, "E\xB0" "151.13");
+    EXPECT_EQ(p.latitudeText, "S\xB0" "33.52");
+    EXPECT_DOUBLE_EQ(p.gmtOffset, 5.5);
+    EXPECT_EQ(p.offsetIndex, -1);
+}
+
+TEST(PreferencesFile, SurvivesTheTripThroughTheDiskByteForByte)
+{
+    const std::string bytes = "0111010\r\nW\xB0" "94.47\r\nN\xB0" "29.18\r\n5.5\r\n-1\r\n";
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "qvk_preferences_test";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "in.qvk", std::ios::binary) << bytes;
+
+    const auto lines = readLines(folder / "in.qvk");
+    ASSERT_TRUE(lines);
+    const Preferences read = parsePreferences(*lines).preferences;
+    ASSERT_TRUE(writeLinesAtomically(folder / kPreferencesFileName, preferencesLines(read)));
+
+    std::ifstream written(folder / kPreferencesFileName, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), bytes);
+    std::filesystem::remove_all(folder);
+}
+
+TEST(PreferencesFile, AShortFileGivesSoundDefaults)
+{
+    const Preferences empty = parsePreferences({}).preferences;
+    EXPECT_FALSE(empty.longPath());
+    EXPECT_FALSE(empty.military());
+    EXPECT_FALSE(empty.miles());
+    EXPECT_EQ(empty.longitudeText, "");
+    EXPECT_EQ(empty.latitudeText, "");
+    EXPECT_EQ(empty.gmtOffset, 0);
+    EXPECT_EQ(preferencesLines(empty).size(), 5u);
+
+    // a flags line cut short still carries all three options
+    const PreferencesReading shortFlags = parsePreferences({"1", "W\xB0" "94.47", "N\xB0" "29.18"});
+    EXPECT_EQ(shortFlags.error, "");
+    EXPECT_EQ(shortFlags.preferences.flags, "100");
+    EXPECT_TRUE(shortFlags.preferences.longPath());
+    EXPECT_EQ(shortFlags.preferences.latitudeText, "N\xB0" "29.18");
+}
+
+struct BadNumber {
+    Lines lines;
+    std::string error;
+};
+
+void PrintTo(const BadNumber& row, std::ostream* out) { PrintTo(FileLines{row.lines}, out); }
+
+class PreferencesBadNumber : public ::testing::TestWithParam<BadNumber> {};
+
+TEST_P(PreferencesBadNumber, IsReportedAndReadAsZero)
+{
+    const PreferencesReading reading = parsePreferences(GetParam().lines);
+    EXPECT_EQ(reading.error, GetParam().error);
+    EXPECT_EQ(reading.preferences.gmtOffset, 0);
+    // the lines before the bad one still count
+    EXPECT_EQ(reading.preferences.latitudeText, "N\xB0" "29.18");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PreferencesBadNumber,
+    ::testing::Values(
+        // a comma is no decimal separator here, whatever the locale
+        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "5,5", "74"}, "'5,5' is not a valid floating point value."},
+        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "0", "x"}, "'x' is not a valid integer value."},
+        // the offset's line comes first
+        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "?", "x"}, "'?' is not a valid floating point value."}));
+
+struct Offset {
+    double hours;
+    std::string text;
+};
+
+void PrintTo(const Offset& row, std::ostream* out) { *out << row.hours; }
+
+class OffsetText : public ::testing::TestWithParam<Offset> {};
+
+TEST_P(OffsetText, IsTheShortestDecimalForm) { EXPECT_EQ(offsetText(GetParam().hours), GetParam().text); }
+
+INSTANTIATE_TEST_SUITE_P(Offsets, OffsetText,
+                         ::testing::Values(Offset{-5, "-5"}, Offset{5.5, "5.5"}, Offset{0, "0"}, Offset{-0.0, "0"},
+                                           Offset{-3, "-3"}, Offset{9.5, "9.5"}, Offset{0.1, "0.1"}));
+
+TEST(PreferencesFlags, OptionsSetTheFirstThreeCharactersOnly)
+{
+    Preferences fresh;
+    EXPECT_EQ(fresh.flags, kNineteenZeros);
+    fresh.setOptions(true, true, false);  // long path, military time, kilometres
+    EXPECT_EQ(fresh.flags, "110" + std::string(16, '0'));
+
+    Preferences read = parsePreferences({"0011010"}).preferences;
+    read.setOptions(false, true, false);
+    EXPECT_EQ(read.flags, "0101010");
+}
+
+}  // namespace
+}  // namespace qvk
