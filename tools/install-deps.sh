@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
   libgeographiclib-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core fonts-liberation2
 )
 
 missing=()

@@ -14,6 +14,11 @@ class FakePlatform : public Platform {
 public:
     FakePlatform();
 
+    void runModal(QDialog& window) override
+    {
+        modalWindows << window.objectName();
+        window.show();
+    }
     void showWarning(const QString& text) override { warnings << text; }
     void showMessage(const QString& text) override { messages << text; }
     void showError(const QString& text) override { errors << text; }
@@ -30,6 +35,7 @@ public:
     QByteArray readFile(const QString& name) const;
     bool fileExists(const QString& name) const;
 
+    QStringList modalWindows;  // object names of the windows shown modally
     QStringList warnings;
     QStringList messages;
     QStringList errors;

@@ -1,18 +1,41 @@
 // Amateur Radio QVK: where to point the antenna.
 
 #include "ui/common/desktop_platform.h"
+#include "ui/common/program_style.h"
+#include "ui/charts/about.h"
+#include "ui/charts/us_bands.h"
+#include "ui/charts/us_map.h"
+#include "ui/home/home.h"
 #include "ui/mainwindow/ham_df1.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     application.setApplicationName("qvk");
     application.setApplicationDisplayName("Amateur Radio QVK");
+    qvk::ui::applyProgramLook(application);
+    application.setWindowIcon(QIcon(":/icons/app.png"));
 
+    // Every window exists for the whole run, created in this order.
     qvk::ui::DesktopPlatform platform;
     qvk::ui::THamDF1 mainWindow(platform);
+    qvk::ui::THome home(platform, &mainWindow);
+    qvk::ui::TAbout about(&mainWindow);
+    qvk::ui::TUSBands usBands(platform, &mainWindow);
+    qvk::ui::TUSMap usMap(platform, &mainWindow);
+
+    qvk::ui::SecondaryWindows windows;
+    windows.home = &home;
+    windows.about = &about;
+    windows.usBands = &usBands;
+    windows.usMap = &usMap;
+    mainWindow.setSecondaryWindows(windows);
+
+    mainWindow.move(mainWindow.screen()->availableGeometry().center() - mainWindow.rect().center());
     mainWindow.show();
     return application.exec();
 }

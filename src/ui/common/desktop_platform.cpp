@@ -9,6 +9,8 @@
 
 namespace qvk::ui {
 
+void DesktopPlatform::runModal(QDialog& window) { window.exec(); }
+
 void DesktopPlatform::showWarning(const QString& text)
 {
     QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Warning"), text);

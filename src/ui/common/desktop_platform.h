@@ -7,6 +7,7 @@ namespace qvk::ui {
 
 class DesktopPlatform : public Platform {
 public:
+    void runModal(QDialog& window) override;
     void showWarning(const QString& text) override;
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;

@@ -4,6 +4,7 @@
 // test sets the clock.
 
 #include <QDateTime>
+#include <QDialog>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -13,6 +14,10 @@ namespace qvk::ui {
 class Platform {
 public:
     virtual ~Platform() = default;
+
+    // Shows a secondary window modally and returns when it closes (a fake
+    // only shows it and returns at once).
+    virtual void runModal(QDialog& window) = 0;
 
     // A modal warning box with a single "OK" button.
     virtual void showWarning(const QString& text) = 0;

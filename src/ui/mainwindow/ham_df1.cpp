@@ -1,14 +1,476 @@
 #include "ui/mainwindow/ham_df1.h"
 
+#include "catalogue/list_entry.h"
+#include "catalogue/master_list.h"
+#include "catalogue/state_table.h"
+#include "clocks/toolbar_clock.h"
+#include "core/geodesic.h"
+#include "core/line_file.h"
+#include "core/messages.h"
+#include "core/sun.h"
+#include "settings/home_station.h"
+#include "settings/preferences.h"
+#include "ui/common/flat_button.h"
 #include "ui/common/platform.h"
+#include "ui/common/screen_text.h"
+#include "ui/common/search_combo_box.h"
+#include "ui/home/home.h"
+#include "ui/mainwindow/compass_frame.h"
+#include "ui/mainwindow/result_texts.h"
+#include "ui/mainwindow/status_bar.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
 
 namespace qvk::ui {
+namespace {
+
+constexpr const char* kListPrompt = "DXCC / Country / City List";
+constexpr const char* kResetPromptEntry = "Click on a state or dxcc first.";
+// The prompt entry of "Clear": committing it only restores the prompt.
+constexpr const char* kClearPromptEntry = "Click on state or dxcc first.";
+constexpr const char* kClocksFileName = "tms.qvk";
+constexpr const char* kMasterFileName = "states.txt";
+
+std::filesystem::path pathOf(const QString& file) { return std::filesystem::path(file.toStdString()); }
+
+}  // namespace
 
 THamDF1::THamDF1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
 {
     setObjectName("HamDF1");
-    setWindowTitle("Amateur Radio QVK");
-    setFixedSize(462, 336);
+    applyWindowLook();
+    buildToolbar();
+    buildCompassAndList();
+    buildStatePanel();
+    buildHomeAndHeading();
+    buildButtonBar();
+
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName("Timer2");
+    clockTimer_->setInterval(1000);
+    connect(clockTimer_, &QTimer::timeout, this, &THamDF1::clockTick);
+    clockTimer_->start();
+
+    if (platform_.trayIconAvailable()) {
+        trayIcon_ = new QSystemTrayIcon(QIcon(":/icons/app.png"), this);
+        trayIcon_->setToolTip("Amateur Radio QVK");
+        connect(trayIcon_, &QSystemTrayIcon::activated, this, [this] {
+            showNormal();
+            raise();
+            activateWindow();
+        });
+        trayIcon_->show();
+    }
+    FormCreate();
+}
+
+THamDF1::~THamDF1() = default;
+
+void THamDF1::setSecondaryWindows(const SecondaryWindows& windows)
+{
+    windows_ = windows;
+    if (!windows_.home) return;
+    connect(windows_.home, &THome::longPathToggled, longPathLabel_, &QWidget::setVisible);
+    connect(windows_.home, &THome::homeSaved, this, &THamDF1::showHomeStation);
+}
+
+void THamDF1::FormCreate()
+{
+    const QString path = platform_.programFolder() + kMasterFileName;
+    const auto lines = readLines(pathOf(path));
+    if (!lines) {
+        platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
+        return;
+    }
+    masterList_ = *lines;
+    compass_->showNorth();
+    locationList_->closeWatch().start();
+}
+
+void THamDF1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) FormActivate();
+}
+
+void THamDF1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // a desktop without a window manager never activates the window: start anyway
+    QTimer::singleShot(0, this, [this] {
+        if (!activated_) FormActivate();
+    });
+}
+
+// The start-up work, once, at the first activation.
+void THamDF1::FormActivate()
+{
+    activated_ = true;
+    InitializeParameters("PgmStart");
+    LoadPreferences();
+    byCountry_.clear();
+    for (const auto& entry : dxccEntries(masterList_)) byCountry_.push_back(byCountryEntry(entry));
+}
+
+void THamDF1::InitializeParameters(const QString& mode)
+{
+    if (mode == "PgmStart") {
+        // nothing reads this copy, but a missing clocks file is worth telling once
+        const QString path = platform_.programFolder() + kClocksFileName;
+        const auto lines = readLines(pathOf(path));
+        if (lines) clocksBuffer_ = *lines;
+        else platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
+    } else if (mode == "ParmUpdate" && windows_.writeClocksFile) {
+        windows_.writeClocksFile();
+    }
+}
+
+void THamDF1::LoadPreferences()
+{
+    const QString path = platform_.programFolder() + kPreferencesFileName;
+    const auto lines = readLines(pathOf(path));
+    if (!lines) {
+        // a fresh install: ask for the home station instead of reporting a missing file
+        QTimer::singleShot(0, this, &THamDF1::preferencesClick);
+        return;
+    }
+    const PreferencesReading reading = parsePreferences(*lines);
+    if (!reading.error.empty()) platform_.showError(toScreen(reading.error));
+    const Preferences& preferences = reading.preferences;
+    if (windows_.home) windows_.home->applyPreferences(preferences);
+    longPathLabel_->setVisible(preferences.longPath());
+    militaryTime_ = preferences.military();
+    homeLatitudeBox_->setText(toScreen(preferences.latitudeText));
+    homeLongitudeBox_->setText(toScreen(preferences.longitudeText));
+    if (preferences.latitudeText.empty() || preferences.longitudeText.empty()) {
+        QTimer::singleShot(0, this, &THamDF1::preferencesClick);
+        return;
+    }
+
+    const HomeReading home = homePosition(preferences.latitudeText, preferences.longitudeText);
+    if (home.outcome == HomeReading::Outcome::InvalidDegrees) {
+        platform_.showWarning(toScreen(home.message));
+        return;
+    }
+    if (home.outcome == HomeReading::Outcome::InvalidNumber) {
+        platform_.showError(toScreen(home.message));
+        return;
+    }
+    homeLatitude_ = static_cast<double>(home.position.latitude);
+    homeLongitude_ = static_cast<double>(home.position.longitude);
+
+    SunRequest sun;
+    sun.latitude = homeLatitude_;
+    sun.longitude = -homeLongitude_;  // the sun counts east positive
+    sun.gmtOffset = preferences.gmtOffset;
+    sun.military = militaryTime_;
+    const QDate today = platform_.currentLocal().date();
+    sun.date = {today.year(), today.month(), today.day()};
+    const SunDay day = sunTimesForDay(sun);
+    for (const auto& notice : day.firstRunNotices) platform_.showMessage(toScreen(notice));
+    sunriseLabel_->setText(toScreen(day.riseText));
+    for (const auto& notice : day.secondRunNotices) platform_.showMessage(toScreen(notice));
+    sunsetLabel_->setText(toScreen(day.setText));
+}
+
+void THamDF1::SavePreferences()
+{
+    if (!windows_.home) return;
+    const QString path = platform_.programFolder() + kPreferencesFileName;
+    if (!writeLinesAtomically(pathOf(path), preferencesLines(windows_.home->currentPreferences())))
+        platform_.showError("Cannot create file " + path + ".");
+}
+
+void THamDF1::showHomeStation(const QString& latitudeText, const QString& longitudeText, double latitude,
+                              double longitude)
+{
+    homeLatitudeBox_->setText(latitudeText);
+    homeLongitudeBox_->setText(longitudeText);
+    homeLatitude_ = latitude;
+    homeLongitude_ = longitude;
+}
+
+void THamDF1::BreakOutCity(std::string_view tag, const QString& name, double homeLatitude, double homeLongitude,
+                           double targetLatitude, double targetLongitude)
+{
+    if (tag != kDxccTag && tag != "00~") {
+        prefixSearch_ = false;
+        sortToggle_->hide();
+    }
+    if (homeLatitude != 0 && homeLongitude != 0 && targetLatitude != 0 && targetLongitude != 0) {
+        CalculateBearing(homeLatitude, homeLongitude, targetLatitude, targetLongitude);
+        const BearingResult& result = lastBearingResult();
+        const HeadingTexts texts = headingTexts(result.bearing, fromScreen(name));
+        statusBar_->setHeadingText(toScreen(texts.headingPanel));
+        headingLabel_->setText(toScreen(texts.headingLabel));
+        longPathHeading_ = texts.longPath;
+        longPathLabel_->setText(toScreen(texts.longPathLabel));
+        compass_->showHeading(evenHeading(result.bearing));
+    } else {
+        resetDisplay();
+        statusBar_->setDistanceText(QString());
+    }
+    if (tag == kDxccTag) {
+        locationList_->clearAll();
+        fillDxccInPrefixOrder();
+    }
+}
+
+void THamDF1::resetDisplay()
+{
+    compass_->showNorth();
+    statusBar_->setHeadingText(kNoHeading);
+    headingLabel_->setText(kNoHeading);
+    longPathLabel_->setText(QString());
+}
+
+void THamDF1::fillDxccInPrefixOrder()
+{
+    for (const auto& entry : dxccEntries(masterList_)) locationList_->addSorted(toScreen(entry));
+}
+
+void THamDF1::showDistanceOfLastResult()
+{
+    // a target without a heading (a coordinate of exactly 0) shows no distance either
+    if (statusBar_->headingText() == kNoHeading) return;
+    const bool miles = windows_.home && windows_.home->milesSelected();
+    statusBar_->setDistanceText(toScreen(distanceText(lastBearingResult().distance, miles)));
+}
+
+void THamDF1::ChgButtonColors(int number)
+{
+    for (QToolButton* button : pushButtons_) {
+        const QString name = button->objectName();
+        if (name == "SpeedButton53" || name == "SpeedButton58") continue;  // "Close" and "Clear" keep their colours
+        setButtonLook(*button, kNavy, false);
+    }
+    if (number > 0 && number < static_cast<int>(markableButtons_.size()) && markableButtons_[number])
+        setButtonLook(*markableButtons_[number], kMaroon, true);
+}
+
+void THamDF1::setListPrompt(const QString& text, const QString& onlyEntry)
+{
+    locationList_->clearAll();
+    locationList_->addItem(onlyEntry);
+    locationList_->showText(text);
+}
+
+void THamDF1::ResetComboBox()
+{
+    ChgButtonColors(0);
+    setListPrompt(kListPrompt, kResetPromptEntry);
+    resetDisplay();
+    statusBar_->setDistanceText("Distance:");
+}
+
+void THamDF1::prepareForGridTarget()
+{
+    resetDisplay();
+    statusBar_->setDistanceText(QString());
+    locationList_->clearAll();
+    locationList_->showText("Grid/N\u00B0S\u00B0 Calculation");
+}
+
+void THamDF1::clearClick()
+{
+    resetDisplay();
+    statusBar_->setDistanceText("Distance:");
+    setListPrompt(kListPrompt, kClearPromptEntry);
+    statusBar_->collapse();
+    sortToggle_->hide();
+    ChgButtonColors(0);
+}
+
+// A state button: the heading to the state's centre, then the state's city list.
+void THamDF1::stateButtonClick(int number)
+{
+    const UsState& state = usStates()[static_cast<std::size_t>(number - 1)];
+    BreakOutCity(state.tag(), toScreen(state.centreCaption()), homeLatitude_, homeLongitude_, state.centreLatitude,
+                 state.centreLongitude);
+    locationList_->clearAll();
+    const QString path = platform_.programFolder() + toScreen(state.cityListFile());
+    if (!QFileInfo::exists(path)) {
+        locationList_->showText(toScreen(state.noListText()));
+        ChgButtonColors(0);
+        return;
+    }
+    locationList_->showText(toScreen(state.listText()));
+    const auto cities = readLines(pathOf(path));
+    if (!cities) {
+        platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
+        return;
+    }
+    for (const auto& city : *cities) locationList_->addSorted(toScreen(city));
+    locationList_->openList();
+    locationList_->setFocus(Qt::OtherFocusReason);
+    ChgButtonColors(number);
+    listOffered_ = true;
+}
+
+void THamDF1::SpeedButton51Click()
+{
+    prefixSearch_ = true;
+    sortToggle_->show();
+    BreakOutCity(kDxccTag, QString(), 0, 0, 0, 0);
+    locationList_->openList();
+    locationList_->setFocus(Qt::OtherFocusReason);
+    ChgButtonColors(51);
+    listOffered_ = true;
+}
+
+void THamDF1::SpeedButton62Click()
+{
+    if (sortToggle_->isChecked()) {
+        locationList_->clearAll();
+        for (const auto& entry : byCountry_) locationList_->addSorted(toScreen(entry));
+        prefixSearch_ = false;
+        locationList_->showText("DXCC sorted by country.");
+    } else {
+        locationList_->clearAll();
+        fillDxccInPrefixOrder();
+        prefixSearch_ = true;
+        locationList_->showText("DXCC sorted by prefix.");
+    }
+    locationList_->setFocus(Qt::OtherFocusReason);
+}
+
+// Commits the chosen entry, each time the location list loses the focus.
+void THamDF1::ComboBox2Exit()
+{
+    const QString text = locationList_->currentText();
+    if (text.isEmpty() || !listOffered_) return;
+    if (text == kClearPromptEntry) {
+        locationList_->showText(kListPrompt);
+        if (locationList_->count() == 0) locationList_->addItem(kClearPromptEntry);
+        else locationList_->setItemText(0, kClearPromptEntry);
+        return;
+    }
+
+    const EntryPosition entry = positionOfEntry(fromScreen(text));
+    switch (entry.status) {
+    case EntryPosition::Status::NoLatitude:
+    case EntryPosition::Status::NoLongitude:
+        warnNearCentre(platform_, toScreen(entry.message));
+        locationList_->setFocus(Qt::OtherFocusReason);
+        return;
+    case EntryPosition::Status::InvalidDegrees:
+        platform_.showWarning(toScreen(entry.message));
+        return;
+    case EntryPosition::Status::InvalidNumber:
+        platform_.showError(toScreen(entry.message));
+        return;
+    case EntryPosition::Status::Found:
+        break;
+    }
+    const auto [latitude, longitude] = entry.position;
+    BreakOutCity("00~", "   " + text, homeLatitude_, homeLongitude_, static_cast<double>(latitude),
+                 static_cast<double>(longitude));
+    locationList_->setFocus(Qt::OtherFocusReason);
+    locationList_->selectAllForReplacement();
+    clockTimer_->start();
+    showDistanceOfLastResult();
+}
+
+// Keeps the pointer off the list that a typed key is about to open.
+void THamDF1::relocatePointerBeforeTyping()
+{
+    const QPoint pointer = platform_.cursorPosition();
+    if (pointer.x() >= locationList_->x() && pointer.y() <= locationList_->y() + 365)
+        platform_.setCursorPosition(mapToGlobal(QPoint(divider_->x(), divider_->y() + 100)));
+}
+
+void THamDF1::clockTick()
+{
+    if (hoverResetRequested_) {
+        // clears a hover highlight left on a state button
+        for (QToolButton* button : pushButtons_) {
+            button->setEnabled(false);
+            button->setEnabled(true);
+        }
+        hoverResetRequested_ = false;
+    }
+    const QDateTime utc = platform_.currentUtc();
+    if (utc.time().minute() == lastShownMinute_) return;
+    lastShownMinute_ = utc.time().minute();
+    statusBar_->collapse();
+    const QTime local = platform_.currentLocal().time();
+    localClock_->setText(toScreen(toolbarLocalText(local.hour(), local.minute(), militaryTime_)));
+    utcClock_->setText(toScreen(toolbarUtcText(utc.time().hour(), utc.time().minute(), militaryTime_)));
+}
+
+void THamDF1::longPathToggle()
+{
+    if (statusBar_->headingText() == kNoHeading) return;
+    if (longPathToggle_ == 0) {
+        if (longPathHeading_ > 0 && windows_.home) windows_.home->setLongPathChecked(true);
+        longPathLabel_->show();
+        longPathToggle_ = 1;
+    } else {
+        longPathToggle_ = 0;
+        longPathLabel_->hide();
+        if (windows_.home) windows_.home->setLongPathChecked(false);
+    }
+}
+
+bool THamDF1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == headingLabel_ && event->type() == QEvent::MouseButtonDblClick) {
+        longPathToggle();
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (widget == statePanel_ || widget->parentWidget() == statePanel_)) hoverResetRequested_ = true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void THamDF1::preferencesClick()
+{
+    sortToggle_->hide();
+    ResetComboBox();
+    openWindow(windows_.home);
+}
+
+void THamDF1::gridClick()
+{
+    sortToggle_->hide();
+    ResetComboBox();
+    openWindow(windows_.grid);
+    ChgButtonColors(61);
+}
+
+void THamDF1::openWindow(QDialog* window)
+{
+    if (window) platform_.runModal(*window);
+}
+
+void THamDF1::hideClick()
+{
+    // without a notification area there is no way back from hiding
+    if (trayIcon_ && platform_.trayIconAvailable()) hide();
+    else showMinimized();
+}
+
+void THamDF1::closeClick()
+{
+    masterList_.clear();
+    InitializeParameters("ParmUpdate");
+    close();
+}
+
+void THamDF1::closeEvent(QCloseEvent* event)
+{
+    SavePreferences();
+    if (trayIcon_) trayIcon_->hide();
+    event->accept();
 }
 
 }  // namespace qvk::ui

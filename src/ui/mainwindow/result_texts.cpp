@@ -1,0 +1,24 @@
+#include "ui/mainwindow/result_texts.h"
+
+#include "core/geodesic.h"
+#include "core/number_text.h"
+
+namespace qvk {
+
+HeadingTexts headingTexts(double bearing, std::string_view name)
+{
+    HeadingTexts texts;
+    const std::string heading = "Degrees:  " + formatFixed(bearing, 1);
+    texts.headingPanel = heading + "   " + std::string(name);
+    texts.headingLabel = heading;
+    texts.longPath = longPathHeading(bearing);
+    texts.longPathLabel = "  (" + formatFixed(texts.longPath, 1) + ")";
+    return texts;
+}
+
+std::string distanceText(double metres, bool miles)
+{
+    return formatGrouped(miles ? metresToMiles(metres) : metresToKilometres(metres));
+}
+
+}  // namespace qvk

@@ -1,0 +1,265 @@
+#include "main_window_fixture.h"
+
+#include "ui/mainwindow/compass_frame.h"
+
+namespace qvk::ui {
+namespace {
+
+const QString kDegree = QString::fromUtf8("°");
+
+TEST_F(MainWindowTest, DxccTypedPrefixShowsHeadingLongPathArrowAndDistance)
+{
+    start();
+    click("SpeedButton51");
+    EXPECT_TRUE(list().isListOpen());
+    EXPECT_EQ(list().currentText(), "");
+    EXPECT_GT(list().count(), 300);
+
+    type("4k");
+    EXPECT_EQ(list().currentText(), "4J");  // upper-cased, then rewritten through the alias table
+    EXPECT_EQ(list().lineEdit()->cursorPosition(), 2);
+    EXPECT_TRUE(list().view()->currentIndex().data().toString().startsWith("4J-4K  Azerbaijan"));
+
+    pressEnterInList();
+    letListClose();
+    EXPECT_EQ(text("HeadingPanel"),
+              "Degrees:  33.3      4J-4K  Azerbaijan (AS CQ21 ITU29) N" + kDegree + "40.27\\E" + kDegree + "47.22");
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:  33.3");
+    EXPECT_EQ(text("LongPathLabel"), "  (213.3)");
+    EXPECT_EQ(text("DistancePanel"), "6,612");  // miles, as the preferences choose
+    auto* compass = find<CompassFrame>("CompassFrame");
+    EXPECT_EQ(compass->targetMarker(), QPoint(180, 52));  // the row of even heading 34
+    EXPECT_EQ(compass->startMarker(), QPoint(79, 202));
+    // the committed text is selected, so the next key replaces it
+    EXPECT_EQ(list().lineEdit()->selectedText(), list().currentText());
+}
+
+TEST_F(MainWindowTest, TheLongPathLabelFollowsThePreferenceAndItsDoubleClick)
+{
+    start(latin("1110000000000000000\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"));
+    EXPECT_TRUE(find<QLabel>("LongPathLabel")->isVisible());
+    click("SpeedButton51");
+    type("g");
+    pressEnterInList();
+    letListClose();
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:  43.2");
+    EXPECT_EQ(text("DistancePanel"), "4,283");
+
+    QTest::mouseDClick(find<QLabel>("HeadingLabel"), Qt::LeftButton);  // the toggle starts at 0: shows
+    EXPECT_TRUE(find<QLabel>("LongPathLabel")->isVisible());
+    QTest::mouseDClick(find<QLabel>("HeadingLabel"), Qt::LeftButton);
+    EXPECT_FALSE(find<QLabel>("LongPathLabel")->isVisible());
+    EXPECT_FALSE(home->longPathChecked());
+}
+
+TEST_F(MainWindowTest, KilometresWhenThePreferencesSaySo)
+{
+    start(latin("0000000000000000000\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"));
+    click("SpeedButton51");
+    type("VK");
+    pressEnterInList();
+    letListClose();
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:  274.7");
+    EXPECT_EQ(text("DistancePanel"), "16,090");
+}
+
+TEST_F(MainWindowTest, AliasesApplyOnlyInPrefixOrder)
+{
+    start();
+    click("SpeedButton51");
+    type("rz");
+    EXPECT_EQ(list().currentText(), "RA");
+    letListClose();
+    click("SpeedButton62");  // country order
+    EXPECT_EQ(list().currentText(), "DXCC sorted by country.");
+    type("4K");
+    EXPECT_EQ(list().currentText(), "4K");
+}
+
+TEST_F(MainWindowTest, TheSortToggleSwitchesBetweenCountryAndPrefixOrder)
+{
+    start();
+    EXPECT_FALSE(find<QToolButton>("SpeedButton62")->isVisible());
+    click("SpeedButton51");
+    EXPECT_TRUE(find<QToolButton>("SpeedButton62")->isVisible());
+    letListClose();
+    click("SpeedButton62");
+    EXPECT_EQ(list().currentText(), "DXCC sorted by country.");
+    EXPECT_TRUE(list().itemText(0).startsWith("Afghanistan YA  ("));
+    click("SpeedButton62");
+    EXPECT_EQ(list().currentText(), "DXCC sorted by prefix.");
+    EXPECT_TRUE(list().itemText(0).startsWith("1A  "));
+}
+
+TEST_F(MainWindowTest, CommittingATextWithoutAPositionWarnsAndKeepsTheDisplay)
+{
+    start();
+    click("SpeedButton51");
+    type("ZZZ");
+    letListClose();
+    ASSERT_EQ(platform.warnings.size(), 1);
+    EXPECT_EQ(platform.warnings[0], "No N" + kDegree + " or S" + kDegree + " degrees in selected record.");
+    EXPECT_EQ(platform.cursor, QPoint(1024 / 2 + 10, 768 / 2 + 30));  // the warning comes under the hand
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+}
+
+TEST_F(MainWindowTest, BeforeAnyListIsOfferedLeavingTheListWarnsOfNothing)
+{
+    start();
+    list().setFocus();
+    type("X");
+    letListClose();
+    EXPECT_TRUE(platform.warnings.isEmpty());
+}
+
+TEST_F(MainWindowTest, ClearRestoresThePromptAndCommittingItOnlyRestoresAgain)
+{
+    start();
+    click("SpeedButton51");
+    type("g");
+    pressEnterInList();
+    letListClose();
+    click("SpeedButton58");  // "Clear"
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+    EXPECT_EQ(text("DistancePanel"), "Distance:");
+    EXPECT_EQ(list().currentText(), "DXCC / Country / City List");
+    EXPECT_EQ(list().count(), 1);
+    EXPECT_EQ(list().itemText(0), "Click on state or dxcc first.");
+    EXPECT_FALSE(find<QToolButton>("SpeedButton62")->isVisible());
+    EXPECT_EQ(find<CompassFrame>("CompassFrame")->targetMarker(), QPoint(128, 33));
+
+    list().openList();
+    pressEnterInList();  // nothing highlighted: the text stays empty
+    list().setEditText("Click on state or dxcc first.");
+    letListClose();
+    EXPECT_TRUE(platform.warnings.isEmpty());
+    EXPECT_EQ(list().currentText(), "DXCC / Country / City List");
+}
+
+TEST_F(MainWindowTest, TheChosenButtonIsMarkedMaroonAndBold)
+{
+    start();
+    click("SpeedButton51");
+    auto* dxcc = find<QToolButton>("SpeedButton51");
+    EXPECT_TRUE(dxcc->font().bold());
+    EXPECT_EQ(dxcc->palette().color(QPalette::ButtonText), QColor(128, 0, 0));
+    window->ChgButtonColors(61);
+    EXPECT_FALSE(dxcc->font().bold());
+    EXPECT_TRUE(find<QToolButton>("SpeedButton61")->font().bold());
+    EXPECT_EQ(find<QToolButton>("SpeedButton58")->palette().color(QPalette::ButtonText), QColor(Qt::white));
+}
+
+TEST_F(MainWindowTest, APositionOfExactlyZeroShowsNoHeadingAndNoDistance)
+{
+    start();
+    window->BreakOutCity("00~", "   Somewhere", window->homeLatitude(), window->homeLongitude(), 0.0, 10.0);
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:");
+    EXPECT_EQ(text("DistancePanel"), "");
+}
+
+TEST_F(MainWindowTest, AnAmpersandShowsAsItself)
+{
+    start();
+    window->BreakOutCity("00~", "   Trinidad & Tobago", 32.65, 86.72, 10.5, 61.3);
+    EXPECT_TRUE(text("HeadingPanel").endsWith("   Trinidad & Tobago"));
+    EXPECT_TRUE(text("StatusOverlay").endsWith("   Trinidad & Tobago"));
+}
+
+TEST_F(MainWindowTest, TheStatusBarExpandsOnlyForALongHeadingText)
+{
+    start();
+    window->BreakOutCity("00~", "   Short", 32.65, 86.72, 51.5, 0.12);
+    QTest::mouseDClick(find("StatusBar1"), Qt::LeftButton);
+    EXPECT_FALSE(find<QLabel>("StatusOverlay")->isVisible());
+
+    window->BreakOutCity("00~", "   " + QString(60, 'W'), 32.65, 86.72, 51.5, 0.12);
+    QTest::mouseDClick(find("StatusBar1"), Qt::LeftButton);
+    EXPECT_TRUE(find<QLabel>("StatusOverlay")->isVisible());
+    QTest::mouseDClick(find<QLabel>("StatusOverlay"), Qt::LeftButton);
+    EXPECT_FALSE(find<QLabel>("StatusOverlay")->isVisible());
+}
+
+TEST_F(MainWindowTest, TheToolbarShowsSunriseSunsetAndBothClocks)
+{
+    platform.utc = QDateTime(QDate(2026, 12, 7), QTime(13, 5), Qt::UTC);
+    platform.local = QDateTime(QDate(2026, 12, 7), QTime(7, 5));
+    start();
+    EXPECT_TRUE(text("SunriseLabel").endsWith("A"));
+    EXPECT_TRUE(text("SunsetLabel").endsWith("P"));
+    QTest::qWait(1100);
+    EXPECT_EQ(text("UtcClock"), "1:05P");
+    EXPECT_EQ(text("LocalClock"), "7:05A");
+}
+
+TEST_F(MainWindowTest, PreferencesRoundTripKeepsTheFlagLineAndTexts)
+{
+    const QByteArray prefs = latin("0011010110000000001\r\nE°151.13\r\nS°33.52\r\n10\r\n87\r\n");
+    start(prefs);
+    EXPECT_EQ(find<QLineEdit>("HomeLatitude")->text(), "S" + kDegree + "33.52");
+    EXPECT_DOUBLE_EQ(window->homeLatitude(), -33.87);
+    EXPECT_DOUBLE_EQ(window->homeLongitude(), -151.22);
+    window->close();
+    EXPECT_EQ(platform.readFile("prefs.qvk"), prefs);
+}
+
+TEST_F(MainWindowTest, AFreshInstallAsksForTheHomeStationInsteadOfAnError)
+{
+    start(QByteArray());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(platform.errors.isEmpty());
+    EXPECT_EQ(platform.modalWindows, QStringList{"Home"});
+    EXPECT_EQ(window->homeLatitude(), 0.0);
+}
+
+TEST_F(MainWindowTest, AMissingDxccListIsReportedAndTheDxccButtonGivesAnEmptyList)
+{
+    start(kMontgomeryPrefs, false);
+    ASSERT_EQ(platform.errors.size(), 1);
+    EXPECT_EQ(platform.errors[0], "Cannot open file " + platform.programFolder() + "states.txt.");
+    click("SpeedButton51");
+    EXPECT_EQ(list().count(), 0);
+}
+
+TEST_F(MainWindowTest, AMalformedPreferencesFileIsReportedAndTheRestStillLoads)
+{
+    start(latin("0\r\nW°86.43\r\nN°32.39\r\nminus six\r\n1\r\n"));
+    EXPECT_EQ(platform.errors, QStringList{"'minus six' is not a valid floating point value."});
+    EXPECT_DOUBLE_EQ(window->homeLatitude(), 32.65);
+}
+
+TEST_F(MainWindowTest, AnInvalidHomePositionWarnsAndLeavesTheHomeUnset)
+{
+    start(latin("0\r\nW°86.43\r\nN°32\r\n-6\r\n1\r\n"));
+    EXPECT_EQ(platform.warnings, QStringList{"Invalid degrees: N" + kDegree + "32  W" + kDegree + "86.43"});
+    EXPECT_EQ(window->homeLatitude(), 0.0);
+}
+
+TEST_F(MainWindowTest, AMissingClocksFileIsReportedOnceAndStartUpGoesOn)
+{
+    start();
+    QFile::remove(platform.programFolder() + "tms.qvk");
+    // a second window on the same folder starts without the file
+    THamDF1 second(platform);
+    THome secondHome(platform, &second);
+    SecondaryWindows windows;
+    windows.home = &secondHome;
+    second.setSecondaryWindows(windows);
+    second.show();
+    QCoreApplication::processEvents();
+    second.activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(platform.errors.count("Cannot open file " + platform.programFolder() + "tms.qvk."), 1);
+    EXPECT_DOUBLE_EQ(second.homeLatitude(), 32.65);
+}
+
+TEST_F(MainWindowTest, HidingGoesToTheTrayOnlyWhenThereIsOne)
+{
+    platform.trayAvailable = false;
+    start();
+    click("SpeedButton60");
+    EXPECT_TRUE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace qvk::ui

@@ -1,0 +1,118 @@
+#include "main_window_fixture.h"
+
+#include <QDir>
+
+namespace qvk::ui {
+namespace {
+
+class StateButtonsTest : public MainWindowTest {
+protected:
+    void withCityList(const QString& code) { platform.writeFile("statedata/" + code + ".txt", shippedFile("statedata/" + code + ".txt")); }
+};
+
+TEST_F(StateButtonsTest, FiftyButtonsInSevenRowsAndButtonFiftyAlone)
+{
+    start();
+    EXPECT_EQ(find<QToolButton>("SpeedButton1")->geometry(), QRect(2, 2, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton7")->geometry(), QRect(152, 2, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton8")->geometry(), QRect(2, 23, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton49")->geometry(), QRect(152, 128, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton50")->geometry(), QRect(152, 149, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton50")->text(), "WY");
+    EXPECT_EQ(find<QToolButton>("SpeedButton42")->toolTip(), "Tennessee");
+}
+
+TEST_F(StateButtonsTest, AStateShowsItsCentreThenOpensItsCityListForTheCommit)
+{
+    withCityList("AL");
+    start();
+    click("SpeedButton1");
+    EXPECT_TRUE(text("HeadingPanel").endsWith("   Central Alabama"));
+    EXPECT_TRUE(list().isListOpen());
+    EXPECT_EQ(list().currentText(), "");
+    EXPECT_GE(list().count(), 40);
+    EXPECT_TRUE(find<QToolButton>("SpeedButton1")->font().bold());
+
+    type("birm");  // letters become capitals; city names match without regard to case
+    EXPECT_EQ(list().currentText(), "BIRM");
+    EXPECT_TRUE(list().view()->currentIndex().data().toString().startsWith("Birmingham  "));
+    pressEnterInList();
+    letListClose();
+    EXPECT_TRUE(text("HeadingPanel").endsWith(QString::fromUtf8("   Birmingham  N°33.31\\W°86.48")));
+    EXPECT_EQ(text("DistancePanel"), "60");  // miles from the home station
+    EXPECT_TRUE(platform.warnings.isEmpty());
+}
+
+TEST_F(StateButtonsTest, AMissingCityListStillShowsTheCentre)
+{
+    start();
+    window->BreakOutCity("00~", "   Earlier", 32.65, 86.72, 51.5, 0.12);
+    window->showDistanceOfLastResult();
+    click("SpeedButton1");
+    EXPECT_TRUE(text("HeadingPanel").endsWith("   Central Alabama"));
+    EXPECT_EQ(list().currentText(), "No Alabama City List");
+    EXPECT_EQ(list().count(), 0);
+    EXPECT_FALSE(list().isListOpen());
+    EXPECT_FALSE(find<QToolButton>("SpeedButton1")->font().bold());
+    EXPECT_EQ(text("DistancePanel"), "4,366");  // a state's centre leaves the distance as it was
+}
+
+TEST_F(StateButtonsTest, TennesseeKeepsItsThreeNs)
+{
+    start();
+    click("SpeedButton42");
+    EXPECT_TRUE(text("HeadingPanel").endsWith("   Central Tennnessee"));
+    EXPECT_EQ(list().currentText(), "No Tennnessee City List");
+}
+
+TEST_F(StateButtonsTest, ColoradosCentreLongitudeIsTakenAsADecimalNumber)
+{
+    start();
+    click("SpeedButton6");  // 39.14 N, 105.60 W: 105.60 would be no angle in degrees and minutes
+    window->BreakOutCity("00~", "   Same place", window->homeLatitude(), window->homeLongitude(), 39.14, 105.60);
+    const QString same = text("HeadingLabel");
+    click("SpeedButton6");
+    EXPECT_EQ(text("HeadingLabel"), same);
+}
+
+TEST_F(StateButtonsTest, AStateButtonReplacesTheDxccListAndHidesTheSortToggle)
+{
+    start();
+    click("SpeedButton51");
+    letListClose();
+    click("SpeedButton2");
+    EXPECT_FALSE(find<QToolButton>("SpeedButton62")->isVisible());
+    EXPECT_EQ(list().count(), 0);
+    type("4k");  // no prefix search over a state's list, even an empty one
+    EXPECT_EQ(list().currentText(), "4K");
+    EXPECT_TRUE(list().isListOpen());
+}
+
+TEST_F(StateButtonsTest, AnUnreadableCityListIsReportedAndNotOpened)
+{
+    start();
+    QDir(platform.programFolder()).mkpath("statedata/AL.txt");  // a folder where the file should be
+    click("SpeedButton1");
+    EXPECT_EQ(platform.errors, QStringList{"Cannot open file " + platform.programFolder() + "statedata/AL.txt."});
+    EXPECT_EQ(list().currentText(), "Alabama Center");
+    EXPECT_FALSE(list().isListOpen());
+}
+
+TEST_F(StateButtonsTest, CommittingTheNoListTextAfterAListWasOfferedWarns)
+{
+    withCityList("AL");
+    start();
+    click("SpeedButton1");
+    letListClose();
+    platform.warnings.clear();
+    click("SpeedButton3");  // Arizona has no list here
+    list().setFocus();
+    letListClose();
+    QTest::qWait(150);
+    find("Panel1")->setFocus();
+    QTest::qWait(50);
+    EXPECT_EQ(platform.warnings, QStringList{QString::fromUtf8("No N° or S° degrees in selected record.")});
+}
+
+}  // namespace
+}  // namespace qvk::ui
