@@ -5,6 +5,7 @@
 #include "ui/charts/about.h"
 #include "ui/charts/us_bands.h"
 #include "ui/charts/us_map.h"
+#include "ui/grid/grid.h"
 #include "ui/home/home.h"
 #include "ui/mainwindow/ham_df1.h"
 
@@ -27,12 +28,14 @@ int main(int argc, char** argv)
     qvk::ui::TAbout about(&mainWindow);
     qvk::ui::TUSBands usBands(platform, &mainWindow);
     qvk::ui::TUSMap usMap(platform, &mainWindow);
+    qvk::ui::TGrid grid(platform, mainWindow, &mainWindow);
 
     qvk::ui::SecondaryWindows windows;
     windows.home = &home;
     windows.about = &about;
     windows.usBands = &usBands;
     windows.usMap = &usMap;
+    windows.grid = &grid;
     mainWindow.setSecondaryWindows(windows);
 
     mainWindow.move(mainWindow.screen()->availableGeometry().center() - mainWindow.rect().center());

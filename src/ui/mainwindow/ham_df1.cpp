@@ -77,8 +77,8 @@ void THamDF1::setSecondaryWindows(const SecondaryWindows& windows)
 {
     windows_ = windows;
     if (!windows_.home) return;
-    connect(windows_.home, &THome::longPathToggled, longPathLabel_, &QWidget::setVisible);
-    connect(windows_.home, &THome::homeSaved, this, &THamDF1::showHomeStation);
+    connect(windows_.home, &THome::longPathToggled, longPathLabel_, &QWidget::setVisible, Qt::UniqueConnection);
+    connect(windows_.home, &THome::homeSaved, this, &THamDF1::showHomeStation, Qt::UniqueConnection);
 }
 
 void THamDF1::FormCreate()

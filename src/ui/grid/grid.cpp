@@ -1,0 +1,126 @@
+#include "ui/grid/grid.h"
+
+#include "catalogue/list_entry.h"
+#include "core/angle_notation.h"
+#include "core/byte_text.h"
+#include "core/maidenhead.h"
+#include "ui/common/platform.h"
+#include "ui/common/screen_text.h"
+#include "ui/mainwindow/ham_df1.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace qvk::ui {
+namespace {
+
+using Status = EntryPosition::Status;
+
+// The warning (or, for a number that cannot be read, the error box) of a
+// target that could not be resolved.
+void reportFailure(Platform& platform, const EntryPosition& target, bool nearCentre)
+{
+    const QString text = toScreen(target.message);
+    if (target.status == Status::InvalidNumber)
+        platform.showError(text);
+    else if (nearCentre)
+        warnNearCentre(platform, text);
+    else
+        platform.showWarning(text);
+}
+
+} // namespace
+
+TGrid::TGrid(Platform& platform, THamDF1& mainWindow, QWidget* parent)
+    : QDialog(parent), platform_(platform), mainWindow_(mainWindow)
+{
+    buildControls();
+
+    connect(RadioButton2, &QRadioButton::toggled, Panel4, &QWidget::setVisible);
+    connect(SpeedButton54, &QToolButton::clicked, this, &TGrid::SpeedButton54Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &QDialog::reject);
+    for (QLineEdit* box : {Edit1, Edit2, Edit3}) box->installEventFilter(this);
+}
+
+void TGrid::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+bool TGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            SpeedButton54Click();
+            return true; // the dialog must not see the key as well
+        }
+    }
+    if (event->type() == QEvent::MouseButtonDblClick && (watched == Edit2 || watched == Edit3)) {
+        auto* box = static_cast<QLineEdit*>(watched);
+        const Axis axis = box == Edit2 ? Axis::Latitude : Axis::Longitude;
+        box->setText(toScreen(toggledHemisphere(fromScreen(box->text()), axis)));
+        box->end(false);
+        return true; // no word selection: the caret stays at the end
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TGrid::FormActivate()
+{
+    Edit1->selectAll();
+    // the caret goes where the operator can see it: the locator box lies
+    // under the coordinate panel in "Coordinates" mode
+    (RadioButton2->isChecked() ? Edit2 : Edit1)->setFocus(Qt::OtherFocusReason);
+    mainWindow_.prepareForGridTarget();
+}
+
+void TGrid::SpeedButton54Click()
+{
+    if (RadioButton2->isChecked())
+        calcFromCoordinates();
+    else
+        calcFromLocator();
+}
+
+void TGrid::calcFromLocator()
+{
+    Edit1->setText(toScreen(text::upperAscii(fromScreen(Edit1->text()))));
+    const std::string locator = fromScreen(Edit1->text());
+    if (const auto warning = locatorWarning(locator)) return platform_.showWarning(toScreen(*warning));
+
+    const std::string corner = locatorCorner(locator);
+    const EntryPosition target = positionOfEntry(corner);
+    if (target.status != Status::Found) return reportFailure(platform_, target, false);
+    handOver(locator, corner, target.position);
+}
+
+void TGrid::calcFromCoordinates()
+{
+    // the checks read the upper-cased pair; the description keeps the texts as typed
+    const std::string typed = fromScreen(Edit2->text()) + "\\" + fromScreen(Edit3->text());
+    Edit1->clear();
+    const EntryPosition target = positionOfEntry(text::upperAscii(typed));
+    if (target.status != Status::Found) {
+        reportFailure(platform_, target, true);
+        if (target.status == Status::NoLatitude || target.status == Status::NoLongitude)
+            Edit1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    handOver(GridCalc(target.position.latitude, target.position.longitude), typed, target.position);
+}
+
+void TGrid::handOver(const std::string& locator, const std::string& coordinates, const SignedPosition& target)
+{
+    const std::string description = "   " + locator + "    " + coordinates;
+    mainWindow_.BreakOutCity("00~", toScreen(description), mainWindow_.homeLatitude(), mainWindow_.homeLongitude(),
+                             static_cast<double>(target.latitude), static_cast<double>(target.longitude));
+    mainWindow_.showDistanceOfLastResult();
+    accept();
+}
+
+} // namespace qvk::ui

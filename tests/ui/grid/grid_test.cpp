@@ -1,0 +1,314 @@
+// The grid window driven as the operator drives it: opened from the main
+// window's "GRID/N°S°" button, a locator or a position typed, "Calc" clicked,
+// and the result read off the main window's status bar.
+
+#include "mainwindow/main_window_fixture.h"
+#include "ui/grid/grid.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QRadioButton>
+
+namespace qvk::ui {
+namespace {
+
+const QString kDegree = QString::fromUtf8("\u00B0");
+// The program's texts with "°" written as it reads in the source.
+QString screen(const char* text) { return QString::fromUtf8(text); }
+
+const QPoint kPointerAway(5, 5);
+const QPoint kNearDesktopCentre(1024 / 2 + 10, 768 / 2 + 30);
+
+class GridTest : public MainWindowTest {
+protected:
+    // The main window starts at the first opening, with the preferences the
+    // test has chosen by then.
+    void openGrid()
+    {
+        if (!window) startMainWindowWithGrid();
+        click("SpeedButton61"); // "GRID/N°S°"
+        ASSERT_TRUE(grid->isVisible());
+    }
+
+    void startMainWindowWithGrid()
+    {
+        platform.cursor = kPointerAway;
+        start(prefs);
+        grid = std::make_unique<TGrid>(platform, *window, window.get());
+        // the fixture hands over the Home window; the grid window joins it
+        SecondaryWindows windows;
+        windows.home = home.get();
+        windows.grid = grid.get();
+        window->setSecondaryWindows(windows);
+    }
+
+    template <typename T = QWidget> T* control(const char* name) const
+    {
+        T* widget = grid->findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
+    void calc() { QTest::mouseClick(control<QToolButton>("SpeedButton54"), Qt::LeftButton); }
+    void chooseCoordinates() { QTest::mouseClick(control<QRadioButton>("RadioButton2"), Qt::LeftButton); }
+
+    void calcLocator(const char* locator)
+    {
+        box("Edit1")->clear();
+        QTest::keyClicks(box("Edit1"), locator);
+        calc();
+    }
+    void calcCoordinates(const QString& latitude, const QString& longitude)
+    {
+        chooseCoordinates();
+        box("Edit2")->setText(latitude);
+        box("Edit3")->setText(longitude);
+        calc();
+    }
+
+    QByteArray prefs = kMontgomeryPrefs; // miles
+    std::unique_ptr<TGrid> grid;
+};
+
+TEST_F(GridTest, OpeningClearsTheMainWindowForAGridTarget)
+{
+    startMainWindowWithGrid();
+    window->BreakOutCity("00~", "   London", window->homeLatitude(), window->homeLongitude(), 51.5, 0.12);
+    window->showDistanceOfLastResult();
+    openGrid();
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:");
+    EXPECT_EQ(text("DistancePanel"), "");
+    EXPECT_EQ(list().currentText(), screen("Grid/N°S° Calculation"));
+    EXPECT_EQ(list().count(), 0);
+    EXPECT_EQ(grid->windowTitle(), "Grid / Coordinate Calc");
+    EXPECT_TRUE(control<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_FALSE(control<QFrame>("Panel4")->isVisible());
+    EXPECT_EQ(box("Edit2")->text(), "N" + kDegree);
+    EXPECT_EQ(box("Edit3")->text(), "W" + kDegree);
+}
+
+TEST_F(GridTest, LocatorEL29ABShowsTheHeadingWithTheCornerAndTheDistanceInMiles)
+{
+    openGrid();
+    calcLocator("EL29AB");
+    EXPECT_TRUE(platform.warnings.isEmpty());
+    // 2.5 minutes of latitude round to 2
+    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  248.1      EL29AB    N°29.02\\W°96.00"));
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:  248.1");
+    EXPECT_EQ(text("DistancePanel"), "605");
+    EXPECT_FALSE(grid->isVisible());
+    EXPECT_EQ(grid->result(), QDialog::Accepted);
+}
+
+TEST_F(GridTest, TheDistanceFollowsTheKilometresPreference)
+{
+    prefs = latin("0000000000000000000\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n");
+    openGrid();
+    calcLocator("EL29AB");
+    EXPECT_EQ(text("DistancePanel"), "974");
+}
+
+TEST_F(GridTest, ALowerCaseLocatorIsUpperCasedInItsBoxAndWorksFromEnter)
+{
+    openGrid();
+    QTest::keyClicks(box("Edit1"), "el29");
+    QTest::keyClick(box("Edit1"), Qt::Key_Return);
+    EXPECT_EQ(box("Edit1")->text(), "EL29");
+    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  247.9      EL29    N°29.00\\W°96.00"));
+    EXPECT_EQ(text("DistancePanel"), "606");
+    EXPECT_FALSE(grid->isVisible());
+}
+
+TEST_F(GridTest, IO91WMLiesWestOfGreenwichThoughItsWholeDegreesAreZero)
+{
+    openGrid();
+    calcLocator("IO91WM");
+    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  44.3      IO91WM    N°51.30\\W°0.10"));
+    EXPECT_EQ(text("DistancePanel"), "4,364");
+}
+
+TEST_F(GridTest, ACornerOnTheEquatorIsHandedOverAndShowsNoHeading)
+{
+    openGrid();
+    calcLocator("JJ00"); // N°0.00\E°0.00
+    EXPECT_TRUE(platform.warnings.isEmpty());
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+    EXPECT_EQ(text("DistancePanel"), "");
+    EXPECT_FALSE(grid->isVisible());
+}
+
+TEST_F(GridTest, SouthAndEastCoordinatesGiveQF56AndReachSydney)
+{
+    openGrid();
+    chooseCoordinates();
+    EXPECT_TRUE(control<QFrame>("Panel4")->isVisible());
+    // the operator flips the prefixes with a double-click and types the digits
+    QTest::mouseDClick(box("Edit2"), Qt::LeftButton);
+    QTest::keyClicks(box("Edit2"), "33.52");
+    QTest::mouseDClick(box("Edit3"), Qt::LeftButton);
+    QTest::keyClicks(box("Edit3"), "151.12");
+    calc();
+    EXPECT_TRUE(platform.warnings.isEmpty());
+    // a target taken as north or west would lie in the North Pacific, far nearer
+    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  251.9      QF56    S°33.52\\E°151.12"));
+    EXPECT_EQ(text("DistancePanel"), "9,135");
+    EXPECT_FALSE(grid->isVisible());
+}
+
+TEST_F(GridTest, LowerCasePrefixesPassTheChecksAndStayAsTypedInTheDescription)
+{
+    openGrid();
+    calcCoordinates(screen("n°29.18"), screen("w°94.47"));
+    EXPECT_TRUE(platform.warnings.isEmpty());
+    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  246.4      EL29    n°29.18\\w°94.47"));
+    EXPECT_EQ(text("DistancePanel"), "531");
+}
+
+TEST_F(GridTest, ALocatorOfThreeCharactersWarnsOfTheLengthWhereThePointerIs)
+{
+    openGrid();
+    calcLocator("EL2");
+    EXPECT_EQ(platform.warnings, QStringList{"Grid description must be 4 or 6 characters in length."});
+    EXPECT_EQ(platform.cursor, kPointerAway);
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_EQ(box("Edit1")->text(), "EL2");
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+}
+
+struct LocatorWarningCase {
+    const char* locator;
+    const char* warning;
+};
+
+class GridLocatorWarningTest : public GridTest, public ::testing::WithParamInterface<LocatorWarningCase> {};
+
+TEST_P(GridLocatorWarningTest, OnlyTheFirstFailingCheckIsReported)
+{
+    openGrid();
+    calcLocator(GetParam().locator);
+    EXPECT_EQ(platform.warnings, QStringList{GetParam().warning});
+    EXPECT_EQ(platform.cursor, kPointerAway);
+    EXPECT_TRUE(grid->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grid, GridLocatorWarningTest,
+    ::testing::Values(LocatorWarningCase{"EZ29", "Invalid Grid description - Z"},
+                      LocatorWarningCase{"EL29AZ", "Invalid Grid description - Z"},
+                      LocatorWarningCase{"SL29", "Invalid Grid description - S"}, // fields end at R
+                      LocatorWarningCase{"EZ2A", "Invalid Grid description - Z"}, // in order, first misfit
+                      LocatorWarningCase{"ZZ2", "Grid description must be 4 or 6 characters in length."},
+                      LocatorWarningCase{"EL29A", "Grid description must be 4 or 6 characters in length."}));
+
+TEST_F(GridTest, CoordinatesWithoutALatitudePrefixWarnUnderTheHandAndEmptyTheLocator)
+{
+    openGrid();
+    QTest::keyClicks(box("Edit1"), "EL29");
+    calcCoordinates("29.18", "94.47"); // neither prefix: the latitude is checked first
+    EXPECT_EQ(platform.warnings, QStringList{screen("No N° or S° degrees in selected record.")});
+    EXPECT_EQ(platform.cursor, kNearDesktopCentre);
+    EXPECT_EQ(box("Edit1")->text(), "");
+    EXPECT_EQ(grid->focusWidget(), box("Edit1"));
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_EQ(box("Edit2")->text(), "29.18");
+}
+
+TEST_F(GridTest, CoordinatesWithoutALongitudePrefixWarnOfTheLongitude)
+{
+    openGrid();
+    calcCoordinates(screen("S°33.52"), "151.12");
+    EXPECT_EQ(platform.warnings, QStringList{screen("No W° or E° degrees in selected record.")});
+    EXPECT_EQ(platform.cursor, kNearDesktopCentre);
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+}
+
+TEST_F(GridTest, ALatitudeWithoutItsPointNamesBothFieldsInTheWarning)
+{
+    openGrid();
+    calcCoordinates(screen("N°29"), screen("W°94.47"));
+    EXPECT_EQ(platform.warnings, QStringList{screen("Invalid degrees: N°29  W°94.47")});
+    EXPECT_EQ(platform.cursor, kNearDesktopCentre);
+    EXPECT_TRUE(grid->isVisible());
+}
+
+TEST_F(GridTest, DoubleClicksFlipTheHemispheresWithTheCaretAtTheEnd)
+{
+    openGrid();
+    chooseCoordinates();
+    QLineEdit* latitude = box("Edit2");
+    latitude->setText("29.18");
+    QTest::mouseDClick(latitude, Qt::LeftButton);
+    EXPECT_EQ(latitude->text(), screen("N°29.18"));
+    QTest::mouseDClick(latitude, Qt::LeftButton);
+    EXPECT_EQ(latitude->text(), screen("S°29.18"));
+    EXPECT_EQ(latitude->cursorPosition(), latitude->text().size());
+    EXPECT_EQ(latitude->selectedText(), "");
+    QTest::mouseDClick(latitude, Qt::LeftButton);
+    EXPECT_EQ(latitude->text(), screen("N°29.18"));
+
+    QLineEdit* longitude = box("Edit3");
+    longitude->setText(screen("W°94.47"));
+    QTest::mouseDClick(longitude, Qt::LeftButton);
+    EXPECT_EQ(longitude->text(), screen("E°94.47"));
+    QTest::mouseDClick(longitude, Qt::LeftButton);
+    EXPECT_EQ(longitude->text(), screen("W°94.47"));
+}
+
+TEST_F(GridTest, EnterWithAnInvalidLocatorWarnsOnceAndLeavesTheWindowOpen)
+{
+    openGrid();
+    QTest::keyClicks(box("Edit1"), "EL2");
+    QTest::keyClick(box("Edit1"), Qt::Key_Enter);
+    EXPECT_EQ(platform.warnings.size(), 1);
+    EXPECT_TRUE(grid->isVisible());
+}
+
+TEST_F(GridTest, EnterInTheLongitudeBoxRunsCalc)
+{
+    openGrid();
+    chooseCoordinates();
+    box("Edit2")->setText(screen("N°51.30"));
+    box("Edit3")->setText(screen("W°0.07"));
+    QTest::keyClick(box("Edit3"), Qt::Key_Return);
+    EXPECT_TRUE(text("HeadingPanel").startsWith("Degrees:  "));
+    EXPECT_TRUE(text("HeadingPanel").endsWith(screen("      IO91    N°51.30\\W°0.07")));
+    EXPECT_FALSE(grid->isVisible());
+}
+
+TEST_F(GridTest, CancelClosesAndLeavesTheDisplayAsOpeningLeftIt)
+{
+    openGrid();
+    QTest::keyClicks(box("Edit1"), "EL29");
+    QTest::mouseClick(control<QToolButton>("SpeedButton1"), Qt::LeftButton);
+    EXPECT_FALSE(grid->isVisible());
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+    EXPECT_EQ(text("DistancePanel"), "");
+    EXPECT_EQ(list().currentText(), screen("Grid/N°S° Calculation"));
+    EXPECT_TRUE(platform.warnings.isEmpty());
+}
+
+TEST_F(GridTest, TheModeAndTheTextsStayForTheNextOpening)
+{
+    openGrid();
+    QTest::keyClicks(box("Edit1"), "EL29AB");
+    chooseCoordinates();
+    box("Edit2")->setText(screen("S°33.52"));
+    box("Edit3")->setText(screen("E°151.12"));
+    grid->close(); // the close box
+
+    openGrid();
+    EXPECT_TRUE(control<QRadioButton>("RadioButton2")->isChecked());
+    EXPECT_TRUE(control<QFrame>("Panel4")->isVisible());
+    EXPECT_EQ(control<QFrame>("Panel4")->geometry(), control<QFrame>("Panel3")->geometry());
+    EXPECT_EQ(box("Edit2")->text(), screen("S°33.52"));
+    EXPECT_EQ(box("Edit3")->text(), screen("E°151.12"));
+    EXPECT_EQ(box("Edit1")->text(), "EL29AB");
+    EXPECT_EQ(box("Edit1")->selectedText(), "EL29AB"); // the next keys replace it
+
+    QTest::mouseClick(control<QRadioButton>("RadioButton1"), Qt::LeftButton);
+    EXPECT_FALSE(control<QFrame>("Panel4")->isVisible());
+}
+
+} // namespace
+} // namespace qvk::ui
