@@ -5,6 +5,7 @@
 #include "ui/charts/about.h"
 #include "ui/charts/us_bands.h"
 #include "ui/charts/us_map.h"
+#include "ui/clocks/clock2.h"
 #include "ui/grid/grid.h"
 #include "ui/home/home.h"
 #include "ui/mainwindow/ham_df1.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     qvk::ui::TUSBands usBands(platform, &mainWindow);
     qvk::ui::TUSMap usMap(platform, &mainWindow);
     qvk::ui::TGrid grid(platform, mainWindow, &mainWindow);
+    qvk::ui::TClock2 clocks(platform, &mainWindow);
 
     qvk::ui::SecondaryWindows windows;
     windows.home = &home;
@@ -36,6 +38,8 @@ int main(int argc, char** argv)
     windows.usBands = &usBands;
     windows.usMap = &usMap;
     windows.grid = &grid;
+    windows.clocks = &clocks;
+    windows.writeClocksFile = [&clocks] { return clocks.writeClocksFile(); };
     mainWindow.setSecondaryWindows(windows);
 
     mainWindow.move(mainWindow.screen()->availableGeometry().center() - mainWindow.rect().center());

@@ -17,8 +17,10 @@ QToolButton* makeFlatButton(QWidget* parent, const QString& objectName, const QS
 
 void setButtonLook(QToolButton& button, const QColor& textColour, bool bold)
 {
+    // the colour of an enabled button only: a disabled one stays grey, as it must look
     QPalette palette = button.palette();
-    palette.setColor(QPalette::ButtonText, textColour);
+    palette.setColor(QPalette::Active, QPalette::ButtonText, textColour);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, textColour);
     button.setPalette(palette);
     QFont font = button.font();
     font.setBold(bold);

@@ -8,6 +8,7 @@
 #include "core/line_file.h"
 #include "core/messages.h"
 #include "core/sun.h"
+#include "settings/clocks_file.h"
 #include "settings/home_station.h"
 #include "settings/preferences.h"
 #include "ui/common/flat_button.h"
@@ -35,7 +36,6 @@ constexpr const char* kListPrompt = "DXCC / Country / City List";
 constexpr const char* kResetPromptEntry = "Click on a state or dxcc first.";
 // The prompt entry of "Clear": committing it only restores the prompt.
 constexpr const char* kClearPromptEntry = "Click on state or dxcc first.";
-constexpr const char* kClocksFileName = "tms.qvk";
 constexpr const char* kMasterFileName = "states.txt";
 
 std::filesystem::path pathOf(const QString& file) { return std::filesystem::path(file.toStdString()); }
@@ -122,11 +122,12 @@ void THamDF1::FormActivate()
 void THamDF1::InitializeParameters(const QString& mode)
 {
     if (mode == "PgmStart") {
-        // nothing reads this copy, but a missing clocks file is worth telling once
+        // nothing reads this copy; a missing file is told once, by the Clocks
+        // window when there is one, which reads the file at its creation
         const QString path = platform_.programFolder() + kClocksFileName;
         const auto lines = readLines(pathOf(path));
         if (lines) clocksBuffer_ = *lines;
-        else platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
+        else if (!windows_.clocks) platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
     } else if (mode == "ParmUpdate" && windows_.writeClocksFile) {
         windows_.writeClocksFile();
     }
@@ -185,7 +186,7 @@ void THamDF1::SavePreferences()
     if (!windows_.home) return;
     const QString path = platform_.programFolder() + kPreferencesFileName;
     if (!writeLinesAtomically(pathOf(path), preferencesLines(windows_.home->currentPreferences())))
-        platform_.showError("Cannot create file " + path + ".");
+        platform_.showError(toScreen(cannotCreateFileMessage(fromScreen(path))));
 }
 
 void THamDF1::showHomeStation(const QString& latitudeText, const QString& longitudeText, double latitude,

@@ -1,0 +1,260 @@
+#include "ui/clocks/clock2.h"
+
+#include "core/line_file.h"
+#include "core/messages.h"
+#include "ui/common/flat_button.h"
+#include "ui/common/platform.h"
+#include "ui/common/screen_text.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+namespace qvk::ui {
+namespace {
+
+const QColor kPlaceBoxColour(192, 176, 144);
+const QColor kInvalidPlaceColour(255, 0, 0);
+constexpr int kTickMilliseconds = 450;
+
+std::filesystem::path pathOf(const QString& file) { return std::filesystem::path(file.toStdString()); }
+
+}  // namespace
+
+TClock2::TClock2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
+{
+    buildControls();
+
+    for (QLineEdit* box : placeBoxes_) connect(box, &QLineEdit::textEdited, this, &TClock2::placeBoxEdited);
+    connect(StdTime1, &QAction::triggered, this, [this] { chooseDaylightSaving(false); });
+    connect(DSTime1, &QAction::triggered, this, [this] { chooseDaylightSaving(true); });
+    connect(CheckBox1, &QCheckBox::clicked, this, &TClock2::CheckBox1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TClock2::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TClock2::SpeedButton2Click);
+
+    if (InitializeParameters("PgmStart")) UpdateClocks();
+
+    // the clocks run from the start, shown or not
+    showHomeTime();
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName("RxClock2Timer");
+    connect(clockTimer_, &QTimer::timeout, this, &TClock2::clockTick);
+    clockTimer_->start(kTickMilliseconds);
+}
+
+bool TClock2::writeClocksFile()
+{
+    ClocksFile file;
+    file.flagLine = dsFlagLine_;
+    for (std::size_t k = 0; k < placeBoxes_.size(); ++k) file.places[k] = fromScreen(placeBoxes_[k]->text());
+    const QString path = clocksFilePath();
+    if (writeLinesAtomically(pathOf(path), clocksFileLines(file))) return true;
+    platform_.showError(toScreen(cannotCreateFileMessage(fromScreen(path))));
+    return false;
+}
+
+void TClock2::reject() {}
+
+void TClock2::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // no caret in the "Home Time" caption: the focus rests on the first time
+    timePanels_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+bool TClock2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == RxLabel1 && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
+        Panel26->setVisible(event->type() == QEvent::Enter);
+        return false;
+    }
+    const auto panel = std::find(timePanels_.begin(), timePanels_.end(), watched);
+    if (panel == timePanels_.end()) return QDialog::eventFilter(watched, event);
+    const int row = static_cast<int>(panel - timePanels_.begin()) + 1;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        timePanelPressed(row);
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        timePanelReleased(row, mouse->button(), mouse->globalPosition().toPoint());
+        return true;
+    }
+    case QEvent::ContextMenu:
+        return true;  // the menu opens on release, and only over a time
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+bool TClock2::InitializeParameters(const QString& mode)
+{
+    if (mode == "PgmStart") return readClocksFile();
+    if (mode == "ParmUpdate") return writeClocksFile();
+    return true;  // "PgmUpdate": nothing to do here
+}
+
+bool TClock2::readClocksFile()
+{
+    const QString path = clocksFilePath();
+    const auto lines = readLines(pathOf(path));
+    if (!lines) {
+        platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
+        return false;
+    }
+    const ClocksFile file = parseClocksFile(*lines);
+    dsFlagLine_ = file.flagLine;
+    for (std::size_t k = 0; k < placeBoxes_.size(); ++k) {
+        daylightSaving_[k] = daylightSavingFlag(dsFlagLine_, static_cast<int>(k) + 1);
+        placeBoxes_[k]->setText(toScreen(file.places[k]));
+        placeBoxes_[k]->home(false);
+    }
+    return true;
+}
+
+void TClock2::UpdateClocks()
+{
+    const bool military = CheckBox1->isChecked();
+    for (std::size_t k = 0; k < placeBoxes_.size(); ++k) {
+        QLineEdit& box = *placeBoxes_[k];
+        QLabel& panel = *timePanels_[k];
+        const std::string placeText = fromScreen(box.text());
+        // each row reads the clock for itself
+        const PlaceTime time = ComputePlaceTime(placeText, daylightSaving_[k], military, utcNow());
+        switch (time.status) {
+        case PlaceTime::Status::NoOffset:
+            panel.clear();
+            break;
+        case PlaceTime::Status::Invalid:
+            setColours(box, kInvalidPlaceColour, kNavy);
+            panel.setText(toScreen(time.text));
+            break;
+        case PlaceTime::Status::BadFraction:
+            setColours(box, kPlaceBoxColour, kNavy);
+            fractionRejected_ = true;
+            warnNearCentre(platform_, toScreen(badFractionWarning(placeText)));
+            break;
+        case PlaceTime::Status::Shown:
+            setColours(box, kPlaceBoxColour, kNavy);
+            panel.setText(toScreen(time.text));
+            homeClockMilitary_ = military;
+            break;
+        }
+    }
+}
+
+// Runs on every read of the home clock; the rows follow the UTC minute.
+void TClock2::RxClock2GetTime()
+{
+    if (paused_) return;
+    const UtcTimeOfDay utc = utcNow();
+    if (utc.minute == lastMinuteShown_) return;
+    lastMinuteShown_ = utc.minute;
+    Panel25->setText(toScreen(gmtRowText(utc, CheckBox1->isChecked())));
+    UpdateClocks();
+}
+
+void TClock2::clockTick()
+{
+    RxClock2GetTime();
+    showHomeTime();
+}
+
+void TClock2::showHomeTime()
+{
+    const QTime local = platform_.currentLocal().time();
+    RxClock2->setText(QLocale::c().toString(local, homeClockMilitary_ ? "hh:mm" : "h:mm AP"));
+}
+
+UtcTimeOfDay TClock2::utcNow() const
+{
+    const QTime utc = platform_.currentUtc().toUTC().time();
+    return {utc.hour(), utc.minute()};
+}
+
+QString TClock2::clocksFilePath() const { return platform_.programFolder() + kClocksFileName; }
+
+void TClock2::enterEditing()
+{
+    paused_ = true;
+    SpeedButton1->setEnabled(false);
+    SpeedButton2->setEnabled(true);
+}
+
+void TClock2::placeBoxEdited()
+{
+    if (isActiveWindow()) enterEditing();
+}
+
+void TClock2::timePanelPressed(int row)
+{
+    popupTarget_ = row;
+    (daylightSaving_[static_cast<std::size_t>(row - 1)] ? DSTime1 : StdTime1)->setChecked(true);
+}
+
+void TClock2::timePanelReleased(int row, Qt::MouseButton button, QPoint globalPosition)
+{
+    // an empty panel has no time to switch
+    if (button != Qt::RightButton || timePanels_[static_cast<std::size_t>(row - 1)]->text().isEmpty()) return;
+    PopupMenu1->popup(globalPosition);
+}
+
+void TClock2::chooseDaylightSaving(bool on)
+{
+    if (popupTarget_ == 0) return;
+    daylightSaving_[static_cast<std::size_t>(popupTarget_ - 1)] = on;
+    // the panel shows the change at the next Reset
+    if (isActiveWindow()) enterEditing();
+}
+
+void TClock2::CheckBox1Click()
+{
+    // the clocks keep running: the next minute already shows the new form
+    SpeedButton1->setEnabled(false);
+    SpeedButton2->setEnabled(true);
+    timePanels_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+// OK: the flags go into the DS flag line, to be written by the next Reset or "Close".
+void TClock2::SpeedButton1Click()
+{
+    for (int row = 1; row <= kClockPlaces; ++row)
+        setDaylightSavingFlag(dsFlagLine_, row, daylightSaving_[static_cast<std::size_t>(row - 1)]);
+    accept();
+}
+
+// Reset: checks every offset, and only when all pass stores them and restarts the clocks.
+void TClock2::SpeedButton2Click()
+{
+    fractionRejected_ = false;
+    UpdateClocks();
+    if (fractionRejected_) return;
+
+    // every box shows its text from the first character again, hiding pushed-out offsets
+    std::vector<QLineEdit*> boxes(placeBoxes_.begin(), placeBoxes_.end());
+    boxes.insert(boxes.end(), {Edit0, Edit26});
+    for (QLineEdit* box : boxes) {
+        box->setText(box->text());
+        box->home(false);
+    }
+    // a failed write has been reported; staying in editing would leave no way out
+    InitializeParameters("ParmUpdate");
+    paused_ = false;
+    lastMinuteShown_ = kNoMinute;
+    SpeedButton1->setEnabled(true);
+    SpeedButton2->setEnabled(false);
+}
+
+}  // namespace qvk::ui

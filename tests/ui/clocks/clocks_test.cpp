@@ -1,0 +1,565 @@
+// The Clocks window, driven as the operator drives it, with the fake clock.
+
+#include "fake_platform.h"
+#include "qstring_printer.h"
+#include "ui/clocks/clock2.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <set>
+
+namespace qvk::ui {
+namespace {
+
+// 10 right of and 30 below the centre of FakePlatform's 1024 x 768 desktop
+const QPoint kUnderTheHand(522, 414);
+constexpr int kOneTick = 600;  // the clock ticks every 450 ms
+
+using Places = std::map<int, std::string>;
+
+// A flag line of zeros with "1" for the rows on daylight-saving time (character 27 + row).
+std::string flagLineWith(const std::set<int>& daylightRows)
+{
+    std::string line(57, '0');
+    for (int row : daylightRows) line[static_cast<std::size_t>(26 + row)] = '1';
+    return line;
+}
+
+QByteArray clocksFile(const std::string& flagLine, const Places& places)
+{
+    QByteArray bytes = QByteArray::fromStdString(flagLine) + "\r\n";
+    for (int row = 1; row <= 24; ++row) {
+        const auto place = places.find(row);
+        bytes += QByteArray::fromStdString(place == places.end() ? std::string() : place->second) + "\r\n";
+    }
+    return bytes;
+}
+
+QDateTime utcAt(int hour, int minute) { return QDateTime(QDate(2026, 12, 7), QTime(hour, minute), Qt::UTC); }
+
+class ClocksWindow : public ::testing::Test {
+protected:
+    void create(const QByteArray& fileBytes)
+    {
+        platform.writeFile("tms.qvk", fileBytes);
+        clocks = std::make_unique<TClock2>(platform);
+    }
+    void create(const Places& places, const std::set<int>& daylightRows = {})
+    {
+        create(clocksFile(flagLineWith(daylightRows), places));
+    }
+
+    void open()
+    {
+        clocks->show();
+        clocks->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(clocks.get()));
+    }
+
+    template <typename Control = QWidget> Control& control(const QString& name)
+    {
+        auto* found = clocks->findChild<Control*>(name);
+        if (!found) throw std::runtime_error("no control " + name.toStdString());
+        return *found;
+    }
+    QLabel& panel(int row) { return control<QLabel>(QString("Panel%1").arg(row)); }
+    QLineEdit& box(int row) { return control<QLineEdit>(QString("Edit%1").arg(row)); }
+    QToolButton& ok() { return control<QToolButton>("SpeedButton1"); }
+    QToolButton& reset() { return control<QToolButton>("SpeedButton2"); }
+    QMenu& popupMenu() { return control<QMenu>("PopupMenu1"); }
+
+    void click(QWidget& widget, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(&widget, button); }
+
+    void typeInto(int row, const QString& text)
+    {
+        QLineEdit& place = box(row);
+        click(place);
+        place.selectAll();
+        QTest::keyClicks(&place, text);
+    }
+
+    void chooseFromPopup(const QString& choice)
+    {
+        QMenu& menu = popupMenu();
+        ASSERT_TRUE(menu.isVisible());
+        for (QAction* action : menu.actions())
+            if (action->text() == choice)
+                return QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+        FAIL() << "no menu item " << choice.toStdString();
+    }
+
+    bool waitForGmt(const QString& text)
+    {
+        return QTest::qWaitFor([&] { return control<QLabel>("Panel25").text() == text; }, 5 * kOneTick);
+    }
+
+    // Line n of the clocks file, without its line end.
+    QByteArray fileLine(int number)
+    {
+        QByteArray line = platform.readFile("tms.qvk").split('\n').value(number - 1);
+        if (line.endsWith('\r')) line.chop(1);
+        return line;
+    }
+
+    FakePlatform platform;
+    std::unique_ptr<TClock2> clocks;
+};
+
+// --- The rows at fixed times ----------------------------------------------
+
+struct RowCase {
+    const char* name;
+    int row;
+    const char* place;
+    bool daylightSaving;
+    bool military;
+    int utcHour;
+    int utcMinute;
+    const char* shown;
+};
+
+void PrintTo(const RowCase& row, std::ostream* out) { *out << row.place << " -> " << row.shown; }
+
+class ClocksRow : public ClocksWindow, public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(ClocksRow, ShowsThePlacesTime)
+{
+    const RowCase& c = GetParam();
+    platform.utc = utcAt(c.utcHour, c.utcMinute);
+    create({{c.row, c.place}}, c.daylightSaving ? std::set<int>{c.row} : std::set<int>{});
+    if (c.military) {
+        open();
+        click(control<QCheckBox>("CheckBox1"));
+        click(reset());
+    }
+    EXPECT_EQ(panel(c.row).text(), QString(c.shown));
+    EXPECT_TRUE(platform.warnings.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtFixedUtcTimes, ClocksRow,
+    ::testing::Values(RowCase{"IndiaAtNoon", 7, "India   [5.5]", false, false, 12, 0, "5:30 PM"},
+                      RowCase{"IndiaInMilitaryTime", 7, "India   [5.5]", false, true, 12, 0, "17: 30"},
+                      RowCase{"IndiaOnDaylightSaving", 7, "India   [5.5]", true, false, 12, 0, "6:30 PM*"},
+                      RowCase{"ChicagoTheEveningBefore", 20, "Chicago   [-6]", false, false, 3, 0, "9:00 PM"},
+                      // +12 moved on by an hour wraps round to -11, that is 13 hours ahead
+                      RowCase{"AucklandOnDaylightSaving", 24, "Auckland   [12]", true, false, 0, 0, "1:00 PM*"},
+                      // half an hour counts 2.88 ms short
+                      RowCase{"HalfAnHourAhead", 1, "Somewhere   [0.5]", false, false, 12, 0, "12:29 PM"},
+                      RowCase{"NewfoundlandIsThreeAndAHalfBehind", 22, "Newfoundland   [-3.5]", false, false, 12, 0,
+                              "8:30 AM"},
+                      RowCase{"MidnightInLondonInMilitaryTime", 2, "London   [0]", false, true, 0, 0, "00: 00"},
+                      RowCase{"AnOffsetBeyond12", 3, "Nowhere   [13]", false, false, 12, 0, "00: 00"},
+                      RowCase{"NoClosingBracket", 4, "Name [5", false, false, 12, 0, ""}),
+    [](const ::testing::TestParamInfo<RowCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ClocksWindow, AnInvalidOffsetTurnsItsBoxRedUntilCorrected)
+{
+    create({{3, "Nowhere   [13]"}, {4, "Paris   [1]"}});
+    const QColor normal = box(4).palette().color(QPalette::Base);
+    EXPECT_EQ(box(3).palette().color(QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(normal, QColor(192, 176, 144));
+
+    open();
+    typeInto(3, "Rome   [1]");
+    click(reset());
+    EXPECT_EQ(box(3).palette().color(QPalette::Base), normal);
+    EXPECT_EQ(panel(3).text(), "1:00 PM");
+}
+
+TEST_F(ClocksWindow, ReadsRow18OnDaylightSavingFromTheBuiltInFlagLine)
+{
+    Places places;
+    for (int row = 1; row <= 24; ++row) places[row] = "Place   [0]";
+    create(clocksFile("00000111111111111111110000C000000000000000001000000000000", places));
+    for (int row = 1; row <= 24; ++row) EXPECT_EQ(panel(row).text().endsWith('*'), row == 18) << "row " << row;
+}
+
+// --- GMT and the home clock ---------------------------------------------
+
+struct GmtCase {
+    int hour;
+    int minute;
+    bool military;
+    const char* shown;
+};
+
+void PrintTo(const GmtCase& gmt, std::ostream* out) { *out << gmt.shown; }
+
+class GmtPanel : public ClocksWindow, public ::testing::WithParamInterface<GmtCase> {};
+
+TEST_P(GmtPanel, ShowsUtcWithABlankAfterTheColon)
+{
+    platform.utc = utcAt(GetParam().hour, GetParam().minute);
+    create(Places{});
+    open();
+    if (GetParam().military) click(control<QCheckBox>("CheckBox1"));
+    EXPECT_TRUE(waitForGmt(GetParam().shown)) << control<QLabel>("Panel25").text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Times, GmtPanel,
+                         ::testing::Values(GmtCase{0, 5, false, "12: 05 AM"}, GmtCase{12, 5, false, "12: 05 PM"},
+                                           GmtCase{13, 5, false, "1: 05 PM"}, GmtCase{0, 5, true, "00: 05"},
+                                           GmtCase{13, 5, true, "13: 05"}));
+
+TEST_F(ClocksWindow, TheHomeClockShowsLocalTimeInTheFormOfTheLastComputedRow)
+{
+    platform.local = QDateTime(QDate(2026, 12, 7), QTime(6, 4, 59));
+    create({{1, "London   [0]"}});
+    auto& home = control<QLabel>("RxClock2");
+    EXPECT_EQ(home.text(), "6:04 AM");
+
+    open();
+    click(control<QCheckBox>("CheckBox1"));
+    click(reset());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return home.text() == "06:04"; }, 5 * kOneTick)) << home.text().toStdString();
+}
+
+TEST_F(ClocksWindow, WithoutAValidRowTheHomeClockKeepsItsForm)
+{
+    create({{1, "London"}});
+    open();
+    click(control<QCheckBox>("CheckBox1"));
+    click(reset());
+    QTest::qWait(kOneTick);
+    EXPECT_EQ(control<QLabel>("RxClock2").text(), "6:00 AM");
+}
+
+TEST_F(ClocksWindow, TheClocksRunWhileTheWindowIsHidden)
+{
+    create({{1, "Tokyo   [9]"}});
+    ASSERT_TRUE(waitForGmt("12: 00 PM"));
+    platform.utc = utcAt(12, 1);
+    platform.local = QDateTime(QDate(2026, 12, 7), QTime(6, 1));
+    EXPECT_TRUE(waitForGmt("12: 01 PM"));
+    EXPECT_EQ(panel(1).text(), "9:01 PM");
+    EXPECT_EQ(control<QLabel>("RxClock2").text(), "6:01 AM");
+    EXPECT_FALSE(clocks->isVisible());
+}
+
+// --- The editing cycle ----------------------------------------------------
+
+TEST_F(ClocksWindow, TypingFreezesTheTimesUntilResetStoresThePlace)
+{
+    create({{1, "London   [0]"}});
+    open();
+    ASSERT_TRUE(waitForGmt("12: 00 PM"));
+    EXPECT_TRUE(ok().isEnabled());
+    EXPECT_FALSE(reset().isEnabled());
+
+    typeInto(5, "Tokyo   [9]");
+    EXPECT_FALSE(ok().isEnabled());
+    EXPECT_TRUE(reset().isEnabled());
+
+    platform.utc = utcAt(12, 1);
+    platform.local = QDateTime(QDate(2026, 12, 7), QTime(6, 1));
+    QTest::qWait(2 * kOneTick);
+    EXPECT_EQ(control<QLabel>("Panel25").text(), "12: 00 PM");
+    EXPECT_EQ(panel(1).text(), "12:00 PM");
+    EXPECT_EQ(panel(5).text(), "");
+    EXPECT_EQ(control<QLabel>("RxClock2").text(), "6:01 AM");  // the home clock keeps running
+
+    click(reset());
+    EXPECT_EQ(panel(5).text(), "9:01 PM");
+    EXPECT_TRUE(ok().isEnabled());
+    EXPECT_FALSE(reset().isEnabled());
+    EXPECT_EQ(fileLine(6), "Tokyo   [9]");
+    EXPECT_TRUE(waitForGmt("12: 01 PM"));
+    EXPECT_EQ(panel(1).text(), "12:01 PM");
+}
+
+TEST_F(ClocksWindow, MilitaryAsksForResetButKeepsTheClocksRunning)
+{
+    create({{1, "London   [0]"}});
+    open();
+    ASSERT_TRUE(waitForGmt("12: 00 PM"));
+
+    click(control<QCheckBox>("CheckBox1"));
+    EXPECT_FALSE(ok().isEnabled());
+    EXPECT_TRUE(reset().isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), &panel(1));
+
+    platform.utc = utcAt(13, 1);
+    EXPECT_TRUE(waitForGmt("13: 01"));
+    EXPECT_EQ(panel(1).text(), "13: 01");
+
+    click(reset());
+    EXPECT_TRUE(ok().isEnabled());
+    EXPECT_FALSE(reset().isEnabled());
+}
+
+TEST_F(ClocksWindow, MilitaryWhileEditingStaysPaused)
+{
+    create({{1, "London   [0]"}});
+    open();
+    ASSERT_TRUE(waitForGmt("12: 00 PM"));
+    typeInto(2, "Paris   [1]");
+    click(control<QCheckBox>("CheckBox1"));
+    platform.utc = utcAt(12, 1);
+    QTest::qWait(2 * kOneTick);
+    EXPECT_EQ(control<QLabel>("Panel25").text(), "12: 00 PM");
+    EXPECT_FALSE(ok().isEnabled());
+}
+
+TEST_F(ClocksWindow, ARejectedFractionOnResetWritesNothing)
+{
+    const QByteArray stored = clocksFile(flagLineWith({}), {{1, "London   [0]"}});
+    create(stored);
+    open();
+    typeInto(2, "Paris [1.3]");
+    click(reset());
+
+    EXPECT_EQ(platform.warnings, QStringList{"Decimal value must be .25, .5, or .75 in - 'Paris [1.3]'"});
+    EXPECT_EQ(platform.cursor, kUnderTheHand);
+    EXPECT_EQ(platform.readFile("tms.qvk"), stored);
+    EXPECT_TRUE(reset().isEnabled());
+    EXPECT_FALSE(ok().isEnabled());
+
+    typeInto(2, "Paris [1]");
+    click(reset());
+    EXPECT_EQ(platform.warnings.size(), 1);
+    EXPECT_EQ(fileLine(3), "Paris [1]");
+    EXPECT_TRUE(ok().isEnabled());
+}
+
+TEST_F(ClocksWindow, ResetShowsEveryBoxFromItsFirstCharacter)
+{
+    create(Places{});
+    open();
+    typeInto(2, "Paris" + QString(40, ' ') + "[1]");
+    ASSERT_NE(box(2).cursorPosition(), 0);
+    click(reset());
+    EXPECT_EQ(box(2).cursorPosition(), 0);
+    EXPECT_EQ(box(2).text(), "Paris" + QString(40, ' ') + "[1]");
+    EXPECT_EQ(panel(2).text(), "1:00 PM");
+}
+
+// --- The daylight-saving pop-up -------------------------------------------
+
+TEST_F(ClocksWindow, ARightClickOnAnEmptyTimeOpensNoMenu)
+{
+    create({{1, "London   [0]"}});
+    open();
+    click(panel(2), Qt::RightButton);
+    EXPECT_FALSE(popupMenu().isVisible());
+
+    click(panel(1), Qt::RightButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&popupMenu()));
+    EXPECT_TRUE(control<QAction>("StdTime1").isChecked());
+    EXPECT_FALSE(control<QAction>("DSTime1").isChecked());
+    popupMenu().hide();
+}
+
+TEST_F(ClocksWindow, DaylightSavingReachesTheFileAfterOkAndTheNextWrite)
+{
+    create({{3, "Paris   [1]"}});
+    open();
+    click(panel(3), Qt::RightButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&popupMenu()));
+    chooseFromPopup("DS Time");
+    EXPECT_FALSE(ok().isEnabled());
+    EXPECT_TRUE(reset().isEnabled());
+    EXPECT_EQ(panel(3).text(), "1:00 PM");  // shown at Reset
+
+    click(reset());
+    EXPECT_EQ(panel(3).text(), "2:00 PM*");
+    EXPECT_EQ(fileLine(1).at(29), '0');
+
+    click(ok());
+    EXPECT_FALSE(clocks->isVisible());
+    EXPECT_EQ(fileLine(1).at(29), '0');  // OK writes no file
+    ASSERT_TRUE(clocks->writeClocksFile());
+    EXPECT_EQ(fileLine(1), QByteArray::fromStdString(flagLineWith({3})));
+
+    open();
+    click(panel(3), Qt::RightButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&popupMenu()));
+    EXPECT_TRUE(control<QAction>("DSTime1").isChecked());
+    chooseFromPopup("Std Time");
+    click(reset());
+    EXPECT_EQ(panel(3).text(), "1:00 PM");
+}
+
+TEST_F(ClocksWindow, EscapeDoesNotCloseIt)
+{
+    create(Places{});
+    open();
+    QTest::keyClick(clocks.get(), Qt::Key_Escape);
+    EXPECT_TRUE(clocks->isVisible());
+    click(ok());
+    EXPECT_FALSE(clocks->isVisible());
+}
+
+// --- The help panel -------------------------------------------------------
+
+TEST_F(ClocksWindow, HelpShowsWhileThePointerRestsOnIt)
+{
+    create(Places{});
+    open();
+    auto& help = control<QWidget>("Panel26");
+    EXPECT_FALSE(help.isVisible());
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&control<QLabel>("RxLabel1"), &enter);
+    EXPECT_TRUE(help.isVisible());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&control<QLabel>("RxLabel1"), &leave);
+    EXPECT_FALSE(help.isVisible());
+}
+
+TEST_F(ClocksWindow, TheHelpTextFitsItsPanel)
+{
+    create(Places{});
+    auto& text = control<QLabel>("HelpText");
+    const QStringList lines = text.text().split('\n');
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[1], "individual place boxes, click Reset,  and times will then be");
+    EXPECT_EQ(lines[3], " ");
+    EXPECT_EQ(lines[5], "Example:   India   [5.5]");
+    EXPECT_TRUE(control<QWidget>("Panel26").contentsRect().contains(text.geometry()));
+    EXPECT_LE(text.sizeHint().width(), text.width());
+}
+
+// --- The clocks file ------------------------------------------------------
+
+struct FileCase {
+    const char* name;
+    QByteArray read;
+    QByteArray written;
+};
+
+void PrintTo(const FileCase& file, std::ostream* out) { *out << file.name; }
+
+class ClocksFileTrip : public ClocksWindow, public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(ClocksFileTrip, IsWrittenBackByteForByte)
+{
+    create(GetParam().read);
+    EXPECT_TRUE(platform.errors.isEmpty());
+    ASSERT_TRUE(clocks->writeClocksFile());
+    EXPECT_EQ(platform.readFile("tms.qvk"), GetParam().written);
+}
+
+const QByteArray kEmptyPlaces = QByteArray("\r\n").repeated(24);
+// characters 1 to 27 and 52 onward are carried through; row 24 is on daylight saving
+const std::string kOddFlagLine = "Ab 3#" + std::string(22, '9') + std::string(23, '0') + "1" + "tail\xB0 kept";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ClocksFileTrip,
+    ::testing::Values(
+        FileCase{"FullFile",
+                 clocksFile(kOddFlagLine, {{1, "London   [0]"}, {7, "  India   [5.5]  "}, {24, "M\xFCnchen   [1]"}}),
+                 clocksFile(kOddFlagLine, {{1, "London   [0]"}, {7, "  India   [5.5]  "}, {24, "M\xFCnchen   [1]"}})},
+        FileCase{"ShortFirstLine", "00000111111111111111\r\nLondon   [0]\r\n",
+                 "00000111111111111111" + QByteArray(31, '0') + "\r\nLondon   [0]\r\n" +
+                     QByteArray("\r\n").repeated(23)},
+        FileCase{"ThreeLines", "0000000000000000000000000000000000000000000000000000000\r\nLondon   [0]\r\nParis   [1]",
+                 "0000000000000000000000000000000000000000000000000000000\r\nLondon   [0]\r\nParis   [1]\r\n" +
+                     QByteArray("\r\n").repeated(22)},
+        FileCase{"LineFeedsOnlyAndExtraLines", QByteArray(51, '0') + "\n" + QByteArray("X [1]\n").repeated(26),
+                 QByteArray(51, '0') + "\r\n" + QByteArray("X [1]\r\n").repeated(24)}),
+    [](const ::testing::TestParamInfo<FileCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ClocksWindow, AMissingFileIsReportedAndLeavesEveryPlaceEmpty)
+{
+    clocks = std::make_unique<TClock2>(platform);
+    EXPECT_EQ(platform.errors, QStringList{"Cannot open file " + platform.programFolder() + "tms.qvk."});
+    for (int row = 1; row <= 24; ++row) {
+        EXPECT_EQ(box(row).text(), "");
+        EXPECT_EQ(panel(row).text(), "");
+    }
+    // the first write creates it, with the built-in flag line
+    ASSERT_TRUE(clocks->writeClocksFile());
+    EXPECT_EQ(platform.readFile("tms.qvk"),
+              "00000111111111111111110000C000000000000000001000000000000\r\n" + kEmptyPlaces);
+}
+
+TEST_F(ClocksWindow, AFileThatCannotBeWrittenIsReported)
+{
+    // a folder in the file's place can be neither read nor replaced
+    QDir(platform.programFolder()).mkdir("tms.qvk");
+    clocks = std::make_unique<TClock2>(platform);
+    EXPECT_FALSE(clocks->writeClocksFile());
+    EXPECT_EQ(platform.errors.last(), "Cannot create file " + platform.programFolder() + "tms.qvk.");
+}
+
+TEST_F(ClocksWindow, TheShippedPlacesAllShowTheirTimes)
+{
+    QFile shipped(QVK_DATA_DIR "/tms.qvk");
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    create(shipped.readAll());
+    EXPECT_TRUE(platform.errors.isEmpty());
+    EXPECT_TRUE(platform.warnings.isEmpty());
+    for (int row = 1; row <= 24; ++row) {
+        EXPECT_TRUE(panel(row).text().endsWith(" AM") || panel(row).text().endsWith(" PM")) << "row " << row;
+        EXPECT_EQ(box(row).palette().color(QPalette::Base), QColor(192, 176, 144)) << "row " << row;
+    }
+}
+
+// --- Layout ---------------------------------------------------------------
+
+TEST_F(ClocksWindow, HasItsFixedSizeAndTitle)
+{
+    create(Places{});
+    EXPECT_EQ(clocks->size(), QSize(414, 348));
+    EXPECT_EQ(clocks->minimumSize(), clocks->maximumSize());
+    EXPECT_EQ(clocks->windowTitle(), "Clocks");
+    EXPECT_EQ(clocks->objectName(), "Clocks");
+}
+
+struct Placement {
+    const char* control;
+    QRect geometry;
+};
+
+void PrintTo(const Placement& placement, std::ostream* out) { *out << placement.control; }
+
+class ClocksLayout : public ClocksWindow, public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(ClocksLayout, PutsTheControlInItsPlace)
+{
+    create(Places{});
+    EXPECT_EQ(control(GetParam().control).geometry(), GetParam().geometry);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, ClocksLayout,
+    ::testing::Values(Placement{"Edit0", {53, 1, 96, 15}}, Placement{"RxClock2", {52, 17, 98, 22}},
+                      Placement{"Edit26", {261, 1, 96, 15}}, Placement{"Panel25", {260, 17, 98, 22}},
+                      // rows run left to right, then down
+                      Placement{"Panel1", {2, 44, 98, 22}}, Placement{"Edit1", {3, 67, 96, 15}},
+                      Placement{"Panel4", {314, 44, 98, 22}}, Placement{"Edit4", {315, 67, 96, 15}},
+                      Placement{"Panel5", {2, 92, 98, 22}}, Placement{"Edit5", {3, 115, 96, 15}},
+                      Placement{"Panel18", {106, 236, 98, 22}}, Placement{"Edit18", {107, 259, 96, 15}},
+                      Placement{"Panel24", {314, 284, 98, 22}}, Placement{"Edit24", {315, 307, 96, 15}},
+                      Placement{"RxLabel1", {390, 0, 21, 12}}, Placement{"Panel26", {57, 114, 300, 133}},
+                      Placement{"SpeedButton1", {128, 323, 76, 24}}, Placement{"SpeedButton2", {209, 323, 76, 24}}),
+    [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.control); });
+
+TEST_F(ClocksWindow, TheCaptionsButtonsAndCheckBoxSayWhatTheyDo)
+{
+    create(Places{});
+    EXPECT_EQ(control<QLineEdit>("Edit0").text(), "       Home Time");
+    EXPECT_EQ(control<QLineEdit>("Edit26").text(), "            GMT");
+    EXPECT_EQ(control<QLabel>("RxLabel1").text(), "Help");
+    EXPECT_EQ(control<QCheckBox>("CheckBox1").text(), "Military");
+    EXPECT_FALSE(control<QCheckBox>("CheckBox1").isChecked());
+    EXPECT_EQ(control<QCheckBox>("CheckBox1").pos(), QPoint(4, 328));
+    EXPECT_EQ(ok().text(), "OK");
+    EXPECT_EQ(reset().text(), "Reset");
+    EXPECT_EQ(box(1).focusPolicy(), Qt::ClickFocus);  // Tab passes the place boxes by
+}
+
+}  // namespace
+}  // namespace qvk::ui
