@@ -9,6 +9,7 @@
 #include "ui/grid/grid.h"
 #include "ui/home/home.h"
 #include "ui/mainwindow/ham_df1.h"
+#include "ui/worldmap/world_map.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     qvk::ui::TAbout about(&mainWindow);
     qvk::ui::TUSBands usBands(platform, &mainWindow);
     qvk::ui::TUSMap usMap(platform, &mainWindow);
+    qvk::ui::TWorldMap worldMap(platform, &mainWindow);
     qvk::ui::TGrid grid(platform, mainWindow, &mainWindow);
     qvk::ui::TClock2 clocks(platform, &mainWindow);
 
@@ -37,6 +39,7 @@ int main(int argc, char** argv)
     windows.about = &about;
     windows.usBands = &usBands;
     windows.usMap = &usMap;
+    windows.worldMap = &worldMap;
     windows.grid = &grid;
     windows.clocks = &clocks;
     windows.writeClocksFile = [&clocks] { return clocks.writeClocksFile(); };

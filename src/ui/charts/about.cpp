@@ -2,7 +2,7 @@
 
 #include "ui/charts/about_texts.h"
 #include "ui/charts/ok_panel.h"
-#include "ui/charts/window_frame.h"
+#include "ui/common/window_frame.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
 

@@ -1,7 +1,7 @@
 #include "ui/charts/chart_window.h"
 
 #include "ui/charts/picture_file.h"
-#include "ui/charts/window_frame.h"
+#include "ui/common/window_frame.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/platform.h"
 

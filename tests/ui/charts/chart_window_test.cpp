@@ -7,7 +7,7 @@
 
 #include "ui/charts/us_bands.h"
 #include "ui/charts/us_map.h"
-#include "ui/charts/window_frame.h"
+#include "ui/common/window_frame.h"
 
 #include <gtest/gtest.h>
 
