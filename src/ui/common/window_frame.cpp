@@ -1,4 +1,4 @@
-#include "ui/charts/window_frame.h"
+#include "ui/common/window_frame.h"
 
 #include <QWidget>
 #include <QWindow>
