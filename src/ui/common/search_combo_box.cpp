@@ -103,6 +103,10 @@ void SearchComboBox::selectAllForReplacement()
 
 void SearchComboBox::keyPressEvent(QKeyEvent* event)
 {
+    if (handingOver_) {
+        event->accept();
+        return;
+    }
     const bool closingKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                             event->key() == Qt::Key_Escape;
     if (emptyListOpen_ && closingKey) {
@@ -125,7 +129,9 @@ void SearchComboBox::type(QKeyEvent* event)
     const QString typed = event->text();
     const bool lowerLetter = typed.size() == 1 && typed[0] >= 'a' && typed[0] <= 'z';
     QKeyEvent upper(event->type(), event->key(), event->modifiers(), lowerLetter ? typed.toUpper() : typed);
+    handingOver_ = true;
     QCoreApplication::sendEvent(lineEdit(), &upper);
+    handingOver_ = false;
     event->accept();
 }
 

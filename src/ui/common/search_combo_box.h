@@ -73,6 +73,9 @@ private:
     // typing into it must still start from an empty text, once, and the list
     // closes on Enter, Escape or the loss of the focus.
     bool emptyListOpen_ = false;
+    // Set while a typed key is handed to the text box: a key the box ignores
+    // (Return) comes back to the list, and must not be typed again.
+    bool handingOver_ = false;
     QWidget* focusParking_ = nullptr;
     std::function<void(SearchComboBox&)> editRule_;
 };

@@ -103,6 +103,17 @@ TEST_F(MainWindowTest, CommittingATextWithoutAPositionWarnsAndKeepsTheDisplay)
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
 }
 
+TEST_F(MainWindowTest, ReturnInTheClosedListOpensItAndTypesNothing)
+{
+    start();
+    click("SpeedButton51");
+    letListClose();
+    list().setFocus();
+    QTest::keyClick(&list(), Qt::Key_Return);  // once bounced between the list and its text box for ever
+    EXPECT_TRUE(list().isListOpen());
+    EXPECT_EQ(list().currentText(), "");
+}
+
 TEST_F(MainWindowTest, BeforeAnyListIsOfferedLeavingTheListWarnsOfNothing)
 {
     start();
