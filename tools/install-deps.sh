@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
   libgeographiclib-dev
+  libhamlib-utils  # rotctld: the rotator tests turn its dummy rotator
   xvfb xauth fonts-dejavu-core fonts-liberation2
 )
 

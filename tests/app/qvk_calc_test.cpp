@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -217,11 +220,59 @@ TEST(Inverse, AnAntipodalLineIsStillAnswered)
     EXPECT_NEAR(distance, 19981521.6376, 1e-3);
 }
 
+// A loopback port that nothing listened on a moment ago. (Turning a real
+// rotator is tested against rotctld itself in the rotator tests.)
+int freeLoopbackPort()
+{
+    const int probe = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    bind(probe, reinterpret_cast<sockaddr*>(&address), length);
+    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
+    close(probe);
+    return ntohs(address.sin_port);
+}
+
+TEST(Rotate, ARotatorThatIsNotThereIsReportedWithStatus3)
+{
+    const std::string address = "127.0.0.1:" + std::to_string(freeLoopbackPort());
+    const Outcome run = qvkCalc({"rotate", "N°32.39\\W°86.43", "IO91", "--rotator", address});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Rotator not reachable at " + address + "\n");
+}
+
+TEST(Rotate, NoHeadingTurnsNothing)
+{
+    // the rotator is not even asked: the status is 1, not 3
+    const std::string address = "127.0.0.1:" + std::to_string(freeLoopbackPort());
+    const Outcome run = qvkCalc({"rotate", "EM72", "JJ00", "--long", "--rotator=" + address});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "heading=none\n");
+    EXPECT_EQ(qvkCalc({"rotate", "EZ29", "IO91", "--rotator", address}).err, "Invalid Grid description - Z\n");
+}
+
+TEST(Rotate, TheRotatorIsHostColonPort)
+{
+    for (const char* bad : {"127.0.0.1", "127.0.0.1:0", "localhost:port", ":4533"}) {
+        const Outcome run = qvkCalc({"rotate", "EM72", "IO91", "--rotator", bad});
+        EXPECT_EQ(run.status, 64) << bad;
+        EXPECT_NE(run.err.find("--rotator takes HOST:PORT"), std::string::npos) << bad;
+    }
+    EXPECT_EQ(qvkCalc({"rotate", "EM72", "IO91", "--rotator"}).status, 64);
+    EXPECT_EQ(qvkCalc({"rotate", "EM72", "IO91", "--short"}).status, 64);
+    EXPECT_EQ(qvkCalc({"rotate", "EM72"}).status, 64);
+    // a value belongs to --rotator alone
+    EXPECT_EQ(qvkCalc({"rotate", "EM72", "IO91", "--long=yes"}).status, 64);
+}
+
 TEST(Usage, HelpDocumentsEveryCommandAndBadArgumentsExit64)
 {
     const Outcome help = qvkCalc({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* command : {"bearing", "inverse", "convert", "grid", "locator", "sun", "clock", "gmt"})
+    for (const char* command : {"bearing", "inverse", "convert", "grid", "locator", "sun", "clock", "gmt", "rotate"})
         EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
     EXPECT_EQ(qvkCalc({}).status, 64);
     EXPECT_EQ(qvkCalc({"frobnicate"}).status, 64);

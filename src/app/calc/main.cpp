@@ -3,16 +3,20 @@
 
 #include "app/calc/inverse_batch.h"
 #include "app/calc/position_argument.h"
+#include "app/calc/rotator_turn.h"
 #include "clocks/place_time.h"
 #include "core/geodesic.h"
 #include "core/maidenhead.h"
 #include "core/number_text.h"
 #include "core/sun.h"
 #include "core/windows1252.h"
+#include "rotator/rotator_settings.h"
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -20,6 +24,7 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kInvalidInput = 1;
 constexpr int kInvalidClockOffset = 2;
+constexpr int kRotatorFailed = 3;
 constexpr int kUsageError = 64;
 
 constexpr const char* kUsage = R"(Usage: qvk-calc COMMAND [ARGUMENTS]
@@ -60,15 +65,24 @@ Commands:
       12:00 gives 5:30 PM; --dst adds an hour and the mark "*".
   gmt HH:MM [--military]
       The GMT row at a UTC time: 00:05 gives 12: 05 AM.
+  rotate HOME TARGET [--long] [--rotator HOST:PORT]
+      Turns the rotator behind Hamlib's rotctld (default 127.0.0.1:4533) to
+      the heading from HOME to TARGET, or to the long path with --long, and
+      prints the heading and the azimuth rotctld was sent, which is in the
+      rotator's own range (224.2 is -135.8 on a rotator of -180 to 180):
+        heading=224.2 azimuth=-135.8
+      It returns once rotctld has taken the turn, not when the antenna
+      arrives. A coordinate of exactly 0 turns nothing: heading=none.
   --help
       This text.
 
 Exit status: 0 done; 1 invalid input (the reason on standard error, or a bad
-line in "inverse"); 2 an invalid clock offset (the row shows 00: 00); 64 bad
-arguments.
+line in "inverse"); 2 an invalid clock offset (the row shows 00: 00); 3 the
+rotator failed (its reason on standard error); 64 bad arguments.
 )";
 
-// The words of a command, with its --flags taken out.
+// The words of a command, with its --flags taken out; a flag with a value
+// is kept as "--name=value".
 struct Arguments {
     std::vector<std::string> words;
     std::vector<std::string> flags;
@@ -79,7 +93,16 @@ struct Arguments {
             if (f == flag) return true;
         return false;
     }
+    std::optional<std::string> value(const std::string& flag) const
+    {
+        for (const auto& f : flags)
+            if (f.rfind(flag + "=", 0) == 0) return f.substr(flag.size() + 1);
+        return std::nullopt;
+    }
 };
+
+// The flags that take a value, written "--rotator HOST:PORT" or "--rotator=HOST:PORT".
+bool takesValue(const std::string& flag) { return flag == "--rotator"; }
 
 int usageError(const std::string& problem)
 {
@@ -97,7 +120,10 @@ bool onlyFlags(const Arguments& arguments, std::initializer_list<const char*> al
 {
     for (const auto& flag : arguments.flags) {
         bool known = false;
-        for (const char* a : allowed) known = known || flag == a;
+        const auto equals = flag.find('=');
+        const bool valued = equals != std::string::npos && takesValue(flag.substr(0, equals));
+        const std::string name = valued ? flag.substr(0, equals) : flag;
+        for (const char* a : allowed) known = known || name == a;
         if (!known) {
             unknown = flag;
             return false;
@@ -226,6 +252,41 @@ int gmt(const Arguments& a)
     return kDone;
 }
 
+int rotate(const Arguments& a)
+{
+    std::string host = qvk::rotator::kDefaultHost;
+    int port = qvk::rotator::kDefaultPort;
+    if (const auto address = a.value("--rotator")) {
+        const auto parsed = qvk::rotator::parseAddress(*address);
+        if (!parsed) return usageError("--rotator takes HOST:PORT, such as 127.0.0.1:4533");
+        std::tie(host, port) = *parsed;
+    }
+    const auto home = qvk::calc::readPosition(a.words[0]);
+    if (!home.ok) return invalidInput(home.error);
+    const auto target = qvk::calc::readPosition(a.words[1]);
+    if (!target.ok) return invalidInput(target.error);
+    const auto [homeLatitude, homeLongitude] = home.position;
+    const auto [targetLatitude, targetLongitude] = target.position;
+    if (homeLatitude == 0 || homeLongitude == 0 || targetLatitude == 0 || targetLongitude == 0) {
+        std::cout << "heading=none\n";
+        return kInvalidInput;
+    }
+    const auto result = qvk::inverseGeodesic(homeLatitude, homeLongitude, targetLatitude, targetLongitude);
+    if (!result) {
+        std::cout << "fault\n";
+        return kInvalidInput;
+    }
+    const double heading = a.has("--long") ? qvk::longPathHeading(result->bearing) : result->bearing;
+    const auto turn = qvk::calc::turnRotator(host, port, heading);
+    if (!turn.ok) {
+        std::cerr << turn.error << '\n';
+        return kRotatorFailed;
+    }
+    std::cout << "heading=" << qvk::formatFixed(heading, 1) << " azimuth=" << qvk::formatFixed(turn.azimuth, 1)
+              << '\n';
+    return kDone;
+}
+
 struct Command {
     const char* name;
     std::size_t words;
@@ -241,6 +302,7 @@ const Command kCommands[] = {
     {"sun", 4, {"--military"}, sun},
     {"clock", 2, {"--military", "--dst"}, clock},
     {"gmt", 1, {"--military"}, gmt},
+    {"rotate", 2, {"--long", "--rotator"}, rotate},
 };
 
 }  // namespace
@@ -257,6 +319,11 @@ int main(int argc, char** argv)
     Arguments arguments;
     for (int i = 2; i < argc; ++i) {
         const std::string word = argv[i];
+        if (takesValue(word)) {
+            if (i + 1 == argc) return usageError(word + " needs a value");
+            arguments.flags.push_back(word + "=" + argv[++i]);
+            continue;
+        }
         // "-6" and "-33.5" are numbers, not flags
         (word.rfind("--", 0) == 0 ? arguments.flags : arguments.words).push_back(word);
     }

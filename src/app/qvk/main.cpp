@@ -9,6 +9,7 @@
 #include "ui/grid/grid.h"
 #include "ui/home/home.h"
 #include "ui/mainwindow/ham_df1.h"
+#include "ui/rotator/rotator_control.h"
 #include "ui/worldmap/world_map.h"
 
 #include <QApplication>
@@ -44,6 +45,10 @@ int main(int argc, char** argv)
     windows.clocks = &clocks;
     windows.writeClocksFile = [&clocks] { return clocks.writeClocksFile(); };
     mainWindow.setSecondaryWindows(windows);
+
+    // Idle until "rotator.qvk" exists; the compass menu offers its settings.
+    qvk::ui::RotatorControl rotator(platform, &mainWindow);
+    mainWindow.setRotatorControl(&rotator);
 
     mainWindow.move(mainWindow.screen()->availableGeometry().center() - mainWindow.rect().center());
     mainWindow.show();

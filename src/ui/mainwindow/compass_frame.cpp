@@ -1,10 +1,17 @@
 #include "ui/mainwindow/compass_frame.h"
 
 #include "ui/common/pie_arrow.h"
+#include "ui/common/program_style.h"
 #include "ui/mainwindow/compass_card.h"
 #include "ui/mainwindow/compass_markers.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
 
 namespace qvk::ui {
 namespace {
@@ -13,7 +20,35 @@ const QColor kFrameAmber(225, 168, 0);
 const QColor kNavy(0, 0, 128);
 const QColor kMaroon(128, 0, 0);
 const QColor kArrowOrange(255, 136, 72);
+const QColor kNeedleGreen(0, 128, 0);
 constexpr int kBevelWidth = 2;
+// The needle's tip lies just beyond the arrow's ends (85 to 94 pixels out) and
+// short of the numbers (beyond 96), so it shows even when the arrow covers the
+// shaft.
+constexpr qreal kNeedleLength = 95;
+constexpr qreal kNeedleTipRadius = 3;
+constexpr qreal kNeedleHitDistance = 4;  // how near the pointer counts as on the needle
+constexpr int kStatusHeight = 13;
+
+QPointF cardCentre()
+{
+    return {kBevelWidth + kCompassCardSize / 2.0, kBevelWidth + kCompassCardSize / 2.0};
+}
+
+QPointF needleTip(double heading)
+{
+    const double angle = qDegreesToRadians(heading);
+    return cardCentre() + kNeedleLength * QPointF(std::sin(angle), -std::cos(angle));
+}
+
+qreal distanceToSegment(QPointF point, QPointF from, QPointF to)
+{
+    const QPointF along = to - from;
+    const qreal length2 = QPointF::dotProduct(along, along);
+    const qreal t = std::clamp(QPointF::dotProduct(point - from, along) / length2, qreal(0), qreal(1));
+    const QPointF nearest = from + t * along;
+    return std::hypot(point.x() - nearest.x(), point.y() - nearest.y());
+}
 
 // A marker only carries a position; it is never shown.
 QWidget* makeMarker(QWidget* parent, const QString& name)
@@ -82,6 +117,42 @@ QPoint CompassFrame::targetMarker() const
     return targetMarker_->pos();
 }
 
+void CompassFrame::setRotatorAzimuth(std::optional<double> heading)
+{
+    if (heading == rotatorAzimuth_) return;
+    rotatorAzimuth_ = heading;
+    update();
+}
+
+void CompassFrame::setRotatorStatus(const QString& text, bool problem)
+{
+    if (text == rotatorStatus_ && problem == rotatorProblem_) return;
+    rotatorStatus_ = text;
+    rotatorProblem_ = problem;
+    setToolTip(text);
+    update();
+}
+
+QString CompassFrame::toolTipAt(QPoint point) const
+{
+    if (!rotatorAzimuth_ ||
+        distanceToSegment(QPointF(point), cardCentre(), needleTip(*rotatorAzimuth_)) > kNeedleHitDistance)
+        return rotatorStatus_;
+    QString text = "Antenna at " + QString::number(*rotatorAzimuth_, 'f', 1) + QChar(0x00B0);
+    if (!rotatorStatus_.isEmpty()) text += "\n" + rotatorStatus_;
+    return text;
+}
+
+bool CompassFrame::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !rotatorAzimuth_) return QFrame::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = toolTipAt(help->pos());
+    if (text.isEmpty()) QToolTip::hideText();
+    else QToolTip::showText(help->globalPos(), text, this);
+    return true;
+}
+
 // One end at a time, start first: the arrow re-places itself after each.
 void CompassFrame::pointArrow()
 {
@@ -98,7 +169,37 @@ void CompassFrame::paintEvent(QPaintEvent* event)
     if (card_.isNull() || card_.devicePixelRatio() != ratio) {
         card_ = QPixmap::fromImage(compassCardImage(ratio));
     }
-    QPainter(this).drawPixmap(kBevelWidth, kBevelWidth, card_);
+    QPainter painter(this);
+    painter.drawPixmap(kBevelWidth, kBevelWidth, card_);
+    if (rotatorAzimuth_) paintNeedle(painter);
+    if (!rotatorStatus_.isEmpty()) paintRotatorStatus(painter);
+}
+
+void CompassFrame::paintNeedle(QPainter& painter) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kNeedleGreen, 2, Qt::SolidLine, Qt::RoundCap));
+    const QPointF tip = needleTip(*rotatorAzimuth_);
+    painter.drawLine(cardCentre(), tip);
+    painter.setBrush(kNeedleGreen);
+    painter.drawEllipse(tip, kNeedleTipRadius, kNeedleTipRadius);
+    painter.restore();
+}
+
+// Across the foot of the frame, over the lowest ticks, in the frame's amber:
+// seen at a glance, and gone with the status.
+void CompassFrame::paintRotatorStatus(QPainter& painter) const
+{
+    painter.save();
+    const QRect box(kBevelWidth, height() - kBevelWidth - kStatusHeight, width() - 2 * kBevelWidth, kStatusHeight);
+    painter.fillRect(box, kFrameAmber);
+    painter.setFont(programFont(7));
+    painter.setPen(rotatorProblem_ ? kMaroon : kNavy);
+    const QRect textBox = box.adjusted(3, 0, -3, 0);
+    painter.drawText(textBox, Qt::AlignCenter,
+                     painter.fontMetrics().elidedText(rotatorStatus_, Qt::ElideRight, textBox.width()));
+    painter.restore();
 }
 
 }  // namespace qvk::ui

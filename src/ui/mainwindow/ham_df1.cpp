@@ -19,12 +19,14 @@
 #include "ui/mainwindow/compass_frame.h"
 #include "ui/mainwindow/result_texts.h"
 #include "ui/mainwindow/status_bar.h"
+#include "ui/rotator/rotator_control.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
@@ -79,6 +81,31 @@ void THamDF1::setSecondaryWindows(const SecondaryWindows& windows)
     if (!windows_.home) return;
     connect(windows_.home, &THome::longPathToggled, longPathLabel_, &QWidget::setVisible, Qt::UniqueConnection);
     connect(windows_.home, &THome::homeSaved, this, &THamDF1::showHomeStation, Qt::UniqueConnection);
+}
+
+void THamDF1::setRotatorControl(RotatorControl* rotator)
+{
+    if (rotator_) disconnect(rotator_, nullptr, compass_, nullptr);
+    compass_->setRotatorAzimuth(std::nullopt);
+    compass_->setRotatorStatus(QString(), false);
+    rotator_ = rotator;
+    compass_->setContextMenuPolicy(rotator_ ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
+    if (!rotator_) return;
+    connect(compass_, &QWidget::customContextMenuRequested, this, &THamDF1::compassMenuRequested,
+            Qt::UniqueConnection);
+    connect(rotator_, &RotatorControl::antennaHeadingChanged, compass_, &CompassFrame::setRotatorAzimuth);
+    connect(rotator_, &RotatorControl::statusChanged, compass_, &CompassFrame::setRotatorStatus);
+}
+
+// Both paths of the result on show, for the rotator to turn to.
+void THamDF1::compassMenuRequested(const QPoint& position)
+{
+    std::optional<BeamHeadings> headings;
+    if (statusBar_->headingText() != kNoHeading) headings = BeamHeadings{lastBearingResult().bearing, longPathHeading_};
+    QMenu menu(this);
+    menu.setObjectName("CompassMenu");
+    rotator_->addCompassActions(menu, headings);
+    menu.exec(compass_->mapToGlobal(position));
 }
 
 void THamDF1::FormCreate()

@@ -24,6 +24,7 @@ namespace qvk::ui {
 
 class CompassFrame;
 class Platform;
+class RotatorControl;
 class SearchComboBox;
 class StatusBar;
 class THome;
@@ -48,6 +49,9 @@ public:
     ~THamDF1() override;
 
     void setSecondaryWindows(const SecondaryWindows& windows);
+    // The rotator behind the compass's right-click menu, its second needle
+    // and its status; without one the compass has no menu.
+    void setRotatorControl(RotatorControl* rotator);
 
     // The single road of every result to the display. The four positions are
     // signed decimal degrees, north and west positive; a position of exactly
@@ -111,6 +115,7 @@ private:
     void ComboBox2Exit();
     void relocatePointerBeforeTyping();
     void clockTick();
+    void compassMenuRequested(const QPoint& position);
     void longPathToggle();
     void resetDisplay();
     void fillDxccInPrefixOrder();
@@ -118,6 +123,7 @@ private:
 
     Platform& platform_;
     SecondaryWindows windows_;
+    RotatorControl* rotator_ = nullptr;
 
     // toolbar
     QLabel* sunriseLabel_ = nullptr;

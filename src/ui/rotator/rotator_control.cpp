@@ -1,0 +1,175 @@
+#include "ui/rotator/rotator_control.h"
+
+#include "core/line_file.h"
+#include "core/number_text.h"
+#include "rotator/azimuth_range.h"
+#include "rotator/rotator_client.h"
+#include "rotator/rotator_messages.h"
+#include "ui/common/platform.h"
+#include "ui/common/screen_text.h"
+#include "ui/rotator/rotator_dialog.h"
+
+#include <QMenu>
+#include <QTimer>
+
+#include <cmath>
+
+namespace qvk::ui {
+namespace {
+
+// Near enough to call the turn done: finer than rotators report.
+constexpr double kArrivedWithin = 0.5;
+
+std::filesystem::path rotatorFile(const Platform& platform)
+{
+    return std::filesystem::path((platform.programFolder() + qvk::rotator::kRotatorFileName).toStdString());
+}
+
+QString turnText(const QString& path, std::optional<double> heading)
+{
+    QString text = "Turn antenna to " + path;
+    if (heading) text += " (" + toScreen(formatFixed(*heading, 1)) + QChar(0x00B0) + ")";
+    return text;
+}
+
+double headingGap(double a, double b)
+{
+    const double gap = std::fmod(std::abs(a - b), 360.0);
+    return std::min(gap, 360.0 - gap);
+}
+
+}  // namespace
+
+RotatorControl::RotatorControl(Platform& platform, QWidget* window) : QObject(window), platform_(platform)
+{
+    dialog_ = new RotatorDialog(window);
+    connect(dialog_, &RotatorDialog::saved, this, &RotatorControl::applySettings);
+
+    client_ = new qvk::rotator::RotatorClient(this);
+    connect(client_, &qvk::rotator::RotatorClient::positionRead, this,
+            [this](double azimuth, double) { positionRead(azimuth); });
+    connect(client_, &qvk::rotator::RotatorClient::connectedChanged, this, &RotatorControl::connectionChanged);
+    connect(client_, &qvk::rotator::RotatorClient::turning, this, [this](double heading, double) {
+        turningTo_ = heading;
+        showStatus(QString::fromStdString(qvk::rotator::turningMessage(heading)), false);
+    });
+    connect(client_, &qvk::rotator::RotatorClient::stopped, this, [this] {
+        turningTo_.reset();
+        showStatus(QString::fromStdString(qvk::rotator::stoppedMessage()), false);
+    });
+    connect(client_, &qvk::rotator::RotatorClient::failed, this, [this](const QString& message) {
+        turningTo_.reset();
+        showStatus(message, true);
+    });
+
+    pollTimer_ = new QTimer(this);
+    pollTimer_->setInterval(kPollMilliseconds);
+    connect(pollTimer_, &QTimer::timeout, this, [this] {
+        if (client_->isConnected()) client_->requestPosition();
+    });
+
+    if (const auto lines = readLines(rotatorFile(platform_))) {
+        configured_ = true;
+        settings_ = qvk::rotator::parseRotatorSettings(*lines);
+    }
+    startIfConfigured();
+}
+
+RotatorControl::~RotatorControl() = default;
+
+void RotatorControl::addCompassActions(QMenu& menu, std::optional<BeamHeadings> headings)
+{
+    const bool canTurn = headings && isConfigured();
+    QAction* shortPath =
+        menu.addAction(turnText("short path", headings ? std::optional(headings->shortPath) : std::nullopt));
+    shortPath->setObjectName("TurnShortPath");
+    shortPath->setEnabled(canTurn);
+    QAction* longPath =
+        menu.addAction(turnText("long path", headings ? std::optional(headings->longPath) : std::nullopt));
+    longPath->setObjectName("TurnLongPath");
+    longPath->setEnabled(canTurn);
+    if (headings) {
+        const BeamHeadings paths = *headings;
+        connect(shortPath, &QAction::triggered, this, [this, paths] { turnTo(paths.shortPath); });
+        connect(longPath, &QAction::triggered, this, [this, paths] { turnTo(paths.longPath); });
+    }
+    QAction* halt = menu.addAction("Stop rotator", this, &RotatorControl::stop);
+    halt->setObjectName("StopRotator");
+    halt->setEnabled(isConfigured());
+    menu.addSeparator();
+    menu.addAction("Rotator settings...", this, &RotatorControl::openSettings)->setObjectName("RotatorSettings");
+}
+
+void RotatorControl::turnTo(double heading)
+{
+    if (isConfigured()) client_->turnToHeading(heading);
+}
+
+void RotatorControl::stop()
+{
+    if (isConfigured()) client_->stop();
+}
+
+void RotatorControl::openSettings()
+{
+    dialog_->setSettings(settings_);
+    platform_.runModal(*dialog_);
+}
+
+// The operator's "OK": from now on there is a rotator file.
+void RotatorControl::applySettings(const qvk::rotator::RotatorSettings& settings)
+{
+    const auto path = rotatorFile(platform_);
+    if (!writeLinesAtomically(path, qvk::rotator::rotatorSettingsLines(settings))) {
+        showStatus("Cannot create file " + toScreen(path.string()), true);
+        return;
+    }
+    settings_ = settings;
+    configured_ = true;
+    client_->disconnectFromRotator();
+    pollTimer_->stop();
+    turningTo_.reset();
+    emit antennaHeadingChanged(std::nullopt);
+    showStatus(QString(), false);
+    startIfConfigured();
+}
+
+// Reaching out once at the start shows the needle at once, and tells early
+// when rotctld is not there.
+void RotatorControl::startIfConfigured()
+{
+    if (!isConfigured()) return;
+    client_->setAddress(toScreen(settings_.host), settings_.port);
+    if (settings_.poll) client_->requestPosition();
+}
+
+void RotatorControl::showStatus(const QString& text, bool problem)
+{
+    showingNews_ = !text.isEmpty() && !problem;
+    emit statusChanged(text, problem);
+}
+
+void RotatorControl::positionRead(double azimuth)
+{
+    if (!settings_.poll) return;
+    const double heading = qvk::rotator::headingOfAzimuth(azimuth);
+    emit antennaHeadingChanged(heading);
+    // news is done with once the needle shows it: the antenna has arrived, or stands still
+    const bool arrived = turningTo_ && headingGap(heading, *turningTo_) <= kArrivedWithin;
+    if (arrived || (!turningTo_ && showingNews_)) {
+        turningTo_.reset();
+        showStatus(QString(), false);
+    }
+}
+
+void RotatorControl::connectionChanged(bool connected)
+{
+    if (connected && settings_.poll) {
+        pollTimer_->start();
+        return;
+    }
+    pollTimer_->stop();
+    emit antennaHeadingChanged(std::nullopt);
+}
+
+}  // namespace qvk::ui

@@ -1,0 +1,83 @@
+#pragma once
+// The main window's rotator: the settings in "rotator.qvk" beside the program,
+// the client of rotctld, the once-a-second reading of the antenna's azimuth,
+// and the compass's right-click menu.
+//
+// Without "rotator.qvk" it never opens a connection and shows nothing: the
+// menu then offers only "Rotator settings...", whose "OK" writes the file.
+// Whatever goes wrong with the rotator is told as one short status text
+// (statusChanged), never as a box.
+
+#include "rotator/rotator_settings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class QMenu;
+class QTimer;
+class QWidget;
+
+namespace qvk::rotator {
+class RotatorClient;
+}
+
+namespace qvk::ui {
+
+class Platform;
+class RotatorDialog;
+
+// The headings of the result on show.
+struct BeamHeadings {
+    double shortPath = 0;
+    double longPath = 0;
+};
+
+class RotatorControl : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kPollMilliseconds = 1000;
+
+    // Reads "rotator.qvk" from the program folder; the dialog is a child of
+    // `window`.
+    RotatorControl(Platform& platform, QWidget* window);
+    ~RotatorControl() override;
+
+    // A rotator.qvk that puts a rotator in use.
+    bool isConfigured() const { return configured_ && settings_.enabled; }
+    const qvk::rotator::RotatorSettings& settings() const { return settings_; }
+    RotatorDialog& dialog() const { return *dialog_; }
+    qvk::rotator::RotatorClient& client() const { return *client_; }
+
+    // The compass's menu: both paths (with their headings, disabled without
+    // a result or a rotator), "Stop rotator" and "Rotator settings...".
+    void addCompassActions(QMenu& menu, std::optional<BeamHeadings> headings);
+
+    void turnTo(double heading);
+    void stop();
+    void openSettings();
+
+signals:
+    // Where the antenna points (0 to 360), or nullopt when that is unknown.
+    void antennaHeadingChanged(std::optional<double> heading);
+    void statusChanged(const QString& text, bool problem);
+
+private:
+    void applySettings(const qvk::rotator::RotatorSettings& settings);
+    void startIfConfigured();
+    void showStatus(const QString& text, bool problem);
+    void positionRead(double azimuth);
+    void connectionChanged(bool connected);
+
+    Platform& platform_;
+    RotatorDialog* dialog_ = nullptr;
+    qvk::rotator::RotatorClient* client_ = nullptr;
+    QTimer* pollTimer_ = nullptr;
+    qvk::rotator::RotatorSettings settings_;
+    bool configured_ = false;
+    std::optional<double> turningTo_;  // the heading of the last turn, until the antenna is there
+    bool showingNews_ = false;        // the status tells of a turn or a stop, not a problem
+};
+
+}  // namespace qvk::ui

@@ -1,0 +1,284 @@
+// The compass's right-click menu as the operator uses it: turning a rotator
+// (a scripted stand-in for rotctld) to the short or the long path, the needle
+// that follows, and the status that tells a problem without a box.
+
+#include "fake_rotctld.h"
+#include "mainwindow/main_window_fixture.h"
+#include "ui/mainwindow/compass_frame.h"
+#include "ui/rotator/rotator_control.h"
+#include "ui/rotator/rotator_dialog.h"
+
+#include "core/geodesic.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTcpServer>
+#include <QTimer>
+
+#include <cmath>
+#include <memory>
+
+namespace qvk::ui {
+namespace {
+
+using qvk::rotator::FakeRotctld;
+
+const QString kDegree = QString::fromUtf8("°");
+// Long enough for the client's two-second time-out and a poll or two.
+constexpr int kPatience = 10000;
+
+struct MenuItem {
+    QString name;
+    QString text;
+    bool enabled = false;
+};
+
+class CompassMenuTest : public MainWindowTest {
+protected:
+    void writeRotatorFile(int port, bool poll = true)
+    {
+        platform.writeFile("rotator.qvk", QString("1\r\n127.0.0.1\r\n%1\r\n%2\r\n").arg(port).arg(poll).toLatin1());
+    }
+    // As the program starts it: the rotator reads its file when it is made.
+    void attachRotator()
+    {
+        rotator = new RotatorControl(platform, window.get());
+        window->setRotatorControl(rotator);
+    }
+    CompassFrame& compass() const { return *find<CompassFrame>("CompassFrame"); }
+
+    // Montgomery, Alabama to London: 44.2 degrees, long path 224.2.
+    void showLondon()
+    {
+        window->BreakOutCity("00~", "   London", window->homeLatitude(), window->homeLongitude(), 51.5, 7.0 / 60);
+    }
+
+    // Right-clicks the compass and picks the item of that name (none: the
+    // menu is closed); returns what the menu offered.
+    std::vector<MenuItem> rightClickCompass(const QString& pick = QString())
+    {
+        auto offered = std::make_shared<std::vector<MenuItem>>();
+        QTimer::singleShot(0, [offered, pick] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) return;
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    offered->push_back({action->objectName(), action->text(), action->isEnabled()});
+            QAction* chosen = pick.isEmpty() ? nullptr : menu->findChild<QAction*>(pick);
+            if (chosen && chosen->isEnabled())
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
+            else
+                menu->close();
+        });
+        // the right-click as the window system hands it to the frame
+        const QPoint at(200, 60);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, compass().mapToGlobal(at));
+        QApplication::sendEvent(&compass(), &event);
+        QCoreApplication::processEvents();
+        return *offered;
+    }
+
+    bool waitUntil(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, kPatience); }
+    bool needleNear(double heading) const
+    {
+        const auto needle = compass().rotatorAzimuth();
+        return needle && std::abs(*needle - heading) < 0.01;
+    }
+    bool noBoxWasShown() const
+    {
+        return platform.errors.isEmpty() && platform.warnings.isEmpty() && platform.messages.isEmpty();
+    }
+
+    RotatorControl* rotator = nullptr;
+};
+
+TEST_F(CompassMenuTest, ACompassWithoutARotatorHasNoMenu)
+{
+    start();
+    EXPECT_TRUE(rightClickCompass().empty());
+}
+
+TEST_F(CompassMenuTest, WithoutRotatorQvkOnlyTheSettingsCanBeChosenAndNothingIsWritten)
+{
+    start();
+    attachRotator();
+    showLondon();
+    const auto items = rightClickCompass();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0].text, "Turn antenna to short path (44.2" + kDegree + ")");
+    EXPECT_FALSE(items[0].enabled);
+    EXPECT_EQ(items[1].text, "Turn antenna to long path (224.2" + kDegree + ")");
+    EXPECT_FALSE(items[1].enabled);
+    EXPECT_EQ(items[2].text, "Stop rotator");
+    EXPECT_FALSE(items[2].enabled);
+    EXPECT_EQ(items[3].text, "Rotator settings...");
+    EXPECT_TRUE(items[3].enabled);
+
+    EXPECT_EQ(compass().rotatorAzimuth(), std::nullopt);
+    EXPECT_EQ(compass().rotatorStatus(), "");
+    window->close();
+    EXPECT_FALSE(platform.fileExists("rotator.qvk"));
+}
+
+TEST_F(CompassMenuTest, WithoutAResultThePathsAreOfferedWithoutHeadingsAndDisabled)
+{
+    FakeRotctld rotctld;
+    writeRotatorFile(rotctld.port());
+    start();
+    attachRotator();
+    const auto items = rightClickCompass();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0].text, "Turn antenna to short path");
+    EXPECT_FALSE(items[0].enabled);
+    EXPECT_EQ(items[1].text, "Turn antenna to long path");
+    EXPECT_FALSE(items[1].enabled);
+    EXPECT_TRUE(items[2].enabled);  // stopping needs no result
+}
+
+TEST_F(CompassMenuTest, TheShortPathTurnsTheRotatorAndTheNeedleFollows)
+{
+    FakeRotctld rotctld;  // -180 to 180, and it turns at once
+    writeRotatorFile(rotctld.port());
+    start();
+    attachRotator();
+    ASSERT_TRUE(waitUntil([&] { return needleNear(0); }));  // the needle shows from the start
+
+    QSignalSpy statuses(rotator, &RotatorControl::statusChanged);
+    showLondon();
+    const double bearing = lastBearingResult().bearing;
+    const auto items = rightClickCompass("TurnShortPath");
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_TRUE(items[0].enabled);
+    const QString turn = QString("P %1 0.00").arg(bearing, 0, 'f', 2);
+    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains(turn); }))
+        << rotctld.received.join(" | ").toStdString();
+    ASSERT_TRUE(waitUntil([&] { return needleNear(bearing); }));
+    EXPECT_FALSE(statuses.isEmpty());
+    EXPECT_EQ(statuses.at(0).at(0).toString(), "Antenna turning to 44.2" + kDegree);
+    // arrived: the news is done with
+    EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus().isEmpty(); }));
+    EXPECT_TRUE(noBoxWasShown());
+}
+
+TEST_F(CompassMenuTest, TheLongPathGoesToTheRotatorInItsOwnRange)
+{
+    FakeRotctld rotctld;
+    writeRotatorFile(rotctld.port());
+    start();
+    attachRotator();
+    showLondon();
+    const double longPath = longPathHeading(lastBearingResult().bearing);
+    rightClickCompass("TurnLongPath");
+    // 224.2 on a rotator of -180 to 180
+    const QString turn = QString("P %1 0.00").arg(longPath - 360, 0, 'f', 2);
+    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains(turn); }))
+        << rotctld.received.join(" | ").toStdString();
+    EXPECT_TRUE(waitUntil([&] { return needleNear(longPath); }));
+}
+
+TEST_F(CompassMenuTest, StopRotatorStopsIt)
+{
+    FakeRotctld rotctld;
+    writeRotatorFile(rotctld.port(), false);
+    start();
+    attachRotator();
+    rightClickCompass("StopRotator");
+    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains("S"); }));
+    EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus() == "Rotator stopped"; }));
+}
+
+TEST_F(CompassMenuTest, WithoutPollingThereIsNoNeedleAndNoReading)
+{
+    FakeRotctld rotctld;
+    writeRotatorFile(rotctld.port(), false);
+    start();
+    attachRotator();
+    showLondon();
+    rightClickCompass("TurnShortPath");
+    ASSERT_TRUE(waitUntil([&] { return rotctld.received.filter("P ").size() == 1; }));
+    rightClickCompass("StopRotator");  // goes out after anything the turn queued
+    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains("S"); }));
+    EXPECT_EQ(rotctld.received.count("p"), 1);  // only the turn's own question: where does the antenna stand?
+    EXPECT_EQ(compass().rotatorAzimuth(), std::nullopt);
+}
+
+TEST_F(CompassMenuTest, AnUnreachableRotatorIsAStatusTextNeverABox)
+{
+    QTcpServer placeholder;  // a port that was free a moment ago
+    placeholder.listen(QHostAddress::LocalHost, 0);
+    const int port = placeholder.serverPort();
+    placeholder.close();
+    writeRotatorFile(port);
+    start();
+    attachRotator();
+    const QString expected = QString("Rotator not reachable at 127.0.0.1:%1").arg(port);
+    ASSERT_TRUE(waitUntil([&] { return compass().rotatorStatus() == expected; }));
+    EXPECT_EQ(compass().toolTip(), expected);
+    EXPECT_EQ(compass().rotatorAzimuth(), std::nullopt);
+
+    showLondon();
+    QSignalSpy statuses(rotator, &RotatorControl::statusChanged);
+    rightClickCompass("TurnShortPath");  // the next command tries again, and tells again
+    ASSERT_TRUE(!statuses.isEmpty() || statuses.wait(kPatience));
+    EXPECT_EQ(statuses.at(0).at(0).toString(), expected);
+    EXPECT_TRUE(noBoxWasShown());
+}
+
+TEST_F(CompassMenuTest, AnErrorReplyIsShownInHamlibsWords)
+{
+    FakeRotctld rotctld;
+    rotctld.answer("P ", "RPRT -1\n");
+    writeRotatorFile(rotctld.port(), false);
+    start();
+    attachRotator();
+    showLondon();
+    rightClickCompass("TurnShortPath");
+    EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus() == "Rotator refused: Invalid parameter (RPRT -1)"; }));
+    EXPECT_TRUE(noBoxWasShown());
+}
+
+TEST_F(CompassMenuTest, RotatorSettingsOkWritesRotatorQvkAndStartsTheRotator)
+{
+    FakeRotctld rotctld;
+    start();
+    attachRotator();
+    rightClickCompass("RotatorSettings");
+    ASSERT_TRUE(platform.modalWindows.contains("Rotator"));
+    RotatorDialog& dialog = rotator->dialog();
+    auto* port = dialog.findChild<QSpinBox*>("RotatorPort");
+    port->selectAll();
+    QTest::keyClicks(port, QString::number(rotctld.port()));
+    QTest::mouseClick(dialog.findChild<QPushButton*>("RotatorOk"), Qt::LeftButton);
+
+    EXPECT_EQ(platform.readFile("rotator.qvk"),
+              QString("1\r\n127.0.0.1\r\n%1\r\n1\r\n").arg(rotctld.port()).toLatin1());
+    EXPECT_TRUE(rotator->isConfigured());
+    EXPECT_TRUE(waitUntil([&] { return needleNear(0); }));  // reading the antenna at once
+}
+
+TEST_F(CompassMenuTest, RotatorSettingsCancelWritesNothing)
+{
+    start();
+    attachRotator();
+    rightClickCompass("RotatorSettings");
+    QTest::mouseClick(rotator->dialog().findChild<QPushButton*>("RotatorCancel"), Qt::LeftButton);
+    EXPECT_FALSE(platform.fileExists("rotator.qvk"));
+    EXPECT_FALSE(rotator->isConfigured());
+}
+
+TEST_F(CompassMenuTest, TheDialogShowsTheFilesSettings)
+{
+    platform.writeFile("rotator.qvk", "0\r\nshack.local\r\n4535\r\n0\r\n");
+    start();
+    attachRotator();
+    EXPECT_FALSE(rotator->isConfigured());  // set aside
+    rightClickCompass("RotatorSettings");
+    EXPECT_EQ(rotator->dialog().settings(), (qvk::rotator::RotatorSettings{false, "shack.local", 4535, false}));
+}
+
+}  // namespace
+}  // namespace qvk::ui
