@@ -1,6 +1,7 @@
 #include "core/angle_notation.h"
 
 #include "core/byte_text.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 
 namespace qvk {
@@ -63,7 +64,7 @@ bool ConvertToDecMins()
 
 std::string invalidDegreesWarning(std::string_view latitudeText, std::string_view longitudeText)
 {
-    return "Invalid degrees: " + std::string(latitudeText) + "  " + std::string(longitudeText);
+    return "Invalid degrees: " + quotedInMessage(latitudeText) + "  " + quotedInMessage(longitudeText);
 }
 
 std::string invalidDegreesWarning(std::string_view pair)

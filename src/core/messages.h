@@ -6,6 +6,14 @@
 
 namespace qvk {
 
+// A text quoted in a message, cut short when a damaged file holds a line of
+// megabytes: the box must still fit on the screen.
+inline std::string quotedInMessage(std::string_view text)
+{
+    constexpr std::size_t kLongest = 100;
+    return text.size() <= kLongest ? std::string(text) : std::string(text.substr(0, kLongest)) + "...";
+}
+
 inline std::string cannotOpenFileMessage(std::string_view path)
 {
     return "Cannot open file " + std::string(path) + ".";
@@ -18,7 +26,7 @@ inline std::string cannotCreateFileMessage(std::string_view path)
 
 inline std::string invalidFloatMessage(std::string_view text)
 {
-    return "'" + std::string(text) + "' is not a valid floating point value.";
+    return "'" + quotedInMessage(text) + "' is not a valid floating point value.";
 }
 
 }  // namespace qvk

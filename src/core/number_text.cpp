@@ -54,7 +54,9 @@ std::optional<long double> parseDecimal(std::string_view text)
     if (tidy.front() == '.') tidy.insert(0, "0");
     long double value = 0;
     const auto [end, error] = std::from_chars(tidy.data(), tidy.data() + tidy.size(), value);
-    if (error != std::errc() || end != tidy.data() + tidy.size() || !std::isfinite(value))
+    // beyond a double's range is no number for the program: every position and
+    // offset ends up in a double
+    if (error != std::errc() || end != tidy.data() + tidy.size() || !std::isfinite(static_cast<double>(value)))
         return std::nullopt;
     return negative ? -value : value;
 }

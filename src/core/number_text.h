@@ -11,7 +11,7 @@ namespace qvk {
 
 // A decimal number: optional blanks, an optional sign, digits with an optional
 // point (".5" and "5." count), an optional exponent, optional blanks. Anything
-// else, or no digit at all, is not a number.
+// else, no digit at all, or a value beyond a double's range is not a number.
 std::optional<long double> parseDecimal(std::string_view text);
 
 // A whole number: optional leading blanks, an optional sign, then digits and

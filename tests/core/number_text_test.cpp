@@ -45,6 +45,7 @@ TEST(ParseDecimal, ReadsThePointWhateverTheLocale)
     EXPECT_FALSE(parseDecimal("5x"));
     EXPECT_FALSE(parseDecimal("1e"));
     EXPECT_FALSE(parseDecimal("1e99999"));
+    EXPECT_FALSE(parseDecimal(".39390e02009"));  // fits an 80-bit long double, not a double
 }
 
 TEST(ParseWholeNumber, AllowsLeadingBlanksAndASignButNothingAfterTheDigits)

@@ -119,7 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "5,5", "74"}, "'5,5' is not a valid floating point value."},
         BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "0", "x"}, "'x' is not a valid integer value."},
         // the offset's line comes first
-        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "?", "x"}, "'?' is not a valid floating point value."}));
+        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "?", "x"}, "'?' is not a valid floating point value."},
+        // found by fuzzing: a number too large for the offset once wrote back as "inf"
+        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", ".39390e02009", "0"},
+                  "'.39390e02009' is not a valid floating point value."}));
 
 struct Offset {
     double hours;

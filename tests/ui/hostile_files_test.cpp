@@ -1,0 +1,149 @@
+// Files that operators edit by hand and other programs write: whatever they
+// hold, the program answers with a clear message or a sound default, and
+// never crashes, hangs or loses a settings file.
+
+#include "mainwindow/main_window_fixture.h"
+#include "ui/clocks/clock2.h"
+
+#include <QLineEdit>
+
+namespace qvk::ui {
+namespace {
+
+QByteArray garbage(int size)
+{
+    QByteArray bytes;
+    quint32 state = 12345;
+    for (int i = 0; i < size; ++i) {
+        state = state * 1103515245 + 12345;
+        bytes += static_cast<char>(state >> 16);
+    }
+    return bytes;
+}
+
+class HostileFiles : public MainWindowTest {
+protected:
+    void startWithDxccList(const QByteArray& states)
+    {
+        platform.writeFile("states.txt", states);
+        start(kMontgomeryPrefs, false);
+    }
+    void commit(const QString& entry)
+    {
+        click("SpeedButton51");
+        list().setEditText(entry);
+        letListClose();
+    }
+};
+
+TEST_F(HostileFiles, BinaryGarbageAsTheDxccListOffersOnlyItsDxLines)
+{
+    startWithDxccList(garbage(200'000) + "\r\nDX~ZZ  Real (x) N\xB0" "10.00\\W\xB0" "20.00\r\n" + garbage(1000));
+    click("SpeedButton51");
+    EXPECT_GE(list().count(), 1);
+    EXPECT_TRUE(platform.errors.isEmpty());
+}
+
+TEST_F(HostileFiles, ATenMegabyteLineGivesOneEntryOfAHundredCharacters)
+{
+    startWithDxccList("DX~" + QByteArray(10 * 1024 * 1024, 'A'));
+    click("SpeedButton51");
+    ASSERT_EQ(list().count(), 1);
+    EXPECT_EQ(list().itemText(0).size(), 100);
+}
+
+TEST_F(HostileFiles, LinesOfNoneToThreeCharactersAreHarmless)
+{
+    startWithDxccList("\r\nD\r\nDX\r\nDX~\r\n\n\r");
+    click("SpeedButton51");
+    EXPECT_EQ(list().count(), 1);  // "DX~" alone is an empty entry
+    letListClose();
+    EXPECT_TRUE(platform.warnings.isEmpty());
+}
+
+TEST_F(HostileFiles, EntriesWithoutBackslashOrDegreeSignsWarnOnCommit)
+{
+    startWithDxccList("DX~ZZ  No backslash (x) N\xB0" "10.00 W\xB0" "20.00\r\nDX~YY  No degrees (x) N10.00\\W20.00");
+    commit(QString::fromLatin1("ZZ  No backslash (x) N\xB0" "10.00 W\xB0" "20.00"));
+    commit("YY  No degrees (x) N10.00\\W20.00");
+    ASSERT_EQ(platform.warnings.size(), 2);
+    EXPECT_TRUE(platform.warnings[0].startsWith("Invalid degrees: "));
+    EXPECT_EQ(platform.warnings[1], QString::fromUtf8("No N° or S° degrees in selected record."));
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+}
+
+TEST_F(HostileFiles, MinutesOfSixtyOrMoreAreNoPosition)
+{
+    startWithDxccList("DX~ZZ  Sixty (x) N\xB0" "10.60\\W\xB0" "20.00\r\nDX~YY  Ninety-nine (x) N\xB0" "10.00\\W\xB0" "20.99");
+    commit(QString::fromLatin1("ZZ  Sixty (x) N\xB0" "10.60\\W\xB0" "20.00"));
+    commit(QString::fromLatin1("YY  Ninety-nine (x) N\xB0" "10.00\\W\xB0" "20.99"));
+    ASSERT_EQ(platform.warnings.size(), 2);
+    EXPECT_EQ(platform.warnings[0], QString::fromUtf8("Invalid degrees: N°10.60  W°20.00"));
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
+}
+
+TEST_F(HostileFiles, AFileWithoutItsFinalLineEndKeepsItsLastLine)
+{
+    startWithDxccList("DX~AA  First (x) N\xB0" "10.00\\W\xB0" "20.00\r\nDX~BB  Last (x) N\xB0" "11.00\\W\xB0" "21.00");
+    click("SpeedButton51");
+    EXPECT_EQ(list().count(), 2);
+}
+
+TEST_F(HostileFiles, AShortFlagsLineIsFilledUpAndWrittenWhole)
+{
+    start(latin("1\r\nW°86.43\r\nN°32.39\r\n-6\r\n1"));  // no final line end either
+    EXPECT_TRUE(find<QLabel>("LongPathLabel")->isVisible());
+    window->close();
+    EXPECT_EQ(platform.readFile("prefs.qvk"), latin("100\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"));
+}
+
+TEST_F(HostileFiles, AMegabyteOffsetLineGivesAShortMessageAndTheHomeStillLoads)
+{
+    start(latin("0\r\nW°86.43\r\nN°32.39\r\n") + QByteArray(1024 * 1024, '7') + "x\r\n1\r\n");
+    ASSERT_EQ(platform.errors.size(), 1);
+    EXPECT_LT(platform.errors[0].size(), 200);
+    EXPECT_DOUBLE_EQ(window->homeLatitude(), 32.65);
+}
+
+TEST_F(HostileFiles, GarbagePreferencesNeverStopTheProgramAndAreWrittenBackInShape)
+{
+    start(garbage(5000));
+    window->close();
+    const QByteArray written = platform.readFile("prefs.qvk");
+    EXPECT_EQ(written.count("\r\n"), 5);
+}
+
+class HostileClocksFile : public ::testing::Test {
+protected:
+    FakePlatform platform;
+};
+
+TEST_F(HostileClocksFile, ThreeLinesFillTwoPlacesAndAreWrittenAsTwentyFive)
+{
+    platform.writeFile("tms.qvk", "00000111111111111111110000C000000000000000001000000000000\r\nIndia   [5.5]\r\nChicago [-6]");
+    TClock2 clocks(platform);
+    EXPECT_EQ(clocks.findChild<QLineEdit*>("Edit1")->text(), "India   [5.5]");
+    EXPECT_EQ(clocks.findChild<QLineEdit*>("Edit2")->text(), "Chicago [-6]");
+    EXPECT_EQ(clocks.findChild<QLineEdit*>("Edit3")->text(), "");
+    ASSERT_TRUE(clocks.writeClocksFile());
+    EXPECT_EQ(platform.readFile("tms.qvk").count("\r\n"), 25);
+}
+
+TEST_F(HostileClocksFile, ATwentyCharacterFlagLineIsFilledUpWithZeros)
+{
+    platform.writeFile("tms.qvk", "00000111111111111111\r\nIndia   [5.5]\r\n");
+    TClock2 clocks(platform);
+    ASSERT_TRUE(clocks.writeClocksFile());
+    const QByteArray flags = platform.readFile("tms.qvk").split('\r').first();
+    EXPECT_EQ(flags, "00000111111111111111" + QByteArray(31, '0'));
+}
+
+TEST_F(HostileClocksFile, GarbageIsShownAsTypedAndNeverCrashes)
+{
+    platform.writeFile("tms.qvk", garbage(3000));
+    TClock2 clocks(platform);
+    EXPECT_TRUE(clocks.writeClocksFile());
+}
+
+}  // namespace
+}  // namespace qvk::ui
