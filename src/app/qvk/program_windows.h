@@ -1,0 +1,40 @@
+#pragma once
+// Every window of the program, created in the order the program has always
+// created them, each existing for the whole run and wired to the main window.
+
+#include "ui/charts/about.h"
+#include "ui/charts/us_bands.h"
+#include "ui/charts/us_map.h"
+#include "ui/clocks/clock2.h"
+#include "ui/grid/grid.h"
+#include "ui/home/home.h"
+#include "ui/mainwindow/ham_df1.h"
+#include "ui/rotator/rotator_control.h"
+#include "ui/worldmap/world_map.h"
+
+namespace qvk::ui {
+
+class ProgramWindows {
+public:
+    explicit ProgramWindows(Platform& platform);
+
+    THamDF1& mainWindow() { return mainWindow_; }
+    // Shows the main window at the centre of its screen; its first showing
+    // does the start-up work.
+    void showMainWindow();
+
+private:
+    // members are created in this order: the main window first, the clocks last
+    THamDF1 mainWindow_;
+    THome home_;
+    TAbout about_;
+    TUSBands usBands_;
+    TUSMap usMap_;
+    TWorldMap worldMap_;
+    TGrid grid_;
+    TClock2 clocks_;
+    // idle until "rotator.qvk" exists; the compass menu offers its settings
+    RotatorControl rotator_;
+};
+
+}  // namespace qvk::ui

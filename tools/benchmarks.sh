@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Measures the program and writes docs/benchmarks.md: the cost of one beam
+# heading, qvk-calc inverse against GeographicLib's GeodSolve -i on the same
+# million random lines (speed and agreement), the program's start to its main
+# window and its peak memory, and filling the location list.
+#
+#   bash tools/benchmarks.sh
+#
+# Run it on an otherwise idle machine: the figures are wall-clock times.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+need=()
+for package in libbenchmark-dev geographiclib-tools time; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || need+=("$package")
+done
+if [ ${#need[@]} -gt 0 ]; then
+  as_root=(); [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  "${as_root[@]}" apt-get install -y -qq "${need[@]}"
+fi
+
+cmake -S . -B build-bench -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVK_BUILD_TESTS=OFF -DQVK_BENCHMARKS=ON >/dev/null
+cmake --build build-bench --parallel "$(nproc)" --target geodesic_bench list_fill_bench startup_bench qvk-calc >/dev/null
+export QT_QPA_PLATFORM=offscreen
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+lines=1000000
+# the program's own ellipsoid: b = 6356752.3142 m, f = 0.00335281066474
+ellipsoid="6378136.99995462 0.00335281066474"
+
+seconds() { /usr/bin/time -f '%e' -o "$work/time" "$@"; cat "$work/time"; }
+
+build-bench/bench/geodesic_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Calculate|-)' > "$work/geodesic"
+build-bench/bench/list_fill_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Fill|-)' > "$work/lists"
+
+python3 tools/benchmark_lines.py make $lines 2026 "$work/ours.in" "$work/geodsolve.in"
+ours=$(seconds build-bench/qvk/qvk-calc inverse < "$work/ours.in" > "$work/ours.out")
+theirs=$(seconds GeodSolve -i -e $ellipsoid -p 6 < "$work/geodsolve.in" > "$work/geodsolve.out")
+ratio=$(python3 -c "print(f'{$theirs / $ours:.1f}')")
+accuracy=$(python3 tools/benchmark_lines.py compare "$work/ours.in" "$work/ours.out" "$work/geodsolve.out")
+
+# the start-up reads the program folder's own files; a home station makes it compute sunrise and sunset
+[ -f build-bench/qvk/prefs.qvk ] || printf '0010000000000000000\r\nW\xb086.43\r\nN\xb032.39\r\n-6\r\n1\r\n' > build-bench/qvk/prefs.qvk
+startup=""
+for run in 1 2 3 4 5; do
+  startup+="    $(/usr/bin/time -f 'whole process %e s, maximum resident %M kB' build-bench/qvk/startup_bench 2>&1 | grep -v '^This plugin\|^QStandardPaths\|^qt\.' | paste -sd ';' -)"$'\n'
+done
+
+{
+  echo "# Benchmarks"
+  echo
+  echo "Measured on $(date -u +%Y-%m-%d) on $(nproc) cores of $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs),"
+  echo "Debian $(cat /etc/debian_version), the program's own optimised build (RelWithDebInfo). Regenerate with \`bash tools/benchmarks.sh\`."
+  echo
+  echo "## One beam heading (CalculateBearing)"
+  echo
+  echo "Vincenty's inverse in long double with the program's constants; the last case lies"
+  echo "within a degree of the antipode, where the iteration runs its 100 passes and"
+  echo "GeographicLib answers instead. \`build-bench/bench/geodesic_bench\`:"
+  echo
+  sed 's/^/    /' "$work/geodesic"
+  echo
+  echo "## qvk-calc inverse against GeodSolve -i"
+  echo
+  echo "The same $lines random lines (one in twenty within a degree of its home's antipode),"
+  echo "made by \`tools/benchmark_lines.py make $lines 2026\`; GeodSolve on the program's ellipsoid:"
+  echo
+  echo "    qvk-calc inverse < lines                                         $ours s"
+  echo "    GeodSolve -i -e $ellipsoid -p 6 < lines        $theirs s"
+  echo
+  echo "qvk-calc is **$ratio times** as fast. Agreement (\`tools/benchmark_lines.py compare\`):"
+  echo
+  echo "$accuracy" | sed 's/^/    /'
+  echo
+  echo "## Start-up"
+  echo
+  echo "From the program's start to its main window shown with the start-up work done"
+  echo "(preferences, sunrise and sunset, the by-country list), on Qt's off-screen platform,"
+  echo "five runs of \`build-bench/qvk/startup_bench\` under \`/usr/bin/time\`:"
+  echo
+  printf '%s' "$startup"
+  echo
+  echo "## Filling the location list"
+  echo
+  echo "The whole DXCC list and the largest city list (California), sorted into the"
+  echo "drop-down list as the main window does. \`build-bench/bench/list_fill_bench\`:"
+  echo
+  sed 's/^/    /' "$work/lists"
+} > docs/benchmarks.md
+echo "wrote docs/benchmarks.md"
