@@ -21,40 +21,12 @@ this script draws them. The output is deterministic for the versions above.
 
 import json
 import os
-import shutil
 import subprocess
-import sys
 
-DEBIAN_PACKAGES = ["python3-pil", "fonts-dejavu-core", "nodejs", "npm"]
+from drawing_setup import FONT_DIR, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
+
 NPM_PACKAGES = {"us-atlas": "3.0.1", "topojson-client": "3.1.0"}
 NPM_DIR = os.environ.get("QVK_USMAP_DIR", "/tmp/qvk-usmap")
-TESTED_PILLOW = "9.4.0"
-FONT_DIR = "/usr/share/fonts/truetype/dejavu"
-
-
-def ensure_debian_packages():
-    """Installs Pillow, the DejaVu fonts and Node.js from Debian when they are missing."""
-    try:
-        import PIL  # noqa: F401
-        have_pil = True
-    except ImportError:
-        have_pil = False
-    if not have_pil and sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
-        # Debian's Pillow lives in Debian's Python, not in a private one.
-        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    have_fonts = os.path.exists(os.path.join(FONT_DIR, "DejaVuSans.ttf"))
-    have_node = shutil.which("node") and shutil.which("npm")
-    if have_pil and have_fonts and have_node:
-        return
-    # A Node.js that came from elsewhere (such as NodeSource) is used as it is.
-    wanted = [p for p, ok in [("python3-pil", have_pil), ("fonts-dejavu-core", have_fonts),
-                              ("nodejs", have_node), ("npm", have_node)] if not ok]
-    sudo = [] if os.geteuid() == 0 else ["sudo"]
-    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
-    subprocess.run(sudo + ["apt-get", "update", "-qq"], check=True, env=env)
-    subprocess.run(sudo + ["apt-get", "install", "-y", "-qq", "--no-install-recommends"] + wanted,
-                   check=True, env=env)
-    os.execv(sys.executable, [sys.executable] + sys.argv)
 
 
 def ensure_npm_packages():
@@ -74,14 +46,12 @@ def ensure_npm_packages():
                     "--loglevel", "error"] + specs, check=True)
 
 
-ensure_debian_packages()
+ensure_debian_packages("DejaVuSans.ttf", node=True)
 ensure_npm_packages()
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont  # noqa: E402
 
-if Image.__version__ != TESTED_PILLOW:
-    print(f"warning: Pillow {Image.__version__}, not {TESTED_PILLOW}: "
-          "the picture may differ from the committed one", file=sys.stderr)
+warn_if_untested_pillow("the map")
 
 TOOLS = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(TOOLS)

@@ -25,42 +25,14 @@ the font's hinting keeps them sharp.
 
 import math
 import os
-import subprocess
-import sys
 
-DEBIAN_PACKAGES = ["python3-pil", "fonts-dejavu-core"]
-TESTED_PILLOW = "9.4.0"
-FONT_DIR = "/usr/share/fonts/truetype/dejavu"
+from drawing_setup import FONT_DIR, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
 
-
-def ensure_dependencies():
-    """Installs Pillow and the DejaVu fonts from Debian when they are missing."""
-    try:
-        import PIL  # noqa: F401
-        have_pil = True
-    except ImportError:
-        have_pil = False
-    have_fonts = os.path.exists(os.path.join(FONT_DIR, "DejaVuSans-Bold.ttf"))
-    if have_pil and have_fonts:
-        return
-    if not have_pil and sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
-        # Debian's Pillow lives in Debian's Python, not in a private one.
-        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    sudo = [] if os.geteuid() == 0 else ["sudo"]
-    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
-    subprocess.run(sudo + ["apt-get", "update", "-qq"], check=True, env=env)
-    subprocess.run(sudo + ["apt-get", "install", "-y", "-qq", "--no-install-recommends"]
-                   + DEBIAN_PACKAGES, check=True, env=env)
-    os.execv(sys.executable, [sys.executable] + sys.argv)
-
-
-ensure_dependencies()
+ensure_debian_packages("DejaVuSans-Bold.ttf")
 
 from PIL import Image, ImageDraw, ImageFont  # noqa: E402
 
-if Image.__version__ != TESTED_PILLOW:
-    print(f"warning: Pillow {Image.__version__}, not {TESTED_PILLOW}: "
-          "the icons may differ from the committed ones", file=sys.stderr)
+warn_if_untested_pillow("the icons")
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT_DIR = os.path.join(ROOT, "src", "ui", "common", "icons")
