@@ -155,28 +155,43 @@ std::optional<qvk::CivilDate> parseDate(const std::string& text)
     return qvk::CivilDate{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day)};
 }
 
-int bearing(const Arguments& a)
+// The heading from the first word's position to the second's, or the exit
+// status when there is none ("none" means a coordinate of exactly 0).
+struct Heading {
+    std::optional<qvk::BearingResult> result;
+    int status = kDone;
+};
+
+Heading headingBetween(const Arguments& a, const char* noneLine, int noneStatus)
 {
     const auto home = qvk::calc::readPosition(a.words[0]);
-    if (!home.ok) return invalidInput(home.error);
+    if (!home.ok) return {std::nullopt, invalidInput(home.error)};
     const auto target = qvk::calc::readPosition(a.words[1]);
-    if (!target.ok) return invalidInput(target.error);
+    if (!target.ok) return {std::nullopt, invalidInput(target.error)};
     const auto [homeLatitude, homeLongitude] = home.position;
     const auto [targetLatitude, targetLongitude] = target.position;
     if (homeLatitude == 0 || homeLongitude == 0 || targetLatitude == 0 || targetLongitude == 0) {
-        std::cout << "bearing=none\n";
-        return kDone;
+        std::cout << noneLine << '\n';
+        return {std::nullopt, noneStatus};
     }
     const auto result = qvk::inverseGeodesic(homeLatitude, homeLongitude, targetLatitude, targetLongitude);
     if (!result) {
         std::cout << "fault\n";
-        return kInvalidInput;
+        return {std::nullopt, kInvalidInput};
     }
-    std::cout << "bearing=" << qvk::formatFixed(result->bearing, 1)
-              << " long-path=" << qvk::formatFixed(qvk::longPathHeading(result->bearing), 1)
-              << " km=" << qvk::formatGrouped(qvk::metresToKilometres(result->distance), 0)
-              << " mi=" << qvk::formatGrouped(qvk::metresToMiles(result->distance), 0)
-              << " even=" << qvk::evenHeading(result->bearing) << '\n';
+    return {result, kDone};
+}
+
+int bearing(const Arguments& a)
+{
+    const Heading heading = headingBetween(a, "bearing=none", kDone);
+    if (!heading.result) return heading.status;
+    const qvk::BearingResult& result = *heading.result;
+    std::cout << "bearing=" << qvk::formatFixed(result.bearing, 1)
+              << " long-path=" << qvk::formatFixed(qvk::longPathHeading(result.bearing), 1)
+              << " km=" << qvk::formatGrouped(qvk::metresToKilometres(result.distance), 0)
+              << " mi=" << qvk::formatGrouped(qvk::metresToMiles(result.distance), 0)
+              << " even=" << qvk::evenHeading(result.bearing) << '\n';
     return kDone;
 }
 
@@ -261,22 +276,10 @@ int rotate(const Arguments& a)
         if (!parsed) return usageError("--rotator takes HOST:PORT, such as 127.0.0.1:4533");
         std::tie(host, port) = *parsed;
     }
-    const auto home = qvk::calc::readPosition(a.words[0]);
-    if (!home.ok) return invalidInput(home.error);
-    const auto target = qvk::calc::readPosition(a.words[1]);
-    if (!target.ok) return invalidInput(target.error);
-    const auto [homeLatitude, homeLongitude] = home.position;
-    const auto [targetLatitude, targetLongitude] = target.position;
-    if (homeLatitude == 0 || homeLongitude == 0 || targetLatitude == 0 || targetLongitude == 0) {
-        std::cout << "heading=none\n";
-        return kInvalidInput;
-    }
-    const auto result = qvk::inverseGeodesic(homeLatitude, homeLongitude, targetLatitude, targetLongitude);
-    if (!result) {
-        std::cout << "fault\n";
-        return kInvalidInput;
-    }
-    const double heading = a.has("--long") ? qvk::longPathHeading(result->bearing) : result->bearing;
+    const Heading computed = headingBetween(a, "heading=none", kInvalidInput);
+    if (!computed.result) return computed.status;
+    const qvk::BearingResult& result = *computed.result;
+    const double heading = a.has("--long") ? qvk::longPathHeading(result.bearing) : result.bearing;
     const auto turn = qvk::calc::turnRotator(host, port, heading);
     if (!turn.ok) {
         std::cerr << turn.error << '\n';

@@ -3,6 +3,7 @@
 // program folder holds the shipped DXCC list and the files a test writes.
 
 #include "fake_platform.h"
+#include "list_driving.h"
 #include "qstring_printer.h"
 #include "ui/common/search_combo_box.h"
 #include "ui/home/home.h"
@@ -73,23 +74,9 @@ protected:
     void pressEnterInList()
     {
         QTest::keyClick(list().view(), Qt::Key_Return);
-        reactivate();
+        reactivate(*window);
     }
-    // The list closes and the close watch moves the focus away, which commits.
-    void letListClose()
-    {
-        if (list().isListOpen()) list().hidePopup();
-        reactivate();
-        QTest::qWait(250);
-    }
-    // The off-screen platform hands the activation to a popup after it has
-    // closed; a desktop gives it back to the main window at once.
-    void reactivate()
-    {
-        QCoreApplication::processEvents();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
+    void letListClose() { qvk::ui::letListClose(list(), *window); }
 
     FakePlatform platform;
     std::unique_ptr<THamDF1> window;

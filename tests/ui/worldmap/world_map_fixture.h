@@ -5,6 +5,7 @@
 // whatever frame the window system draws.
 
 #include "fake_platform.h"
+#include "list_driving.h"
 #include "point_printer.h"
 #include "qstring_printer.h"
 #include "ui/common/window_frame.h"
@@ -70,20 +71,8 @@ protected:
         QTest::keyClick(box().view(), Qt::Key_Return);
         letListClose();
     }
-    void letListClose()
-    {
-        if (box().isListOpen()) box().hidePopup();
-        reactivate();
-        QTest::qWait(250);
-    }
-    // The off-screen platform hands the activation to a popup after it has
-    // closed; a desktop gives it back to the window at once.
-    void reactivate()
-    {
-        QCoreApplication::processEvents();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
+    void letListClose() { qvk::ui::letListClose(box(), *window); }
+    void reactivate() { qvk::ui::reactivate(*window); }
 
     // The left and right borders of a window framed as the World Map is.
     static int frameWidth()

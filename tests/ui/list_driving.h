@@ -1,0 +1,30 @@
+#pragma once
+// Driving a SearchComboBox as an operator does, for the window tests.
+
+#include "ui/common/search_combo_box.h"
+
+#include <QAbstractItemView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace qvk::ui {
+
+// The off-screen platform hands the activation to a popup after it has
+// closed; a desktop gives it back to the window at once.
+inline void reactivate(QWidget& window)
+{
+    QCoreApplication::processEvents();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// The list closes and the close watch moves the focus away, which commits.
+inline void letListClose(SearchComboBox& list, QWidget& window)
+{
+    if (list.isListOpen()) list.hidePopup();
+    reactivate(window);
+    QTest::qWait(250);
+}
+
+}  // namespace qvk::ui
