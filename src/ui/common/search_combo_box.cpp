@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace qvk::ui {
 namespace {
@@ -78,6 +81,11 @@ void SearchComboBox::showPopup()
         emptyListOpen_ = true;
         return;
     }
+    // wide enough for its entries (within reason), cut at their ends rather than in the middle
+    constexpr int kWidestList = 480;
+    view()->setTextElideMode(Qt::ElideRight);
+    const int entriesWidth = view()->sizeHintForColumn(0) + view()->verticalScrollBar()->sizeHint().width() + 8;
+    view()->setMinimumWidth(std::min(entriesWidth, kWidestList));
     QComboBox::showPopup();
     highlightFirstMatch();
 }
