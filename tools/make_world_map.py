@@ -596,8 +596,8 @@ def marker_point(tail):
 def build_search_list(cty):
     lines, report = [], []
     for row in ENTRIES.strip().splitlines():
-        shown, spec = (s.strip() for s in row.split("|"))
-        words = spec.split()
+        shown, placement = (s.strip() for s in row.split("|"))
+        words = placement.split()
         if words[0] == "fixed":
             lines.append(f"{shown}   {words[1]}")
             continue

@@ -2,14 +2,12 @@
 // The program's flat push buttons: no focus of their own (clicking one never
 // takes the focus from the location list), text in a given colour.
 
-#include <QColor>
+#include "ui/common/colours.h"
+
 #include <QRect>
 #include <QToolButton>
 
 namespace qvk::ui {
-
-inline const QColor kNavy(0, 0, 128);
-inline const QColor kMaroon(128, 0, 0);
 
 QToolButton* makeFlatButton(QWidget* parent, const QString& objectName, const QString& text, const QRect& geometry,
                             const QColor& textColour = kNavy);

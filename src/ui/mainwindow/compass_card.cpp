@@ -1,5 +1,7 @@
 #include "ui/mainwindow/compass_card.h"
 
+#include "ui/common/colours.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -11,7 +13,6 @@ namespace qvk::ui {
 namespace {
 
 const QColor kDiscYellow(255, 255, 0);
-const QColor kNavy(0, 0, 128);
 const QColor kRed(255, 0, 0);
 
 // Radii from the centre of pixel 125, 125, in pixels.

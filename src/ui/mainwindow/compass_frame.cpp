@@ -1,5 +1,6 @@
 #include "ui/mainwindow/compass_frame.h"
 
+#include "ui/common/colours.h"
 #include "ui/common/pie_arrow.h"
 #include "ui/common/program_style.h"
 #include "ui/mainwindow/compass_card.h"
@@ -17,8 +18,6 @@ namespace qvk::ui {
 namespace {
 
 const QColor kFrameAmber(225, 168, 0);
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
 const QColor kArrowOrange(255, 136, 72);
 const QColor kNeedleGreen(0, 128, 0);
 constexpr int kBevelWidth = 2;
