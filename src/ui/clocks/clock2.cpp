@@ -29,8 +29,6 @@ const QColor kPlaceBoxColour(192, 176, 144);
 const QColor kInvalidPlaceColour(255, 0, 0);
 constexpr int kTickMilliseconds = 450;
 
-std::filesystem::path pathOf(const QString& file) { return std::filesystem::path(file.toStdString()); }
-
 }  // namespace
 
 TClock2::TClock2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
@@ -60,7 +58,7 @@ bool TClock2::writeClocksFile()
     file.flagLine = dsFlagLine_;
     for (std::size_t k = 0; k < placeBoxes_.size(); ++k) file.places[k] = fromScreen(placeBoxes_[k]->text());
     const QString path = clocksFilePath();
-    if (writeLinesAtomically(pathOf(path), clocksFileLines(file))) return true;
+    if (writeLinesAtomically(toFileSystemPath(path), clocksFileLines(file))) return true;
     platform_.showError(toScreen(cannotCreateFileMessage(fromScreen(path))));
     return false;
 }
@@ -109,7 +107,7 @@ bool TClock2::InitializeParameters(const QString& mode)
 bool TClock2::readClocksFile()
 {
     const QString path = clocksFilePath();
-    const auto lines = readLines(pathOf(path));
+    const auto lines = readLines(toFileSystemPath(path));
     if (!lines) {
         platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
         return false;

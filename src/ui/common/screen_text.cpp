@@ -2,10 +2,14 @@
 
 #include "core/windows1252.h"
 
+#include <QFile>
+
 namespace qvk::ui {
 
 QString toScreen(std::string_view bytes) { return QString::fromStdString(windows1252ToUtf8(bytes)); }
 
 std::string fromScreen(const QString& text) { return utf8ToWindows1252(text.toStdString()); }
+
+std::filesystem::path toFileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace qvk::ui

@@ -7,10 +7,6 @@
 #include "core/geodesic.h"
 #include "core/line_file.h"
 #include "core/messages.h"
-#include "core/sun.h"
-#include "settings/clocks_file.h"
-#include "settings/home_station.h"
-#include "settings/preferences.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/platform.h"
 #include "ui/common/screen_text.h"
@@ -21,8 +17,8 @@
 #include "ui/mainwindow/status_bar.h"
 #include "ui/rotator/rotator_control.h"
 
-#include <QCloseEvent>
 #include <QDialog>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,9 +34,6 @@ constexpr const char* kListPrompt = "DXCC / Country / City List";
 constexpr const char* kResetPromptEntry = "Click on a state or dxcc first.";
 // The prompt entry of "Clear": committing it only restores the prompt.
 constexpr const char* kClearPromptEntry = "Click on state or dxcc first.";
-constexpr const char* kMasterFileName = "states.txt";
-
-std::filesystem::path pathOf(const QString& file) { return std::filesystem::path(file.toStdString()); }
 
 }  // namespace
 
@@ -106,123 +99,6 @@ void THamDF1::compassMenuRequested(const QPoint& position)
     menu.setObjectName("CompassMenu");
     rotator_->addCompassActions(menu, headings);
     menu.exec(compass_->mapToGlobal(position));
-}
-
-void THamDF1::FormCreate()
-{
-    const QString path = platform_.programFolder() + kMasterFileName;
-    const auto lines = readLines(pathOf(path));
-    if (!lines) {
-        platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
-        return;
-    }
-    masterList_ = *lines;
-    compass_->showNorth();
-    locationList_->closeWatch().start();
-}
-
-void THamDF1::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activated_) FormActivate();
-}
-
-void THamDF1::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // a desktop without a window manager never activates the window: start anyway
-    QTimer::singleShot(0, this, [this] {
-        if (!activated_) FormActivate();
-    });
-}
-
-// The start-up work, once, at the first activation.
-void THamDF1::FormActivate()
-{
-    activated_ = true;
-    InitializeParameters("PgmStart");
-    LoadPreferences();
-    byCountry_.clear();
-    for (const auto& entry : dxccEntries(masterList_)) byCountry_.push_back(byCountryEntry(entry));
-}
-
-void THamDF1::InitializeParameters(const QString& mode)
-{
-    if (mode == "PgmStart") {
-        // nothing reads this copy; a missing file is told once, by the Clocks
-        // window when there is one, which reads the file at its creation
-        const QString path = platform_.programFolder() + kClocksFileName;
-        const auto lines = readLines(pathOf(path));
-        if (lines) clocksBuffer_ = *lines;
-        else if (!windows_.clocks) platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
-    } else if (mode == "ParmUpdate" && windows_.writeClocksFile) {
-        windows_.writeClocksFile();
-    }
-}
-
-void THamDF1::LoadPreferences()
-{
-    const QString path = platform_.programFolder() + kPreferencesFileName;
-    const auto lines = readLines(pathOf(path));
-    if (!lines) {
-        // a fresh install: ask for the home station instead of reporting a missing file
-        QTimer::singleShot(0, this, &THamDF1::preferencesClick);
-        return;
-    }
-    const PreferencesReading reading = parsePreferences(*lines);
-    if (!reading.error.empty()) platform_.showError(toScreen(reading.error));
-    const Preferences& preferences = reading.preferences;
-    if (windows_.home) windows_.home->applyPreferences(preferences);
-    longPathLabel_->setVisible(preferences.longPath());
-    militaryTime_ = preferences.military();
-    homeLatitudeBox_->setText(toScreen(preferences.latitudeText));
-    homeLongitudeBox_->setText(toScreen(preferences.longitudeText));
-    if (preferences.latitudeText.empty() || preferences.longitudeText.empty()) {
-        QTimer::singleShot(0, this, &THamDF1::preferencesClick);
-        return;
-    }
-
-    const HomeReading home = homePosition(preferences.latitudeText, preferences.longitudeText);
-    if (home.outcome == HomeReading::Outcome::InvalidDegrees) {
-        platform_.showWarning(toScreen(home.message));
-        return;
-    }
-    if (home.outcome == HomeReading::Outcome::InvalidNumber) {
-        platform_.showError(toScreen(home.message));
-        return;
-    }
-    homeLatitude_ = static_cast<double>(home.position.latitude);
-    homeLongitude_ = static_cast<double>(home.position.longitude);
-
-    SunRequest sun;
-    sun.latitude = homeLatitude_;
-    sun.longitude = -homeLongitude_;  // the sun counts east positive
-    sun.gmtOffset = preferences.gmtOffset;
-    sun.military = militaryTime_;
-    const QDate today = platform_.currentLocal().date();
-    sun.date = {today.year(), today.month(), today.day()};
-    const SunDay day = sunTimesForDay(sun);
-    for (const auto& notice : day.firstRunNotices) platform_.showMessage(toScreen(notice));
-    sunriseLabel_->setText(toScreen(day.riseText));
-    for (const auto& notice : day.secondRunNotices) platform_.showMessage(toScreen(notice));
-    sunsetLabel_->setText(toScreen(day.setText));
-}
-
-void THamDF1::SavePreferences()
-{
-    if (!windows_.home) return;
-    const QString path = platform_.programFolder() + kPreferencesFileName;
-    if (!writeLinesAtomically(pathOf(path), preferencesLines(windows_.home->currentPreferences())))
-        platform_.showError(toScreen(cannotCreateFileMessage(fromScreen(path))));
-}
-
-void THamDF1::showHomeStation(const QString& latitudeText, const QString& longitudeText, double latitude,
-                              double longitude)
-{
-    homeLatitudeBox_->setText(latitudeText);
-    homeLongitudeBox_->setText(longitudeText);
-    homeLatitude_ = latitude;
-    homeLongitude_ = longitude;
 }
 
 void THamDF1::BreakOutCity(std::string_view tag, const QString& name, double homeLatitude, double homeLongitude,
@@ -330,7 +206,7 @@ void THamDF1::stateButtonClick(int number)
         return;
     }
     locationList_->showText(toScreen(state.listText()));
-    const auto cities = readLines(pathOf(path));
+    const auto cities = readLines(toFileSystemPath(path));
     if (!cities) {
         platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
         return;
@@ -485,20 +361,6 @@ void THamDF1::hideClick()
     // without a notification area there is no way back from hiding
     if (trayIcon_ && platform_.trayIconAvailable()) hide();
     else showMinimized();
-}
-
-void THamDF1::closeClick()
-{
-    masterList_.clear();
-    InitializeParameters("ParmUpdate");
-    close();
-}
-
-void THamDF1::closeEvent(QCloseEvent* event)
-{
-    SavePreferences();
-    if (trayIcon_) trayIcon_->hide();
-    event->accept();
 }
 
 }  // namespace qvk::ui
