@@ -34,6 +34,12 @@ def ensure_debian_packages(font_file="DejaVuSans.ttf", node=False):
     os.execv(sys.executable, [sys.executable] + sys.argv)
 
 
+def dejavu(name, size):
+    """A DejaVu font by file name, at a size in pixels."""
+    from PIL import ImageFont
+    return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
+
+
 def warn_if_untested_pillow(what):
     from PIL import Image
     if Image.__version__ != TESTED_PILLOW:

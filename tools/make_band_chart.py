@@ -20,11 +20,11 @@ force in 2024, for the bands from 160 m to 23 cm.
 
 import os
 
-from drawing_setup import FONT_DIR, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
+from drawing_setup import dejavu as font, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
 
 ensure_debian_packages("DejaVuSans.ttf")
 
-from PIL import Image, ImageDraw, ImageFont  # noqa: E402
+from PIL import Image, ImageDraw  # noqa: E402
 
 warn_if_untested_pillow("the picture")
 
@@ -174,10 +174,6 @@ NAVY = (0, 0, 128)
 RULE = (170, 160, 135)
 EMPTY_BAR = (228, 224, 214)
 BAR_OUTLINE = (120, 112, 96)
-
-
-def font(name, size):
-    return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
 
 
 TITLE_FONT = font("DejaVuSans-Bold.ttf", 20)

@@ -23,7 +23,7 @@ import json
 import os
 import subprocess
 
-from drawing_setup import FONT_DIR, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
+from drawing_setup import dejavu as font, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
 
 NPM_PACKAGES = {"us-atlas": "3.0.1", "topojson-client": "3.1.0"}
 NPM_DIR = os.environ.get("QVK_USMAP_DIR", "/tmp/qvk-usmap")
@@ -49,7 +49,7 @@ def ensure_npm_packages():
 ensure_debian_packages("DejaVuSans.ttf", node=True)
 ensure_npm_packages()
 
-from PIL import Image, ImageDraw, ImageFilter, ImageFont  # noqa: E402
+from PIL import Image, ImageDraw, ImageFilter  # noqa: E402
 
 warn_if_untested_pillow("the map")
 
@@ -141,10 +141,6 @@ LABEL_NUDGE = {
 }
 
 SUPERSAMPLE = 4
-
-
-def font(name, size):
-    return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
 
 
 TITLE_FONT = font("DejaVuSans-Bold.ttf", 20)

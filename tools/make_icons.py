@@ -26,11 +26,11 @@ the font's hinting keeps them sharp.
 import math
 import os
 
-from drawing_setup import FONT_DIR, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
+from drawing_setup import dejavu, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
 
 ensure_debian_packages("DejaVuSans-Bold.ttf")
 
-from PIL import Image, ImageDraw, ImageFont  # noqa: E402
+from PIL import Image, ImageDraw  # noqa: E402
 
 warn_if_untested_pillow("the icons")
 
@@ -113,7 +113,7 @@ class Icon:
         img = self.fine.resize(size, Image.Resampling.BOX)
         for text, cx, top, size_px, colour, bold in self.words:
             name = "DejaVuSans-Bold.ttf" if bold else "DejaVuSans.ttf"
-            fnt = ImageFont.truetype(os.path.join(FONT_DIR, name), size_px * self.scale)
+            fnt = dejavu(name, size_px * self.scale)
             left, t, right, _ = fnt.getbbox(text)
             x = round(cx * self.scale - (left + right) / 2)
             y = round(top * self.scale) - t
