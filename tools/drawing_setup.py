@@ -40,6 +40,17 @@ def dejavu(name, size):
     return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
 
 
+def save_gif(img, root, rel, comment):
+    """Writes the drawing as a GIF without dithering to root/rel. The comment
+    makes Pillow write a GIF89a header."""
+    from PIL import Image
+    gif = img.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    path = os.path.join(root, rel)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    gif.save(path, format="GIF", comment=comment)
+    print(f"wrote {rel} ({gif.width} x {gif.height})")
+
+
 def warn_if_untested_pillow(what):
     from PIL import Image
     if Image.__version__ != TESTED_PILLOW:

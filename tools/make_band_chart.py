@@ -20,7 +20,7 @@ force in 2024, for the bands from 160 m to 23 cm.
 
 import os
 
-from drawing_setup import dejavu as font, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
+from drawing_setup import dejavu as font, ensure_debian_packages, save_gif, warn_if_untested_pillow  # noqa: E402
 
 ensure_debian_packages("DejaVuSans.ttf")
 
@@ -346,19 +346,10 @@ def make_chart():
     return img
 
 
-def to_gif_palette(img):
-    """Reduces the drawing to a GIF palette without dithering."""
-    return img.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
-
-
 def main():
-    chart = to_gif_palette(make_chart())
+    chart = make_chart()
     for rel in OUTPUTS:
-        path = os.path.join(ROOT, rel)
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        # The comment makes Pillow write a GIF89a header.
-        chart.save(path, format="GIF", comment=GIF_COMMENT)
-        print(f"wrote {rel} ({chart.width} x {chart.height})")
+        save_gif(chart, ROOT, rel, GIF_COMMENT)
 
 
 if __name__ == "__main__":

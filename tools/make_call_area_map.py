@@ -23,7 +23,7 @@ import json
 import os
 import subprocess
 
-from drawing_setup import dejavu as font, ensure_debian_packages, warn_if_untested_pillow  # noqa: E402
+from drawing_setup import dejavu as font, ensure_debian_packages, save_gif, warn_if_untested_pillow  # noqa: E402
 
 NPM_PACKAGES = {"us-atlas": "3.0.1", "topojson-client": "3.1.0"}
 NPM_DIR = os.environ.get("QVK_USMAP_DIR", "/tmp/qvk-usmap")
@@ -351,12 +351,7 @@ def make_map():
 
 
 def main():
-    img = make_map()
-    gif = img.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
-    path = os.path.join(ROOT, OUTPUT)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    gif.save(path, format="GIF", comment=GIF_COMMENT)
-    print(f"wrote {OUTPUT} ({gif.width} x {gif.height})")
+    save_gif(make_map(), ROOT, OUTPUT, GIF_COMMENT)
 
 
 if __name__ == "__main__":
