@@ -28,14 +28,20 @@ lines=1000000
 # the program's own ellipsoid: b = 6356752.3142 m, f = 0.00335281066474
 ellipsoid="6378136.99995462 0.00335281066474"
 
-seconds() { /usr/bin/time -f '%e' -o "$work/time" "$@"; cat "$work/time"; }
+# seconds IN OUT COMMAND...: runs the command from IN into OUT and prints its wall-clock seconds
+seconds() {
+  local input=$1 output=$2
+  shift 2
+  /usr/bin/time -f '%e' -o "$work/time" "$@" < "$input" > "$output"
+  cat "$work/time"
+}
 
 build-bench/bench/geodesic_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Calculate|-)' > "$work/geodesic"
 build-bench/bench/list_fill_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Fill|-)' > "$work/lists"
 
 python3 tools/benchmark_lines.py make $lines 2026 "$work/ours.in" "$work/geodsolve.in"
-ours=$(seconds build-bench/qvk/qvk-calc inverse < "$work/ours.in" > "$work/ours.out")
-theirs=$(seconds GeodSolve -i -e $ellipsoid -p 6 < "$work/geodsolve.in" > "$work/geodsolve.out")
+ours=$(seconds "$work/ours.in" "$work/ours.out" build-bench/qvk/qvk-calc inverse)
+theirs=$(seconds "$work/geodsolve.in" "$work/geodsolve.out" GeodSolve -i -e $ellipsoid -p 6)
 ratio=$(python3 -c "print(f'{$theirs / $ours:.1f}')")
 accuracy=$(python3 tools/benchmark_lines.py compare "$work/ours.in" "$work/ours.out" "$work/geodsolve.out")
 
@@ -43,7 +49,7 @@ accuracy=$(python3 tools/benchmark_lines.py compare "$work/ours.in" "$work/ours.
 [ -f build-bench/qvk/prefs.qvk ] || printf '0010000000000000000\r\nW\xb086.43\r\nN\xb032.39\r\n-6\r\n1\r\n' > build-bench/qvk/prefs.qvk
 startup=""
 for run in 1 2 3 4 5; do
-  startup+="    $(/usr/bin/time -f 'whole process %e s, maximum resident %M kB' build-bench/qvk/startup_bench 2>&1 | grep -v '^This plugin\|^QStandardPaths\|^qt\.' | paste -sd ';' -)"$'\n'
+  startup+="    $(/usr/bin/time -f 'whole process %e s, maximum resident %M kB' build-bench/qvk/startup_bench 2>&1 | grep -v '^This plugin\|^QStandardPaths\|^qt\.' | paste -sd ';' - | sed 's/;whole/; whole/')"$'\n'
 done
 
 {
@@ -65,8 +71,7 @@ done
   echo "The same $lines random lines (one in twenty within a degree of its home's antipode),"
   echo "made by \`tools/benchmark_lines.py make $lines 2026\`; GeodSolve on the program's ellipsoid:"
   echo
-  echo "    qvk-calc inverse < lines                                         $ours s"
-  echo "    GeodSolve -i -e $ellipsoid -p 6 < lines        $theirs s"
+  printf '    %-60s %8s s\n' "qvk-calc inverse < lines" "$ours" "GeodSolve -i -e $ellipsoid -p 6 < lines" "$theirs"
   echo
   echo "qvk-calc is **$ratio times** as fast. Agreement (\`tools/benchmark_lines.py compare\`):"
   echo
