@@ -1,5 +1,7 @@
 // qvk-calc as a script sees it: the real executable, its output and its exit status.
 
+#include "support/windows1252_literal.h"
+
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
@@ -77,7 +79,7 @@ TEST(Bearing, TheDegreeSignMayBeTheByteB0OrLeftOut)
 {
     const std::string expected = "bearing=251.9 long-path=71.9 km=14699 mi=9134 even=252\n";
     EXPECT_EQ(qvkCalc({"bearing", "N32.39\\W86.43", "S33.52\\E151.13"}).out, expected);
-    EXPECT_EQ(qvkCalc({"bearing", "N\xB0" "32.39\\W\xB0" "86.43", "s°33.52\\e°151.13"}).out, expected);
+    EXPECT_EQ(qvkCalc({"bearing", "N°32.39\\W°86.43"_cp1252, "s°33.52\\e°151.13"}).out, expected);
 }
 
 TEST(Bearing, ALocatorIsTakenAtItsSouthWestCorner)
@@ -206,7 +208,8 @@ TEST(Inverse, KeepsInputOrderAndLineNumbersAcrossBlocksAndThreads)
     EXPECT_EQ(run.err, "line 250001: 'bad' is not a number\n");
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), lines - 1);
     // the last line's answer comes last
-    const Outcome last = qvkCalc({"inverse"}, std::to_string(-60 + lines % 120) + " 10 20 " + std::to_string(lines % 170) + "\n");
+    const Outcome last =
+        qvkCalc({"inverse"}, std::to_string(-60 + lines % 120) + " 10 20 " + std::to_string(lines % 170) + "\n");
     EXPECT_EQ(run.out.substr(run.out.size() - last.out.size()), last.out);
 }
 

@@ -1,4 +1,5 @@
 #include "catalogue/master_list.h"
+#include "support/windows1252_literal.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,18 @@ TEST(DxccEntries, TakeTheFirstHundredCharactersAfterTheTag)
 
 TEST(DxccEntries, OnlyTheExactTagCounts)
 {
-    const auto entries = dxccEntries({"dx~ZZ  Lower", " DX~ZZ  Space", "AL~Montgomery", "DX", "", "DX~4J-4K  Azerbaijan",
-                                      "DX~"});
+    const auto entries =
+        dxccEntries({"dx~ZZ  Lower", " DX~ZZ  Space", "AL~Montgomery", "DX", "", "DX~4J-4K  Azerbaijan", "DX~"});
     EXPECT_EQ(entries, (std::vector<std::string>{"4J-4K  Azerbaijan", ""}));
 }
 
 TEST(ByCountryEntry, PutsTheNameFirst)
 {
     EXPECT_EQ(byCountryEntry("ZZ  Examplia (x)"), "Examplia ZZ  (x)");
-    EXPECT_EQ(byCountryEntry("4J-4K  Azerbaijan (AS CQ21 ITU29) N\xB0" "40.28\\E\xB0" "47.45"),
-              "Azerbaijan 4J-4K  (AS CQ21 ITU29) N\xB0" "40.28\\E\xB0" "47.45");
-    EXPECT_EQ(byCountryEntry("VP8  Falkland & Co (SA) S\xB0" "51.42\\W\xB0" "57.51"),
-              "Falkland & Co VP8  (SA) S\xB0" "51.42\\W\xB0" "57.51");
+    EXPECT_EQ(byCountryEntry("4J-4K  Azerbaijan (AS CQ21 ITU29) N°40.28\\E°47.45"_cp1252),
+              "Azerbaijan 4J-4K  (AS CQ21 ITU29) N°40.28\\E°47.45"_cp1252);
+    EXPECT_EQ(byCountryEntry("VP8  Falkland & Co (SA) S°51.42\\W°57.51"_cp1252),
+              "Falkland & Co VP8  (SA) S°51.42\\W°57.51"_cp1252);
 }
 
 TEST(ByCountryEntry, KeepsItsCountingWhereAPartIsMissing)

@@ -1,4 +1,5 @@
 #include "core/line_file.h"
+#include "support/windows1252_literal.h"
 
 #include <gtest/gtest.h>
 
@@ -29,15 +30,15 @@ TEST(SplitLines, AcceptsEveryLineEnd)
     EXPECT_EQ(splitLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(splitLines("\n"), (std::vector<std::string>{""}));
     EXPECT_TRUE(splitLines("").empty());
-    EXPECT_EQ(splitLines("N\xB0" "32"), (std::vector<std::string>{"N\xB0" "32"}));  // bytes pass untouched
+    EXPECT_EQ(splitLines("N°32"_cp1252), (std::vector<std::string>{"N°32"_cp1252}));  // bytes pass untouched
 }
 
 TEST(WriteLinesAtomically, WritesCrLfAndReadsBack)
 {
     const auto path = scratch("round-trip.txt");
-    ASSERT_TRUE(writeLinesAtomically(path, {"first", "", "N\xB0" "29.18"}));
-    EXPECT_EQ(bytesOf(path), "first\r\n\r\nN\xB0" "29.18\r\n");
-    EXPECT_EQ(readLines(path), (std::vector<std::string>{"first", "", "N\xB0" "29.18"}));
+    ASSERT_TRUE(writeLinesAtomically(path, {"first", "", "N°29.18"_cp1252}));
+    EXPECT_EQ(bytesOf(path), "first\r\n\r\nN°29.18\r\n"_cp1252);
+    EXPECT_EQ(readLines(path), (std::vector<std::string>{"first", "", "N°29.18"_cp1252}));
     EXPECT_FALSE(std::filesystem::exists(path.string() + ".new"));
 }
 

@@ -1,6 +1,7 @@
 #include "core/maidenhead.h"
 
 #include "core/angle_notation.h"
+#include "support/windows1252_literal.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ namespace {
 
 struct Corner {
     const char* locator;
-    const char* pair;  // "°" is the byte 0xB0
+    std::string pair;  // "°" is the byte 0xB0
 };
 
 class LocatorCorner : public ::testing::TestWithParam<Corner> {};
@@ -22,19 +23,15 @@ TEST_P(LocatorCorner, IsTheSouthWestCornerInDegreesAndMinutes)
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, LocatorCorner,
-    ::testing::Values(Corner{"EL29", "N\xB0" "29.00\\W\xB0" "96.00"},
-                      Corner{"EL29AB", "N\xB0" "29.02\\W\xB0" "96.00"},  // 2.5 minutes round to the even 2
-                      Corner{"EL29BA", "N\xB0" "29.00\\W\xB0" "95.55"},
-                      Corner{"EL29MM", "N\xB0" "29.30\\W\xB0" "95.00"},
-                      Corner{"EL29XX", "N\xB0" "29.58\\W\xB0" "94.05"},  // 57.5 rounds to the even 58
+    ::testing::Values(Corner{"EL29", "N°29.00\\W°96.00"_cp1252},
+                      Corner{"EL29AB", "N°29.02\\W°96.00"_cp1252},  // 2.5 minutes round to the even 2
+                      Corner{"EL29BA", "N°29.00\\W°95.55"_cp1252}, Corner{"EL29MM", "N°29.30\\W°95.00"_cp1252},
+                      Corner{"EL29XX", "N°29.58\\W°94.05"_cp1252},  // 57.5 rounds to the even 58
                       // west of Greenwich although its whole degrees are 0
-                      Corner{"IO91WM", "N\xB0" "51.30\\W\xB0" "0.10"},
-                      Corner{"QF56", "S\xB0" "34.00\\E\xB0" "150.00"},
+                      Corner{"IO91WM", "N°51.30\\W°0.10"_cp1252}, Corner{"QF56", "S°34.00\\E°150.00"_cp1252},
                       // south of the equator with minutes: counted back from the next degree
-                      Corner{"QF56AB", "S\xB0" "33.58\\E\xB0" "150.00"},
-                      Corner{"JJ00", "N\xB0" "0.00\\E\xB0" "0.00"},
-                      Corner{"AA00AA", "S\xB0" "90.00\\W\xB0" "180.00"},
-                      Corner{"RR99XX", "N\xB0" "89.58\\E\xB0" "179.55"}));
+                      Corner{"QF56AB", "S°33.58\\E°150.00"_cp1252}, Corner{"JJ00", "N°0.00\\E°0.00"_cp1252},
+                      Corner{"AA00AA", "S°90.00\\W°180.00"_cp1252}, Corner{"RR99XX", "N°89.58\\E°179.55"_cp1252}));
 
 TEST(LocatorWarning, NamesTheFirstCharacterThatDoesNotFit)
 {

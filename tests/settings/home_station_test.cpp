@@ -1,4 +1,5 @@
 #include "settings/home_station.h"
+#include "support/windows1252_literal.h"
 
 #include <gtest/gtest.h>
 
@@ -38,26 +39,26 @@ TEST_P(HomeTextsChecks, ReportOnlyTheFirstFailure)
     EXPECT_EQ(check.text, GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Save, HomeTextsChecks,
-    ::testing::Values(
-        Check{"N\xB0" "29.18", "W\xB0" "94.47", Outcome::Accepted, ""},
-        // minutes are not a decimal fraction: .5 is ambiguous, so it is refused
-        Check{"N\xB0" "29.5", "W\xB0" "94.47", Outcome::Warning, kTwoCharacters},
-        Check{"N\xB0" "29.60", "W\xB0" "94.47", Outcome::Warning, kRange},
-        Check{"N\xB0" "29.05", "W\xB0" "94.47", Outcome::Accepted, ""},
-        Check{"S\xB0" "0.59", "E\xB0" "0.00", Outcome::Accepted, ""},
-        // a text without a point is its own minutes part
-        Check{"N\xB0" "29", "W\xB0" "94.47", Outcome::Warning, kTwoCharacters},
-        // both wrong: the longitude is looked at first
-        Check{"N\xB0" "29.60", "W\xB0" "94.7", Outcome::Warning, kTwoCharacters},
-        Check{"N\xB0" "29.60", "W\xB0" "94.75", Outcome::Warning, kRange},
-        // both lengths are checked before either range
-        Check{"N\xB0" "29.5", "W\xB0" "94.60", Outcome::Warning, kTwoCharacters},
-        Check{"N\xB0" "29.5x", "W\xB0" "94.47", Outcome::Error, "'5x' is not a valid floating point value."},
-        // the longitude's range fails before the latitude's minutes are read
-        Check{"N\xB0" "29.5x", "W\xB0" "94.60", Outcome::Warning, kRange},
-        Check{"N\xB0" "29.60", "W\xB0" "94.4x", Outcome::Error, "'4x' is not a valid floating point value."}));
+INSTANTIATE_TEST_SUITE_P(Save, HomeTextsChecks,
+                         ::testing::Values(Check{"N°29.18"_cp1252, "W°94.47"_cp1252, Outcome::Accepted, ""},
+                                           // minutes are not a decimal fraction: .5 is ambiguous, so it is refused
+                                           Check{"N°29.5"_cp1252, "W°94.47"_cp1252, Outcome::Warning, kTwoCharacters},
+                                           Check{"N°29.60"_cp1252, "W°94.47"_cp1252, Outcome::Warning, kRange},
+                                           Check{"N°29.05"_cp1252, "W°94.47"_cp1252, Outcome::Accepted, ""},
+                                           Check{"S°0.59"_cp1252, "E°0.00"_cp1252, Outcome::Accepted, ""},
+                                           // a text without a point is its own minutes part
+                                           Check{"N°29"_cp1252, "W°94.47"_cp1252, Outcome::Warning, kTwoCharacters},
+                                           // both wrong: the longitude is looked at first
+                                           Check{"N°29.60"_cp1252, "W°94.7"_cp1252, Outcome::Warning, kTwoCharacters},
+                                           Check{"N°29.60"_cp1252, "W°94.75"_cp1252, Outcome::Warning, kRange},
+                                           // both lengths are checked before either range
+                                           Check{"N°29.5"_cp1252, "W°94.60"_cp1252, Outcome::Warning, kTwoCharacters},
+                                           Check{"N°29.5x"_cp1252, "W°94.47"_cp1252, Outcome::Error,
+                                                 "'5x' is not a valid floating point value."},
+                                           // the longitude's range fails before the latitude's minutes are read
+                                           Check{"N°29.5x"_cp1252, "W°94.60"_cp1252, Outcome::Warning, kRange},
+                                           Check{"N°29.60"_cp1252, "W°94.4x"_cp1252, Outcome::Error,
+                                                 "'4x' is not a valid floating point value."}));
 
 struct Home {
     std::string latitude;
@@ -79,24 +80,24 @@ TEST_P(HomePositions, AreDecimalDegreesNorthAndWestPositive)
 }
 
 INSTANTIATE_TEST_SUITE_P(Homes, HomePositions,
-                         ::testing::Values(Home{"N\xB0" "29.18", "W\xB0" "94.47", 29.30, 94.78},
-                                           Home{"S\xB0" "33.52", "E\xB0" "151.13", -33.87, -151.22},
-                                           Home{"N\xB0" "32.39", "W\xB0" "86.43", 32.65, 86.72},
-                                           Home{"S\xB0" "0.30", "E\xB0" "0.06", -0.50, -0.10},
-                                           Home{"N\xB0" "51.30", "E\xB0" "0.07", 51.50, -0.12}));
+                         ::testing::Values(Home{"N°29.18"_cp1252, "W°94.47"_cp1252, 29.30, 94.78},
+                                           Home{"S°33.52"_cp1252, "E°151.13"_cp1252, -33.87, -151.22},
+                                           Home{"N°32.39"_cp1252, "W°86.43"_cp1252, 32.65, 86.72},
+                                           Home{"S°0.30"_cp1252, "E°0.06"_cp1252, -0.50, -0.10},
+                                           Home{"N°51.30"_cp1252, "E°0.07"_cp1252, 51.50, -0.12}));
 
 TEST(HomePosition, ATextWithoutHemisphereIsInvalidDegrees)
 {
     // it passes the minutes checks, so the conversion is what stops it
-    EXPECT_EQ(checkHomeTexts("29.18", "W\xB0" "94.47").outcome, Outcome::Accepted);
-    const HomeReading home = homePosition("29.18", "W\xB0" "94.47");
+    EXPECT_EQ(checkHomeTexts("29.18", "W°94.47"_cp1252).outcome, Outcome::Accepted);
+    const HomeReading home = homePosition("29.18", "W°94.47"_cp1252);
     EXPECT_EQ(home.outcome, HomeReading::Outcome::InvalidDegrees);
-    EXPECT_EQ(home.message, "Invalid degrees: 29.18  W\xB0" "94.47");
+    EXPECT_EQ(home.message, "Invalid degrees: 29.18  W°94.47"_cp1252);
 }
 
 TEST(HomePosition, DegreesThatAreNotANumberAreReportedAsSuch)
 {
-    const HomeReading home = homePosition("N\xB0" "2x.18", "W\xB0" "94.47");
+    const HomeReading home = homePosition("N°2x.18"_cp1252, "W°94.47"_cp1252);
     EXPECT_EQ(home.outcome, HomeReading::Outcome::InvalidNumber);
     EXPECT_EQ(home.message, "'2x.30' is not a valid floating point value.");
 }

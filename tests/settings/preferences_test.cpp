@@ -1,5 +1,6 @@
 #include "core/line_file.h"
 #include "settings/preferences.h"
+#include "support/windows1252_literal.h"
 
 #include <gtest/gtest.h>
 
@@ -36,31 +37,31 @@ TEST_P(PreferencesRoundTrip, WritesBackTheLinesItRead)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, PreferencesRoundTrip,
-    ::testing::Values(FileLines{{"0110000000000000000", "W\xB0" "94.47", "N\xB0" "29.18", "-5", "0"}},
+    ::testing::Values(FileLines{{"0110000000000000000", "W°94.47"_cp1252, "N°29.18"_cp1252, "-5", "0"}},
                       // India: half an hour stays half an hour
-                      FileLines{{"1000000000000000000", "E\xB0" "77.13", "N\xB0" "28.36", "5.5", "74"}},
+                      FileLines{{"1000000000000000000", "E°77.13"_cp1252, "N°28.36"_cp1252, "5.5", "74"}},
                       // no entry chosen, and a flags line whose tail is not ours to change
-                      FileLines{{"011XYZ 7", "E\xB0" "151.13", "S\xB0" "33.52", "0", "-1"}},
-                      FileLines{{"101", "W\xB0" "0.06", "N\xB0" "0.30", "-3", "48"}}));
+                      FileLines{{"011XYZ 7", "E°151.13"_cp1252, "S°33.52"_cp1252, "0", "-1"}},
+                      FileLines{{"101", "W°0.06"_cp1252, "N°0.30"_cp1252, "-3", "48"}}));
 
 TEST(PreferencesFile, ReadsTheValuesOfEachLine)
 {
     const PreferencesReading reading =
-        parsePreferences({"1010000000000000000", "E\xB0" "151.13", "S\xB0" "33.52", "5.5", "-1"});
+        parsePreferences({"1010000000000000000", "E°151.13"_cp1252, "S°33.52"_cp1252, "5.5", "-1"});
     const Preferences& p = reading.preferences;
     EXPECT_TRUE(p.longPath());
     EXPECT_FALSE(p.military());
     EXPECT_TRUE(p.miles());
     // longitude before latitude, as the file has always had them
-    EXPECT_EQ(p.longitudeText, "E\xB0" "151.13");
-    EXPECT_EQ(p.latitudeText, "S\xB0" "33.52");
+    EXPECT_EQ(p.longitudeText, "E°151.13"_cp1252);
+    EXPECT_EQ(p.latitudeText, "S°33.52"_cp1252);
     EXPECT_DOUBLE_EQ(p.gmtOffset, 5.5);
     EXPECT_EQ(p.offsetIndex, -1);
 }
 
 TEST(PreferencesFile, SurvivesTheTripThroughTheDiskByteForByte)
 {
-    const std::string bytes = "0111010\r\nW\xB0" "94.47\r\nN\xB0" "29.18\r\n5.5\r\n-1\r\n";
+    const std::string bytes = "0111010\r\nW°94.47\r\nN°29.18\r\n5.5\r\n-1\r\n"_cp1252;
     const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "qvk_preferences_test";
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "in.qvk", std::ios::binary) << bytes;
@@ -87,11 +88,11 @@ TEST(PreferencesFile, AShortFileGivesSoundDefaults)
     EXPECT_EQ(preferencesLines(empty).size(), 5u);
 
     // a flags line cut short still carries all three options
-    const PreferencesReading shortFlags = parsePreferences({"1", "W\xB0" "94.47", "N\xB0" "29.18"});
+    const PreferencesReading shortFlags = parsePreferences({"1", "W°94.47"_cp1252, "N°29.18"_cp1252});
     EXPECT_EQ(shortFlags.error, "");
     EXPECT_EQ(shortFlags.preferences.flags, "100");
     EXPECT_TRUE(shortFlags.preferences.longPath());
-    EXPECT_EQ(shortFlags.preferences.latitudeText, "N\xB0" "29.18");
+    EXPECT_EQ(shortFlags.preferences.latitudeText, "N°29.18"_cp1252);
 }
 
 struct BadNumber {
@@ -109,19 +110,20 @@ TEST_P(PreferencesBadNumber, IsReportedAndReadAsZero)
     EXPECT_EQ(reading.error, GetParam().error);
     EXPECT_EQ(reading.preferences.gmtOffset, 0);
     // the lines before the bad one still count
-    EXPECT_EQ(reading.preferences.latitudeText, "N\xB0" "29.18");
+    EXPECT_EQ(reading.preferences.latitudeText, "N°29.18"_cp1252);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, PreferencesBadNumber,
     ::testing::Values(
         // a comma is no decimal separator here, whatever the locale
-        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "5,5", "74"}, "'5,5' is not a valid floating point value."},
-        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "0", "x"}, "'x' is not a valid integer value."},
+        BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, "5,5", "74"},
+                  "'5,5' is not a valid floating point value."},
+        BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, "0", "x"}, "'x' is not a valid integer value."},
         // the offset's line comes first
-        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", "?", "x"}, "'?' is not a valid floating point value."},
+        BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, "?", "x"}, "'?' is not a valid floating point value."},
         // found by fuzzing: a number too large for the offset once wrote back as "inf"
-        BadNumber{{"000", "W\xB0" "94.47", "N\xB0" "29.18", ".39390e02009", "0"},
+        BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, ".39390e02009", "0"},
                   "'.39390e02009' is not a valid floating point value."}));
 
 struct Offset {

@@ -38,7 +38,7 @@ protected:
 
 TEST_F(HostileFiles, BinaryGarbageAsTheDxccListOffersOnlyItsDxLines)
 {
-    startWithDxccList(garbage(200'000) + "\r\nDX~ZZ  Real (x) N\xB0" "10.00\\W\xB0" "20.00\r\n" + garbage(1000));
+    startWithDxccList(garbage(200'000) + latin("\r\nDX~ZZ  Real (x) N°10.00\\W°20.00\r\n") + garbage(1000));
     click("SpeedButton51");
     EXPECT_GE(list().count(), 1);
     EXPECT_TRUE(platform.errors.isEmpty());
@@ -63,8 +63,8 @@ TEST_F(HostileFiles, LinesOfNoneToThreeCharactersAreHarmless)
 
 TEST_F(HostileFiles, EntriesWithoutBackslashOrDegreeSignsWarnOnCommit)
 {
-    startWithDxccList("DX~ZZ  No backslash (x) N\xB0" "10.00 W\xB0" "20.00\r\nDX~YY  No degrees (x) N10.00\\W20.00");
-    commit(QString::fromLatin1("ZZ  No backslash (x) N\xB0" "10.00 W\xB0" "20.00"));
+    startWithDxccList(latin("DX~ZZ  No backslash (x) N°10.00 W°20.00\r\nDX~YY  No degrees (x) N10.00\\W20.00"));
+    commit(QString::fromUtf8("ZZ  No backslash (x) N°10.00 W°20.00"));
     commit("YY  No degrees (x) N10.00\\W20.00");
     ASSERT_EQ(platform.warnings.size(), 2);
     EXPECT_TRUE(platform.warnings[0].startsWith("Invalid degrees: "));
@@ -74,9 +74,9 @@ TEST_F(HostileFiles, EntriesWithoutBackslashOrDegreeSignsWarnOnCommit)
 
 TEST_F(HostileFiles, MinutesOfSixtyOrMoreAreNoPosition)
 {
-    startWithDxccList("DX~ZZ  Sixty (x) N\xB0" "10.60\\W\xB0" "20.00\r\nDX~YY  Ninety-nine (x) N\xB0" "10.00\\W\xB0" "20.99");
-    commit(QString::fromLatin1("ZZ  Sixty (x) N\xB0" "10.60\\W\xB0" "20.00"));
-    commit(QString::fromLatin1("YY  Ninety-nine (x) N\xB0" "10.00\\W\xB0" "20.99"));
+    startWithDxccList(latin("DX~ZZ  Sixty (x) N°10.60\\W°20.00\r\nDX~YY  Ninety-nine (x) N°10.00\\W°20.99"));
+    commit(QString::fromUtf8("ZZ  Sixty (x) N°10.60\\W°20.00"));
+    commit(QString::fromUtf8("YY  Ninety-nine (x) N°10.00\\W°20.99"));
     ASSERT_EQ(platform.warnings.size(), 2);
     EXPECT_EQ(platform.warnings[0], QString::fromUtf8("Invalid degrees: N°10.60  W°20.00"));
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
@@ -84,7 +84,7 @@ TEST_F(HostileFiles, MinutesOfSixtyOrMoreAreNoPosition)
 
 TEST_F(HostileFiles, AFileWithoutItsFinalLineEndKeepsItsLastLine)
 {
-    startWithDxccList("DX~AA  First (x) N\xB0" "10.00\\W\xB0" "20.00\r\nDX~BB  Last (x) N\xB0" "11.00\\W\xB0" "21.00");
+    startWithDxccList(latin("DX~AA  First (x) N°10.00\\W°20.00\r\nDX~BB  Last (x) N°11.00\\W°21.00"));
     click("SpeedButton51");
     EXPECT_EQ(list().count(), 2);
 }
@@ -120,7 +120,8 @@ protected:
 
 TEST_F(HostileClocksFile, ThreeLinesFillTwoPlacesAndAreWrittenAsTwentyFive)
 {
-    platform.writeFile("tms.qvk", "00000111111111111111110000C000000000000000001000000000000\r\nIndia   [5.5]\r\nChicago [-6]");
+    platform.writeFile("tms.qvk",
+                       "00000111111111111111110000C000000000000000001000000000000\r\nIndia   [5.5]\r\nChicago [-6]");
     TClock2 clocks(platform);
     EXPECT_EQ(clocks.findChild<QLineEdit*>("Edit1")->text(), "India   [5.5]");
     EXPECT_EQ(clocks.findChild<QLineEdit*>("Edit2")->text(), "Chicago [-6]");

@@ -25,8 +25,7 @@ namespace {
 
 const QColor kBackground(224, 208, 168);
 
-template <typename Control>
-Control* named(Control* control, const char* objectName)
+template <typename Control> Control* named(Control* control, const char* objectName)
 {
     control->setObjectName(QString::fromLatin1(objectName));
     return control;
@@ -43,8 +42,7 @@ void THome::buildControls()
     setFont(programFont(8));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        colours.setColor(role, kNavy);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) colours.setColor(role, kNavy);
     setPalette(colours);
     setAutoFillBackground(true);
 
@@ -55,7 +53,7 @@ void THome::buildControls()
     // room for the widest position, W°180.00, and the box's frame
     const int frame = 4 * fontMetrics().averageCharWidth();
     for (QLineEdit* box : {Edit1, Edit2})
-        box->setFixedWidth(fontMetrics().horizontalAdvance(toScreen("W\xB0" "180.00")) + frame);
+        box->setFixedWidth(fontMetrics().horizontalAdvance(QString::fromUtf8("W°180.00")) + frame);
 
     CurrencyEditGMT3 = named(new QLineEdit, "CurrencyEditGMT3");
     CurrencyEditGMT3->setReadOnly(true);

@@ -1,6 +1,7 @@
 // The Home Parameters window, driven as the operator drives it.
 
 #include "fake_platform.h"
+#include "support/windows1252_literal.h"
 #include "ui/home/home.h"
 
 #include <QAbstractItemView>
@@ -29,8 +30,7 @@ std::string plain(const QString& text) { return QString(text).remove(QChar(0xB0)
 
 class HomeWindow : public ::testing::Test {
 protected:
-    template <typename Control>
-    Control* control(const char* name)
+    template <typename Control> Control* control(const char* name)
     {
         auto* found = home.findChild<Control*>(name);
         EXPECT_NE(found, nullptr) << name;
@@ -102,15 +102,16 @@ TEST_P(SaveRefuses, WithOneWarningUnderTheHandAndTheWindowStaysOpen)
     EXPECT_TRUE(home.isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Minutes, SaveRefuses,
-    ::testing::Values(Refused{"N°29.5", "W°94.47", kTwoCharacters}, Refused{"N°29.60", "W°94.47", kRange},
-                      // both wrong: only the longitude's warning
-                      Refused{"N°29.60", "W°94.7", kTwoCharacters}, Refused{"N°29.60", "W°94.75", kRange},
-                      // both lengths are checked before either range
-                      Refused{"N°29.5", "W°94.60", kTwoCharacters},
-                      // right minutes, but no hemisphere to convert from
-                      Refused{"29.18", "W°94.47", "Invalid degrees: 29.18  W°94.47"}));
+INSTANTIATE_TEST_SUITE_P(Minutes, SaveRefuses,
+                         ::testing::Values(Refused{"N°29.5", "W°94.47", kTwoCharacters},
+                                           Refused{"N°29.60", "W°94.47", kRange},
+                                           // both wrong: only the longitude's warning
+                                           Refused{"N°29.60", "W°94.7", kTwoCharacters},
+                                           Refused{"N°29.60", "W°94.75", kRange},
+                                           // both lengths are checked before either range
+                                           Refused{"N°29.5", "W°94.60", kTwoCharacters},
+                                           // right minutes, but no hemisphere to convert from
+                                           Refused{"29.18", "W°94.47", "Invalid degrees: 29.18  W°94.47"}));
 
 class SaveFailsToRead : public HomeWindow, public ::testing::WithParamInterface<Refused> {};
 
@@ -246,8 +247,8 @@ TEST_P(Opening, SelectsTheStoredEntryAndLeavesTheOffsetAsRead)
 }
 
 INSTANTIATE_TEST_SUITE_P(Indexes, Opening,
-                         ::testing::Values(Stored{74, 74}, Stored{0, 0}, Stored{92, 92}, Stored{-1, -1},
-                                           Stored{93, -1}, Stored{120, -1}));
+                         ::testing::Values(Stored{74, 74}, Stored{0, 0}, Stored{92, 92}, Stored{-1, -1}, Stored{93, -1},
+                                           Stored{120, -1}));
 
 TEST_F(HomeWindow, EveryOpeningSelectsTheStoredEntryAgain)
 {
@@ -374,8 +375,8 @@ TEST_F(HomeWindow, ClickingDisplayLongPathTellsTheMainWindow)
 TEST_F(HomeWindow, HomeTextsCrossToTheScreenAndBackByteForByte)
 {
     Preferences read;
-    read.latitudeText = "S\xB0" "33.52";
-    read.longitudeText = "E\xB0" "151.13";
+    read.latitudeText = "S°33.52"_cp1252;
+    read.longitudeText = "E°151.13"_cp1252;
     home.applyPreferences(read);
     EXPECT_EQ(control<QLineEdit>("Edit1")->text(), "S°33.52");
     EXPECT_EQ(control<QLineEdit>("Edit2")->text(), "E°151.13");
@@ -383,8 +384,8 @@ TEST_F(HomeWindow, HomeTextsCrossToTheScreenAndBackByteForByte)
     open();
     type("Edit1", "N°29.18");
     const Preferences now = home.currentPreferences();
-    EXPECT_EQ(now.latitudeText, "N\xB0" "29.18");
-    EXPECT_EQ(now.longitudeText, "E\xB0" "151.13");
+    EXPECT_EQ(now.latitudeText, "N°29.18"_cp1252);
+    EXPECT_EQ(now.longitudeText, "E°151.13"_cp1252);
 }
 
 TEST_F(HomeWindow, ShowsItsCaptionLabelsAndHints)
