@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev
+  clang-format  # tools/check-format.sh: the suite fails on an unformatted file
   libgeographiclib-dev
   libhamlib-utils  # rotctld: the rotator tests turn its dummy rotator
   xvfb xauth fonts-dejavu-core fonts-liberation2

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds everything and runs every test; then
+# Installs what the build needs, checks the formatting, builds everything and
+# runs every test; then
 # builds the whole suite again with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs it once more, window tests included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
+bash tools/check-format.sh
 jobs=$(nproc)
 # the window tests draw on Qt's off-screen platform: no display needed
 export QT_QPA_PLATFORM=offscreen

@@ -11,8 +11,10 @@ EntryPosition positionOfEntry(std::string_view entryText)
     using Status = EntryPosition::Status;
     const auto north = static_cast<long long>(text::pos(kNorth, entryText));
     const std::string pair = text::copy(entryText, north == 0 ? 1 : north, kEntryTextLength);
-    if (!text::contains(pair, kNorth) && !text::contains(pair, kSouth)) return {Status::NoLatitude, {}, kNoLatitudeWarning};
-    if (!text::contains(pair, kEast) && !text::contains(pair, kWest)) return {Status::NoLongitude, {}, kNoLongitudeWarning};
+    if (!text::contains(pair, kNorth) && !text::contains(pair, kSouth))
+        return {Status::NoLatitude, {}, kNoLatitudeWarning};
+    if (!text::contains(pair, kEast) && !text::contains(pair, kWest))
+        return {Status::NoLongitude, {}, kNoLongitudeWarning};
 
     currentCoordinatePair() = pair;
     if (!ConvertToDecMins()) return {Status::InvalidDegrees, {}, invalidDegreesWarning(pair)};

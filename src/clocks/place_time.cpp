@@ -77,8 +77,7 @@ PlaceTime ComputePlaceTime(std::string_view placeText, bool daylightSaving, bool
     const double utcDay = (utc.hour * 3'600'000.0 + utc.minute * 60'000.0) / kMillisecondsPerDay;
     double shift = static_cast<double>(hours) * kDayPerHour;
 
-    if (!offset.fraction.empty() && fractionOfDay(offset.fraction) == 0)
-        return {PlaceTime::Status::BadFraction, {}};
+    if (!offset.fraction.empty() && fractionOfDay(offset.fraction) == 0) return {PlaceTime::Status::BadFraction, {}};
     // a fraction goes the way of its offset: [-3.5] is three and a half hours behind
     const bool behind = text::contains(offset.whole, "-");
     shift += behind ? -fractionOfDay(offset.fraction) : fractionOfDay(offset.fraction);

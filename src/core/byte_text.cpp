@@ -15,22 +15,18 @@ std::string copy(std::string_view s, long long index, long long count)
     index = std::max(index, 1LL);
     const auto size = static_cast<long long>(s.size());
     if (count <= 0 || index > size) return {};
-    return std::string(s.substr(static_cast<std::size_t>(index - 1),
-                                static_cast<std::size_t>(std::min(count, size - index + 1))));
+    return std::string(
+        s.substr(static_cast<std::size_t>(index - 1), static_cast<std::size_t>(std::min(count, size - index + 1))));
 }
 
 void erase(std::string& s, long long index, long long count)
 {
     const auto size = static_cast<long long>(s.size());
     if (index < 1 || index > size || count <= 0) return;
-    s.erase(static_cast<std::size_t>(index - 1),
-            static_cast<std::size_t>(std::min(count, size - index + 1)));
+    s.erase(static_cast<std::size_t>(index - 1), static_cast<std::size_t>(std::min(count, size - index + 1)));
 }
 
-bool contains(std::string_view s, std::string_view needle)
-{
-    return s.find(needle) != std::string_view::npos;
-}
+bool contains(std::string_view s, std::string_view needle) { return s.find(needle) != std::string_view::npos; }
 
 std::string upperAscii(std::string_view s)
 {

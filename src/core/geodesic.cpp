@@ -92,13 +92,13 @@ std::optional<VincentyOutcome> vincentyInverse(long double homeLatitude, long do
 std::optional<BearingResult> karneyInverse(long double homeLatitude, long double homeLongitude,
                                            long double targetLatitude, long double targetLongitude)
 {
-    static const GeographicLib::Geodesic ellipsoid(
-        static_cast<double>(kSemiMinorAxis / (1 - kFlattening)), static_cast<double>(kFlattening));
+    static const GeographicLib::Geodesic ellipsoid(static_cast<double>(kSemiMinorAxis / (1 - kFlattening)),
+                                                   static_cast<double>(kFlattening));
     double distance = 0, azimuth = 0, finalAzimuth = 0;
     // GeographicLib counts longitudes east positive
     ellipsoid.Inverse(static_cast<double>(homeLatitude), static_cast<double>(-homeLongitude),
-                      static_cast<double>(targetLatitude), static_cast<double>(-targetLongitude), distance,
-                      azimuth, finalAzimuth);
+                      static_cast<double>(targetLatitude), static_cast<double>(-targetLongitude), distance, azimuth,
+                      finalAzimuth);
     if (!std::isfinite(distance) || !std::isfinite(azimuth)) return std::nullopt;
     return BearingResult{azimuth < 0 ? azimuth + 360 : azimuth, distance};
 }

@@ -14,7 +14,7 @@ constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::string_view kDigits = "0123456789";
 
 // The characters allowed at each place of a locator.
-constexpr std::string_view kAllowed[] = {"ABCDEFGHIJKLMNOPQR", "ABCDEFGHIJKLMNOPQR", "0123456789",
+constexpr std::string_view kAllowed[] = {"ABCDEFGHIJKLMNOPQR", "ABCDEFGHIJKLMNOPQR",       "0123456789",
                                          "0123456789",         "ABCDEFGHIJKLMNOPQRSTUVWX", "ABCDEFGHIJKLMNOPQRSTUVWX"};
 
 int indexAt(std::string_view locator, std::size_t place)
@@ -24,8 +24,7 @@ int indexAt(std::string_view locator, std::size_t place)
 
 // One corner coordinate as an angle text: degrees and minutes of a value that
 // may lie below zero (south or west), written with its hemisphere prefix.
-std::string cornerAngle(int degrees, double minutes, std::string_view negativePrefix,
-                        std::string_view positivePrefix)
+std::string cornerAngle(int degrees, double minutes, std::string_view negativePrefix, std::string_view positivePrefix)
 {
     const bool negative = degrees * 60 + minutes < 0;
     if (negative && minutes > 0) {

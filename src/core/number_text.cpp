@@ -81,16 +81,16 @@ std::string formatFixed(long double value, int decimals)
     const bool negative = std::signbit(value);
     // d.dddde±x: the value's significant digits
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                       std::chars_format::scientific, kSignificantDigits - 1);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+                                       kSignificantDigits - 1);
     std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const auto e = scientific.find('e');
     std::string digits;
     for (char c : scientific.substr(0, e))
         if (isDigit(c)) digits += c;
     int exponent = 0;
-    std::from_chars(scientific.data() + e + 1 + (scientific[e + 1] == '+'),
-                    scientific.data() + scientific.size(), exponent);
+    std::from_chars(scientific.data() + e + 1 + (scientific[e + 1] == '+'), scientific.data() + scientific.size(),
+                    exponent);
 
     // digits[0] stands for 10^exponent; keep those down to 10^-decimals
     const int kept = exponent + 1 + decimals;
@@ -103,8 +103,10 @@ std::string formatFixed(long double value, int decimals)
             int i = kept - 1;
             for (; i >= 0 && rounded[static_cast<std::size_t>(i)] == '9'; --i)
                 rounded[static_cast<std::size_t>(i)] = '0';
-            if (i >= 0) ++rounded[static_cast<std::size_t>(i)];
-            else rounded.insert(0, "1");
+            if (i >= 0)
+                ++rounded[static_cast<std::size_t>(i)];
+            else
+                rounded.insert(0, "1");
         }
     }
     if (rounded.size() < static_cast<std::size_t>(decimals) + 1)

@@ -80,8 +80,7 @@ std::string eventText(int hoursAfterNoon, int minutes, bool military)
     const int localHour = ((12 + hoursAfterNoon) % 24 + 24) % 24;
     if (military) return twoDigits(localHour) + ":" + twoDigits(minutes);
     const bool afternoon = localHour >= 12;
-    return std::to_string(afternoon ? localHour - 12 : localHour) + ":" + twoDigits(minutes) +
-           (afternoon ? "P" : "A");
+    return std::to_string(afternoon ? localHour - 12 : localHour) + ":" + twoDigits(minutes) + (afternoon ? "P" : "A");
 }
 
 }  // namespace

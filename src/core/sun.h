@@ -31,7 +31,7 @@ struct SunRequest {
     double longitude = 0;  // degrees, EAST positive
     double gmtOffset = 0;  // hours, local time minus GMT
     bool military = false;
-    CivilDate date;        // today's local date
+    CivilDate date;  // today's local date
 };
 
 // What a run leaves behind. A text is only replaced when an event of its kind

@@ -94,7 +94,7 @@ private:
     int port_ = 0;
     std::deque<Exchange> queue_;
     bool awaitingReply_ = false;  // the front of the queue has been sent
-    bool closing_ = false;       // the socket's own signals are ours, not news
+    bool closing_ = false;        // the socket's own signals are ours, not news
     bool connected_ = false;
     std::vector<std::string> replyLines_;
     std::optional<RotatorRange> range_;

@@ -10,7 +10,7 @@
 namespace qvk::rotator {
 
 std::string notReachableMessage(const std::string& address);  // "Rotator not reachable at 127.0.0.1:4533"
-std::string noAnswerMessage(const std::string& address);     // it took more than the time-out
+std::string noAnswerMessage(const std::string& address);      // it took more than the time-out
 std::string connectionClosedMessage(const std::string& address);
 std::string unreadableReplyMessage(const std::string& address);
 std::string refusedMessage(int code);  // "Rotator refused: Invalid parameter (RPRT -1)"

@@ -31,8 +31,8 @@ TEST(CityLists, EveryLineResolvesToAPlaceInItsState)
         for (const auto& line : *lines) {
             const EntryPosition city = positionOfEntry(line);
             ASSERT_EQ(city.status, EntryPosition::Status::Found) << line;
-            const auto result = inverseGeodesic(state.centreLatitude, state.centreLongitude,
-                                                city.position.latitude, city.position.longitude);
+            const auto result = inverseGeodesic(state.centreLatitude, state.centreLongitude, city.position.latitude,
+                                                city.position.longitude);
             ASSERT_TRUE(result) << line;
             EXPECT_LT(result->distance / 1000, reachInKilometres(state.code)) << state.code << ": " << line;
         }

@@ -30,31 +30,31 @@ using S = PlaceTime::Status;
 
 INSTANTIATE_TEST_SUITE_P(
     Offsets, PlaceRow,
-    ::testing::Values(Row{"India   [5.5]", false, false, {12, 0}, S::Shown, "5:30 PM"},
-                      Row{"India   [5.5]", false, true, {12, 0}, S::Shown, "17: 30"},
-                      Row{"India   [5.5]", true, false, {12, 0}, S::Shown, "6:30 PM*"},
-                      Row{"Chicago [-6]", false, false, {3, 0}, S::Shown, "9:00 PM"},  // the evening before
-                      // daylight saving lifts 12 past the limit to -11, that is 13 hours ahead
-                      Row{"Tonga [12]", true, false, {0, 0}, S::Shown, "1:00 PM*"},
-                      Row{"Samoa [-11]", true, false, {0, 0}, S::Shown, "2:00 PM*"},
-                      // the hour counts 0.0416674 day: half an hour falls 2.88 ms short
-                      Row{"X [0.5]", false, false, {12, 0}, S::Shown, "12:29 PM"},
-                      Row{"X [1.5]", false, false, {12, 0}, S::Shown, "1:30 PM"},
-                      Row{"X [5.]", false, false, {12, 0}, S::Shown, "5:00 PM"},
-                      Row{"X [ 5]", false, false, {12, 0}, S::Shown, "5:00 PM"},
-                      Row{"Nepal [5.75]", false, false, {12, 0}, S::Shown, "5:45 PM"},
-                      Row{"X [0]", false, true, {0, 0}, S::Shown, "00: 00"},  // valid, though it reads as the invalid text
-                      Row{"X [0]", false, false, {0, 0}, S::Shown, "12:00 AM"},
-                      Row{"X [0]", false, false, {12, 5}, S::Shown, "12:05 PM"}),
+    ::testing::Values(
+        Row{"India   [5.5]", false, false, {12, 0}, S::Shown, "5:30 PM"},
+        Row{"India   [5.5]", false, true, {12, 0}, S::Shown, "17: 30"},
+        Row{"India   [5.5]", true, false, {12, 0}, S::Shown, "6:30 PM*"},
+        Row{"Chicago [-6]", false, false, {3, 0}, S::Shown, "9:00 PM"},  // the evening before
+        // daylight saving lifts 12 past the limit to -11, that is 13 hours ahead
+        Row{"Tonga [12]", true, false, {0, 0}, S::Shown, "1:00 PM*"},
+        Row{"Samoa [-11]", true, false, {0, 0}, S::Shown, "2:00 PM*"},
+        // the hour counts 0.0416674 day: half an hour falls 2.88 ms short
+        Row{"X [0.5]", false, false, {12, 0}, S::Shown, "12:29 PM"},
+        Row{"X [1.5]", false, false, {12, 0}, S::Shown, "1:30 PM"},
+        Row{"X [5.]", false, false, {12, 0}, S::Shown, "5:00 PM"},
+        Row{"X [ 5]", false, false, {12, 0}, S::Shown, "5:00 PM"},
+        Row{"Nepal [5.75]", false, false, {12, 0}, S::Shown, "5:45 PM"},
+        Row{"X [0]", false, true, {0, 0}, S::Shown, "00: 00"},  // valid, though it reads as the invalid text
+        Row{"X [0]", false, false, {0, 0}, S::Shown, "12:00 AM"},
+        Row{"X [0]", false, false, {12, 5}, S::Shown, "12:05 PM"}),
     [](const auto& info) { return "Row" + std::to_string(info.index); });
 
-INSTANTIATE_TEST_SUITE_P(
-    NegativeFractions, PlaceRow,
-    // a fraction goes the offset's way: Newfoundland is three and a half hours behind GMT
-    ::testing::Values(Row{"St Johns [-3.5]", false, false, {12, 0}, S::Shown, "8:30 AM"},
-                      Row{"St Johns [-3.5]", true, false, {12, 0}, S::Shown, "9:30 AM*"},
-                      Row{"X [-0.5]", false, true, {0, 0}, S::Shown, "23: 30"}),
-    [](const auto& info) { return "Row" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(NegativeFractions, PlaceRow,
+                         // a fraction goes the offset's way: Newfoundland is three and a half hours behind GMT
+                         ::testing::Values(Row{"St Johns [-3.5]", false, false, {12, 0}, S::Shown, "8:30 AM"},
+                                           Row{"St Johns [-3.5]", true, false, {12, 0}, S::Shown, "9:30 AM*"},
+                                           Row{"X [-0.5]", false, true, {0, 0}, S::Shown, "23: 30"}),
+                         [](const auto& info) { return "Row" + std::to_string(info.index); });
 
 INSTANTIATE_TEST_SUITE_P(
     Rejected, PlaceRow,

@@ -10,9 +10,9 @@ namespace {
 struct Heading {
     const char* name;
     double homeLatitude, homeLongitude, targetLatitude, targetLongitude;
-    const char* bearing;      // as the display shows it, "0.0"
+    const char* bearing;  // as the display shows it, "0.0"
     const char* longPath;
-    const char* kilometres;   // "##,##0"
+    const char* kilometres;  // "##,##0"
     const char* miles;
     int even;
 };
@@ -37,7 +37,8 @@ TEST_P(ShownHeading, MatchesTheDisplayedFigures)
 INSTANTIATE_TEST_SUITE_P(
     Examples, ShownHeading,
     ::testing::Values(Heading{"AlabamaToLondon", 32.65, 86.72, 51.5, 0.12, "44.2", "224.2", "7,026", "4,366", 44},
-                      Heading{"AlabamaToSydney", 32.65, 86.72, -33.87, -151.22, "251.9", "71.9", "14,699", "9,134", 252},
+                      Heading{"AlabamaToSydney", 32.65, 86.72, -33.87, -151.22, "251.9", "71.9", "14,699", "9,134",
+                              252},
                       Heading{"AlongAParallel", 10, 10, 10, -20, "87.3", "267.3", "3,288", "2,043", 88},
                       Heading{"DueNorth", 40, 75, 45, 75, "0.0", "180.0", "555", "345", 0},
                       // computed as 179.999999999999997 and kept as 180: the long path is 0.0, not 360.0

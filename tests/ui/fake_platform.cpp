@@ -6,10 +6,7 @@
 
 namespace qvk::ui {
 
-FakePlatform::FakePlatform()
-    : utc(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC), local(QDate(2026, 12, 7), QTime(6, 0))
-{
-}
+FakePlatform::FakePlatform() : utc(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC), local(QDate(2026, 12, 7), QTime(6, 0)) {}
 
 void FakePlatform::writeFile(const QString& name, const QByteArray& bytes) const
 {

@@ -285,8 +285,7 @@ int rotate(const Arguments& a)
         std::cerr << turn.error << '\n';
         return kRotatorFailed;
     }
-    std::cout << "heading=" << qvk::formatFixed(heading, 1) << " azimuth=" << qvk::formatFixed(turn.azimuth, 1)
-              << '\n';
+    std::cout << "heading=" << qvk::formatFixed(heading, 1) << " azimuth=" << qvk::formatFixed(turn.azimuth, 1) << '\n';
     return kDone;
 }
 
@@ -298,14 +297,10 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"bearing", 2, {}, bearing},
-    {"convert", 1, {}, convert},
-    {"grid", 1, {}, grid},
-    {"locator", 2, {}, locator},
-    {"sun", 4, {"--military"}, sun},
-    {"clock", 2, {"--military", "--dst"}, clock},
-    {"gmt", 1, {"--military"}, gmt},
-    {"rotate", 2, {"--long", "--rotator"}, rotate},
+    {"bearing", 2, {}, bearing},     {"convert", 1, {}, convert},
+    {"grid", 1, {}, grid},           {"locator", 2, {}, locator},
+    {"sun", 4, {"--military"}, sun}, {"clock", 2, {"--military", "--dst"}, clock},
+    {"gmt", 1, {"--military"}, gmt}, {"rotate", 2, {"--long", "--rotator"}, rotate},
 };
 
 }  // namespace

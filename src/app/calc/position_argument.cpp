@@ -21,7 +21,8 @@ std::string normalisedAngleText(std::string_view argument)
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         normalised += bytes[i];
         const bool startsAngle = i == 0 || bytes[i - 1] == '\\';
-        const bool degreesFollow = i + 1 < bytes.size() && (std::isdigit(static_cast<unsigned char>(bytes[i + 1])) || bytes[i + 1] == '.');
+        const bool degreesFollow =
+            i + 1 < bytes.size() && (std::isdigit(static_cast<unsigned char>(bytes[i + 1])) || bytes[i + 1] == '.');
         if (startsAngle && isHemisphereLetter(bytes[i]) && degreesFollow) normalised += kDegreeSign;
     }
     return normalised;

@@ -9,7 +9,7 @@ namespace qvk::calc {
 struct TurnOutcome {
     bool ok = false;
     double azimuth = 0;  // what rotctld was sent, in the rotator's own range
-    std::string error;  // the rotator's short status text (UTF-8)
+    std::string error;   // the rotator's short status text (UTF-8)
 };
 
 // Turns the rotator behind rotctld at host:port to the heading and returns

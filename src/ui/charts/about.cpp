@@ -2,9 +2,9 @@
 
 #include "ui/charts/about_texts.h"
 #include "ui/charts/ok_panel.h"
-#include "ui/common/window_frame.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
+#include "ui/common/window_frame.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "ui/charts/chart_window.h"
 
 #include "ui/charts/picture_file.h"
-#include "ui/common/window_frame.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/platform.h"
+#include "ui/common/window_frame.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -16,7 +16,8 @@ namespace qvk::ui {
 
 ChartWindow::ChartWindow(Platform& platform, const ChartDesign& design, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      platform_(platform), design_(design)
+      platform_(platform),
+      design_(design)
 {
     setObjectName(design.windowName);
     setWindowTitle(design.caption);

@@ -13,10 +13,7 @@ namespace qvk::ui {
 namespace {
 
 // Halves go to the even neighbour, so 18.5 and 17.5 both give 18.
-int roundHalfEven(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 // The seven corners of the arrow: two at the start, then the head's base, its
 // wing, the tip, the other wing and back along the shaft. They come from the
@@ -48,12 +45,20 @@ QPolygon arrowOutline(QPoint start, QPoint target, int arrowWidth)
     const int bx = roundHalfEven(std::sin(a1) * len / 10);
     const int by = roundHalfEven(std::sin(a2) * len / 10);
     if (a1 >= 0) {
-        return QPolygon({{sx + u, sy - w}, {sx - u, sy + w}, {tx - bx - u, ty - by + w},
-                         {tx - bx - 2 * u, ty - by + 2 * w}, {tx, ty}, {tx - bx + 2 * u, ty - by - 2 * w},
+        return QPolygon({{sx + u, sy - w},
+                         {sx - u, sy + w},
+                         {tx - bx - u, ty - by + w},
+                         {tx - bx - 2 * u, ty - by + 2 * w},
+                         {tx, ty},
+                         {tx - bx + 2 * u, ty - by - 2 * w},
                          {tx - bx + u, ty - by - w}});
     }
-    return QPolygon({{sx + u, sy + w}, {sx - u, sy - w}, {tx - bx - u, ty + by - w},
-                     {tx - bx - 2 * u, ty + by - 2 * w}, {tx, ty}, {tx - bx + 2 * u, ty + by + 2 * w},
+    return QPolygon({{sx + u, sy + w},
+                     {sx - u, sy - w},
+                     {tx - bx - u, ty + by - w},
+                     {tx - bx - 2 * u, ty + by - 2 * w},
+                     {tx, ty},
+                     {tx - bx + 2 * u, ty + by + 2 * w},
                      {tx - bx + u, ty + by + w}});
 }
 
@@ -91,10 +96,7 @@ void floodFill(QImage& image, QPoint seed, QRgb fill, QRgb border)
 
 }  // namespace
 
-TPieArrow::TPieArrow(QWidget* parent) : QWidget(parent)
-{
-    placeAround({10, 10}, {60, 60});
-}
+TPieArrow::TPieArrow(QWidget* parent) : QWidget(parent) { placeAround({10, 10}, {60, 60}); }
 
 void TPieArrow::setStartX(int x)
 {
@@ -149,10 +151,7 @@ void TPieArrow::setBrush(const QBrush& brush)
     StyleChanged();
 }
 
-void TPieArrow::StyleChanged()
-{
-    update();
-}
+void TPieArrow::StyleChanged() { update(); }
 
 // The bounds enclose both points with a margin of ArrowWidth + 1, room for the
 // head's wings and the pen around them.
@@ -197,17 +196,11 @@ QImage TPieArrow::arrowImage() const
     return image;
 }
 
-void TPieArrow::paintEvent(QPaintEvent*)
-{
-    QPainter(this).drawImage(0, 0, arrowImage());
-}
+void TPieArrow::paintEvent(QPaintEvent*) { QPainter(this).drawImage(0, 0, arrowImage()); }
 
 // Taking the press keeps the release here instead of with a parent that
 // drags on a press.
-void TPieArrow::mousePressEvent(QMouseEvent* event)
-{
-    event->accept();
-}
+void TPieArrow::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 void TPieArrow::mouseReleaseEvent(QMouseEvent* event)
 {

@@ -50,8 +50,10 @@ void SearchComboBox::addSorted(const QString& entry)
     int low = 0, high = count();
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (QString::compare(itemText(middle), entry, Qt::CaseInsensitive) <= 0) low = middle + 1;
-        else high = middle;
+        if (QString::compare(itemText(middle), entry, Qt::CaseInsensitive) <= 0)
+            low = middle + 1;
+        else
+            high = middle;
     }
     insertItem(low, entry);
 }
@@ -115,8 +117,8 @@ void SearchComboBox::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    const bool closingKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                            event->key() == Qt::Key_Escape;
+    const bool closingKey =
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape;
     if (emptyListOpen_ && closingKey) {
         emptyListOpen_ = false;
         return;

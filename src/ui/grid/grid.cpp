@@ -32,10 +32,12 @@ void reportFailure(Platform& platform, const EntryPosition& target, bool nearCen
         platform.showWarning(text);
 }
 
-} // namespace
+}  // namespace
 
 TGrid::TGrid(Platform& platform, THamDF1& mainWindow, QWidget* parent)
-    : QDialog(parent), platform_(platform), mainWindow_(mainWindow)
+    : QDialog(parent),
+      platform_(platform),
+      mainWindow_(mainWindow)
 {
     buildControls();
 
@@ -57,7 +59,7 @@ bool TGrid::eventFilter(QObject* watched, QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             SpeedButton54Click();
-            return true; // the dialog must not see the key as well
+            return true;  // the dialog must not see the key as well
         }
     }
     if (event->type() == QEvent::MouseButtonDblClick && (watched == Edit2 || watched == Edit3)) {
@@ -65,7 +67,7 @@ bool TGrid::eventFilter(QObject* watched, QEvent* event)
         const Axis axis = box == Edit2 ? Axis::Latitude : Axis::Longitude;
         box->setText(toScreen(toggledHemisphere(fromScreen(box->text()), axis)));
         box->end(false);
-        return true; // no word selection: the caret stays at the end
+        return true;  // no word selection: the caret stays at the end
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -123,4 +125,4 @@ void TGrid::handOver(const std::string& locator, const std::string& coordinates,
     accept();
 }
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

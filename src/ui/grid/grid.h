@@ -37,10 +37,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls(); // in grid_layout.cpp
+    void buildControls();  // in grid_layout.cpp
 
     void FormActivate();
-    void SpeedButton54Click(); // "Calc"
+    void SpeedButton54Click();  // "Calc"
     void calcFromLocator();
     void calcFromCoordinates();
     // Shows the target through the main window's BreakOutCity and closes.
@@ -49,15 +49,15 @@ private:
     Platform& platform_;
     THamDF1& mainWindow_;
 
-    QFrame* Panel3 = nullptr;             // locator entry
-    QLineEdit* Edit1 = nullptr;           // locator text
-    QFrame* Panel4 = nullptr;             // coordinate entry, over Panel3
-    QLineEdit* Edit2 = nullptr;           // latitude text
-    QLineEdit* Edit3 = nullptr;           // longitude text
-    QRadioButton* RadioButton1 = nullptr; // "GRID"
-    QRadioButton* RadioButton2 = nullptr; // "Coordinates"
-    QToolButton* SpeedButton54 = nullptr; // "Calc"
-    QToolButton* SpeedButton1 = nullptr;  // "Cancel"
+    QFrame* Panel3 = nullptr;              // locator entry
+    QLineEdit* Edit1 = nullptr;            // locator text
+    QFrame* Panel4 = nullptr;              // coordinate entry, over Panel3
+    QLineEdit* Edit2 = nullptr;            // latitude text
+    QLineEdit* Edit3 = nullptr;            // longitude text
+    QRadioButton* RadioButton1 = nullptr;  // "GRID"
+    QRadioButton* RadioButton2 = nullptr;  // "Coordinates"
+    QToolButton* SpeedButton54 = nullptr;  // "Calc"
+    QToolButton* SpeedButton1 = nullptr;   // "Cancel"
 };
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

@@ -32,7 +32,7 @@ QFrame* makePanel(QWidget* window, const char* objectName)
 {
     auto* panel = named(new QFrame(window), objectName);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setAutoFillBackground(true); // so the coordinate panel hides what lies under it
+    panel->setAutoFillBackground(true);  // so the coordinate panel hides what lies under it
     return panel;
 }
 
@@ -66,7 +66,7 @@ private:
     int row_ = 0;
 };
 
-} // namespace
+}  // namespace
 
 void TGrid::buildControls()
 {
@@ -119,7 +119,7 @@ void TGrid::buildControls()
     Panel4->setFixedSize(panelSize);
     auto* panels = new QGridLayout;
     panels->addWidget(Panel3, 0, 0);
-    panels->addWidget(Panel4, 0, 0); // added last, so it lies on top
+    panels->addWidget(Panel4, 0, 0);  // added last, so it lies on top
 
     auto* buttonBar = new QFrame;
     buttonBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -140,7 +140,7 @@ void TGrid::buildControls()
     form->addLayout(panels);
     form->addWidget(buttonBar, 0, Qt::AlignHCenter);
 
-    Panel4->setVisible(false); // "GRID" mode at start
+    Panel4->setVisible(false);  // "GRID" mode at start
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, Edit3);
     setTabOrder(Edit3, RadioButton1);
@@ -150,4 +150,4 @@ void TGrid::buildControls()
     if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

@@ -29,10 +29,7 @@ constexpr qreal kNeedleTipRadius = 3;
 constexpr qreal kNeedleHitDistance = 4;  // how near the pointer counts as on the needle
 constexpr int kStatusHeight = 13;
 
-QPointF cardCentre()
-{
-    return {kBevelWidth + kCompassCardSize / 2.0, kBevelWidth + kCompassCardSize / 2.0};
-}
+QPointF cardCentre() { return {kBevelWidth + kCompassCardSize / 2.0, kBevelWidth + kCompassCardSize / 2.0}; }
 
 QPointF needleTip(double heading)
 {
@@ -106,15 +103,9 @@ void CompassFrame::showNorth()
     arrow_->update();
 }
 
-QPoint CompassFrame::startMarker() const
-{
-    return startMarker_->pos();
-}
+QPoint CompassFrame::startMarker() const { return startMarker_->pos(); }
 
-QPoint CompassFrame::targetMarker() const
-{
-    return targetMarker_->pos();
-}
+QPoint CompassFrame::targetMarker() const { return targetMarker_->pos(); }
 
 void CompassFrame::setRotatorAzimuth(std::optional<double> heading)
 {
@@ -147,8 +138,10 @@ bool CompassFrame::event(QEvent* event)
     if (event->type() != QEvent::ToolTip || !rotatorAzimuth_) return QFrame::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const QString text = toolTipAt(help->pos());
-    if (text.isEmpty()) QToolTip::hideText();
-    else QToolTip::showText(help->globalPos(), text, this);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
     return true;
 }
 

@@ -84,8 +84,7 @@ void THamDF1::setRotatorControl(RotatorControl* rotator)
     rotator_ = rotator;
     compass_->setContextMenuPolicy(rotator_ ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
     if (!rotator_) return;
-    connect(compass_, &QWidget::customContextMenuRequested, this, &THamDF1::compassMenuRequested,
-            Qt::UniqueConnection);
+    connect(compass_, &QWidget::customContextMenuRequested, this, &THamDF1::compassMenuRequested, Qt::UniqueConnection);
     connect(rotator_, &RotatorControl::antennaHeadingChanged, compass_, &CompassFrame::setRotatorAzimuth);
     connect(rotator_, &RotatorControl::statusChanged, compass_, &CompassFrame::setRotatorStatus);
 }
@@ -252,8 +251,10 @@ void THamDF1::ComboBox2Exit()
     if (text.isEmpty() || !listOffered_) return;
     if (text == kClearPromptEntry) {
         locationList_->showText(kListPrompt);
-        if (locationList_->count() == 0) locationList_->addItem(kClearPromptEntry);
-        else locationList_->setItemText(0, kClearPromptEntry);
+        if (locationList_->count() == 0)
+            locationList_->addItem(kClearPromptEntry);
+        else
+            locationList_->setItemText(0, kClearPromptEntry);
         return;
     }
 
@@ -359,8 +360,10 @@ void THamDF1::openWindow(QDialog* window)
 void THamDF1::hideClick()
 {
     // without a notification area there is no way back from hiding
-    if (trayIcon_ && platform_.trayIconAvailable()) hide();
-    else showMinimized();
+    if (trayIcon_ && platform_.trayIconAvailable())
+        hide();
+    else
+        showMinimized();
 }
 
 }  // namespace qvk::ui

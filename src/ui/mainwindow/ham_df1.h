@@ -100,7 +100,7 @@ private:
     // handlers
     void stateButtonClick(int number);  // SpeedButton1 to SpeedButton50
     void SpeedButton51Click();          // DXCC
-    void SpeedButton62Click();  // sort toggle
+    void SpeedButton62Click();          // sort toggle
     void preferencesClick();
     void closeClick();
     void clearClick();

@@ -1,10 +1,10 @@
 // The main window's controls at their places. Positions are client
 // coordinates of the 462 x 336 window.
 
+#include "catalogue/state_table.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
 #include "ui/common/screen_text.h"
-#include "catalogue/state_table.h"
 #include "ui/common/search_combo_box.h"
 #include "ui/mainwindow/compass_frame.h"
 #include "ui/mainwindow/ham_df1.h"
@@ -72,11 +72,11 @@ void THamDF1::buildToolbar()
     utcClock_ = makeLabel(toolbar, "UtcClock", "Clock", QRect(212, 0, 48, 25));
 
     // both picture buttons carry the hint "Help", which is never shown
-    QToolButton* about = addButton(toolbar, "SpeedButton59", QString(), QRect(418, 3, 19, 19), kNavy,
-                                   &THamDF1::aboutClick);
+    QToolButton* about =
+        addButton(toolbar, "SpeedButton59", QString(), QRect(418, 3, 19, 19), kNavy, &THamDF1::aboutClick);
     about->setIcon(QIcon(":/icons/about.png"));
-    QToolButton* hide = addButton(toolbar, "SpeedButton60", QString(), QRect(439, 3, 19, 19), kNavy,
-                                  &THamDF1::hideClick);
+    QToolButton* hide =
+        addButton(toolbar, "SpeedButton60", QString(), QRect(439, 3, 19, 19), kNavy, &THamDF1::hideClick);
     hide->setIcon(QIcon(":/icons/hide.png"));
 }
 
@@ -127,8 +127,8 @@ void THamDF1::buildStatePanel()
         const UsState& state = states[static_cast<std::size_t>(number - 1)];
         const int column = number == 50 ? 6 : (number - 1) % 7;
         const int row = number == 50 ? 7 : (number - 1) / 7;
-        QToolButton* button = makeFlatButton(statePanel_, QString("SpeedButton%1").arg(number),
-                                             toScreen(state.code), QRect(2 + 25 * column, 2 + 21 * row, 24, 20));
+        QToolButton* button = makeFlatButton(statePanel_, QString("SpeedButton%1").arg(number), toScreen(state.code),
+                                             QRect(2 + 25 * column, 2 + 21 * row, 24, 20));
         button->setToolTip(toScreen(state.hint));
         button->installEventFilter(this);
         connect(button, &QToolButton::clicked, this, [this, number] { stateButtonClick(number); });
@@ -136,11 +136,11 @@ void THamDF1::buildStatePanel()
         markableButtons_[static_cast<std::size_t>(number)] = button;
     }
     // the eighth row: "GRID/N°S°" and "DXCC", two buttons wide each
-    markableButtons_[61] = addButton(statePanel_, "SpeedButton61", "GRID/N\u00B0S\u00B0", QRect(2, 149, 49, 20),
-                                     kNavy, &THamDF1::gridClick);
+    markableButtons_[61] = addButton(statePanel_, "SpeedButton61", "GRID/N\u00B0S\u00B0", QRect(2, 149, 49, 20), kNavy,
+                                     &THamDF1::gridClick);
     markableButtons_[61]->setToolTip("GRID");
-    markableButtons_[51] = addButton(statePanel_, "SpeedButton51", "DXCC", QRect(77, 149, 49, 20), kNavy,
-                                     &THamDF1::SpeedButton51Click);
+    markableButtons_[51] =
+        addButton(statePanel_, "SpeedButton51", "DXCC", QRect(77, 149, 49, 20), kNavy, &THamDF1::SpeedButton51Click);
     markableButtons_[51]->setToolTip("DXCC");
     for (int wide : {51, 61}) markableButtons_[wide]->setFont(programFont(7));
 }

@@ -74,8 +74,10 @@ void THamDF1::InitializeParameters(const QString& mode)
         // window when there is one, which reads the file at its creation
         const QString path = platform_.programFolder() + kClocksFileName;
         const auto lines = readLines(toFileSystemPath(path));
-        if (lines) clocksBuffer_ = *lines;
-        else if (!windows_.clocks) platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
+        if (lines)
+            clocksBuffer_ = *lines;
+        else if (!windows_.clocks)
+            platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
     } else if (mode == "ParmUpdate" && windows_.writeClocksFile) {
         windows_.writeClocksFile();
     }

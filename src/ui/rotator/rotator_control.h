@@ -77,7 +77,7 @@ private:
     qvk::rotator::RotatorSettings settings_;
     bool configured_ = false;
     std::optional<double> turningTo_;  // the heading of the last turn, until the antenna is there
-    bool showingNews_ = false;        // the status tells of a turn or a stop, not a problem
+    bool showingNews_ = false;         // the status tells of a turn or a stop, not a problem
 };
 
 }  // namespace qvk::ui

@@ -31,7 +31,7 @@ int clampAxis(int position, int viewport, int map)
     return position;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<MapMarker> markerFromTail(const QString& tail)
 {
@@ -90,4 +90,4 @@ QPoint clampAfterDrag(QPoint position, QSize viewport, QSize map)
                   clampAxis(position.y(), viewport.height(), map.height()));
 }
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

@@ -56,4 +56,4 @@ QPoint followPosition(QPoint anchor, QPoint current, QSize viewport, QSize map);
 // than the viewport leaves no gap and a smaller one stays at the near edge.
 QPoint clampAfterDrag(QPoint position, QSize viewport, QSize map);
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

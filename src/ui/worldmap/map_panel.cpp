@@ -48,4 +48,4 @@ void RoundedSquare::paintEvent(QPaintEvent*)
 
 void RoundedSquare::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

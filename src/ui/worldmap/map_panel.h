@@ -43,4 +43,4 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

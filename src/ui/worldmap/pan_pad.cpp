@@ -41,7 +41,7 @@ QPolygonF triangle(MapEdge edge)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 const std::array<PanPadButton, 9>& panPadButtons()
 {
@@ -94,4 +94,4 @@ QIcon panPadIcon(MapEdge edge)
     return icon;
 }
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

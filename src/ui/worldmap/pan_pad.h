@@ -17,8 +17,8 @@ namespace qvk::ui {
 struct PanPadButton {
     const char* name;
     MapEdge edge;
-    int column; // 0 to 2, left to right
-    int row;    // 0 to 2, top to bottom
+    int column;  // 0 to 2, left to right
+    int row;     // 0 to 2, top to bottom
 };
 
 // The nine buttons, in the order of their names.
@@ -31,4 +31,4 @@ QToolButton* makePanPadButton(QWidget* parent, const PanPadButton& button, QPoin
 // The button's picture, painted rather than stored: it is a few pixels only.
 QIcon panPadIcon(MapEdge edge);
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

@@ -8,7 +8,7 @@ namespace {
 // The tail list's own limit, kept even though no tail comes near it.
 constexpr int kMaxTailLength = 100;
 
-} // namespace
+}  // namespace
 
 SearchList splitSearchList(const QStringList& entries)
 {
@@ -29,4 +29,4 @@ QStringList builtInSearchEntries()
     return QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

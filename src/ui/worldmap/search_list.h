@@ -10,8 +10,8 @@
 namespace qvk::ui {
 
 struct SearchList {
-    QStringList shown; // "1A0  Malta": everything before the first "   #"
-    QStringList tails; // "#a577#b162": everything from the first "#" on
+    QStringList shown;  // "1A0  Malta": everything before the first "   #"
+    QStringList tails;  // "#a577#b162": everything from the first "#" on
 };
 
 SearchList splitSearchList(const QStringList& entries);
@@ -19,4 +19,4 @@ SearchList splitSearchList(const QStringList& entries);
 // The entries compiled into the program, in their order.
 QStringList builtInSearchEntries();
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

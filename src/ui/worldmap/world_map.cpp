@@ -1,10 +1,10 @@
 #include "ui/worldmap/world_map.h"
 
-#include "ui/common/window_frame.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/pie_arrow.h"
 #include "ui/common/platform.h"
 #include "ui/common/search_combo_box.h"
+#include "ui/common/window_frame.h"
 #include "ui/worldmap/map_panel.h"
 
 #include <QAbstractItemView>
@@ -20,7 +20,7 @@ namespace {
 // The window takes the desktop up to this outer size.
 constexpr QSize kLargestWindow(1139, 627);
 
-} // namespace
+}  // namespace
 
 TWorldMap::TWorldMap(Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -161,7 +161,7 @@ void TWorldMap::markTail(const QString& tail)
 {
     const std::optional<MapMarker> marker = markerFromTail(tail);
     if (!marker) {
-        arrow_->hide(); // the square keeps what it showed
+        arrow_->hide();  // the square keeps what it showed
         return;
     }
     anchor_->move(anchorPosition(*marker));
@@ -183,4 +183,4 @@ void TWorldMap::pan(MapEdge edge)
     mapPanel_->move(panPosition(edge, mapPanel_->pos(), viewport_->size(), mapPanel_->size()));
 }
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

@@ -65,11 +65,11 @@ private:
 
     Platform& platform_;
 
-    QFrame* toolbar_ = nullptr;      // Panel8
-    QFrame* toolbarInner_ = nullptr; // Panel1, where the close watch parks the focus
+    QFrame* toolbar_ = nullptr;       // Panel8
+    QFrame* toolbarInner_ = nullptr;  // Panel1, where the close watch parks the focus
     QToolButton* followToggle_ = nullptr;
     SearchComboBox* searchBox_ = nullptr;
-    QComboBox* tailList_ = nullptr; // ComboBox2, never shown: the tails, index for index
+    QComboBox* tailList_ = nullptr;  // ComboBox2, never shown: the tails, index for index
     QFrame* viewport_ = nullptr;
     MapPanel* mapPanel_ = nullptr;
     QLabel* picture_ = nullptr;
@@ -82,4 +82,4 @@ private:
     bool activationPending_ = false;
 };
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

@@ -38,7 +38,7 @@ QToolButton* makePictureButton(QWidget* parent, const QString& name, const QStri
     return button;
 }
 
-} // namespace
+}  // namespace
 
 void TWorldMap::buildToolbar()
 {
@@ -70,7 +70,7 @@ void TWorldMap::buildToolbar()
     // shows whole, which a plain maximum length would cut.
     searchBox_->setValidator(new QRegularExpressionValidator(QRegularExpression(".{0,20}"), searchBox_));
     const SearchList list = splitSearchList(builtInSearchEntries());
-    searchBox_->addItems(list.shown); // in the list's own order, not sorted
+    searchBox_->addItems(list.shown);  // in the list's own order, not sorted
     searchBox_->setFocusParking(toolbarInner_);
     searchBox_->setEditRule([](SearchComboBox& box) {
         box.applyPrefixAlias();
@@ -124,4 +124,4 @@ void TWorldMap::buildMap()
     anchor_->hide();
 }
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

@@ -87,10 +87,7 @@ QPointF unit(QPoint from, QPoint to)
     return along / std::hypot(along.x(), along.y());
 }
 
-QPointF pixelCentre(QPoint point)
-{
-    return QPointF(point) + QPointF(0.5, 0.5);
-}
+QPointF pixelCentre(QPoint point) { return QPointF(point) + QPointF(0.5, 0.5); }
 
 // The tip lands on the target point, give or take the pixel the rasterizer
 // leaves out at a bottom or right edge.
@@ -114,10 +111,7 @@ struct BoundsCase {
     QRect bounds;
 };
 
-void PrintTo(const BoundsCase& example, std::ostream* os)
-{
-    *os << example.name;
-}
+void PrintTo(const BoundsCase& example, std::ostream* os) { *os << example.name; }
 
 class PieArrowBounds : public ::testing::TestWithParam<BoundsCase> {};
 
@@ -128,13 +122,12 @@ TEST_P(PieArrowBounds, EncloseBothPointsWithAMarginOfTheArrowWidthPlusOne)
     EXPECT_EQ(surface.arrow->geometry(), GetParam().bounds);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PieArrow, PieArrowBounds,
-    ::testing::Values(BoundsCase{"CompassNorth", {128, 217}, {128, 33}, 6, {121, 26, 14, 198}},
-                      BoundsCase{"CompassSouthWest", {186, 57}, {67, 192}, 6, {60, 50, 133, 149}},
-                      BoundsCase{"WorldMapPointingRight", {15, 15}, {91, 15}, 9, {5, 5, 96, 20}},
-                      BoundsCase{"Defaults", {10, 10}, {60, 60}, 10, {-1, -1, 72, 72}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(PieArrow, PieArrowBounds,
+                         ::testing::Values(BoundsCase{"CompassNorth", {128, 217}, {128, 33}, 6, {121, 26, 14, 198}},
+                                           BoundsCase{"CompassSouthWest", {186, 57}, {67, 192}, 6, {60, 50, 133, 149}},
+                                           BoundsCase{"WorldMapPointingRight", {15, 15}, {91, 15}, 9, {5, 5, 96, 20}},
+                                           BoundsCase{"Defaults", {10, 10}, {60, 60}, 10, {-1, -1, 72, 72}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PieArrowDefaults, PointFromTenTenToSixtySixtyAndFill)
 {
@@ -245,10 +238,7 @@ struct PaintCase {
     QPoint target;
 };
 
-void PrintTo(const PaintCase& example, std::ostream* os)
-{
-    *os << example.name;
-}
+void PrintTo(const PaintCase& example, std::ostream* os) { *os << example.name; }
 
 class PieArrowPainting : public ::testing::TestWithParam<PaintCase> {};
 
@@ -300,18 +290,15 @@ TEST_P(PieArrowPainting, TransparentDrawsTheOutlineOnly)
     EXPECT_EQ(walk(picture, middle, -across), acrossTheShaft);
 }
 
-INSTANTIATE_TEST_SUITE_P(PieArrow, PieArrowPainting,
-                         ::testing::Values(PaintCase{"Up", {128, 217}, {128, 33}},
-                                           PaintCase{"Down", {128, 33}, {128, 217}},
-                                           PaintCase{"Right", {42, 128}, {218, 128}},
-                                           PaintCase{"Left", {218, 128}, {42, 128}},
-                                           PaintCase{"UpRight", {67, 192}, {193, 62}},
-                                           PaintCase{"DownRight", {63, 65}, {191, 189}},
-                                           PaintCase{"DownLeft", {193, 62}, {67, 192}},
-                                           PaintCase{"UpLeft", {191, 189}, {63, 65}},
-                                           PaintCase{"SteepUpRight", {123, 217}, {134, 33}},
-                                           PaintCase{"FlatDownLeft", {218, 119}, {41, 137}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    PieArrow, PieArrowPainting,
+    ::testing::Values(PaintCase{"Up", {128, 217}, {128, 33}}, PaintCase{"Down", {128, 33}, {128, 217}},
+                      PaintCase{"Right", {42, 128}, {218, 128}}, PaintCase{"Left", {218, 128}, {42, 128}},
+                      PaintCase{"UpRight", {67, 192}, {193, 62}}, PaintCase{"DownRight", {63, 65}, {191, 189}},
+                      PaintCase{"DownLeft", {193, 62}, {67, 192}}, PaintCase{"UpLeft", {191, 189}, {63, 65}},
+                      PaintCase{"SteepUpRight", {123, 217}, {134, 33}},
+                      PaintCase{"FlatDownLeft", {218, 119}, {41, 137}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A gap in the outline lets the fill run out to the whole control: the
 // operator sees an orange box. Every direction, at both widths in use.

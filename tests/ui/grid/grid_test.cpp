@@ -26,7 +26,7 @@ protected:
     void openGrid()
     {
         if (!window) startMainWindowWithGrid();
-        click("SpeedButton61"); // "GRID/N°S°"
+        click("SpeedButton61");  // "GRID/N°S°"
         ASSERT_TRUE(grid->isVisible());
     }
 
@@ -66,7 +66,7 @@ protected:
         calc();
     }
 
-    QByteArray prefs = kMontgomeryPrefs; // miles
+    QByteArray prefs = kMontgomeryPrefs;  // miles
     std::unique_ptr<TGrid> grid;
 };
 
@@ -131,7 +131,7 @@ TEST_F(GridTest, IO91WMLiesWestOfGreenwichThoughItsWholeDegreesAreZero)
 TEST_F(GridTest, ACornerOnTheEquatorIsHandedOverAndShowsNoHeading)
 {
     openGrid();
-    calcLocator("JJ00"); // N°0.00\E°0.00
+    calcLocator("JJ00");  // N°0.00\E°0.00
     EXPECT_TRUE(platform.warnings.isEmpty());
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
     EXPECT_EQ(text("DistancePanel"), "");
@@ -196,8 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
     Grid, GridLocatorWarningTest,
     ::testing::Values(LocatorWarningCase{"EZ29", "Invalid Grid description - Z"},
                       LocatorWarningCase{"EL29AZ", "Invalid Grid description - Z"},
-                      LocatorWarningCase{"SL29", "Invalid Grid description - S"}, // fields end at R
-                      LocatorWarningCase{"EZ2A", "Invalid Grid description - Z"}, // in order, first misfit
+                      LocatorWarningCase{"SL29", "Invalid Grid description - S"},  // fields end at R
+                      LocatorWarningCase{"EZ2A", "Invalid Grid description - Z"},  // in order, first misfit
                       LocatorWarningCase{"ZZ2", "Grid description must be 4 or 6 characters in length."},
                       LocatorWarningCase{"EL29A", "Grid description must be 4 or 6 characters in length."}));
 
@@ -205,7 +205,7 @@ TEST_F(GridTest, CoordinatesWithoutALatitudePrefixWarnUnderTheHandAndEmptyTheLoc
 {
     openGrid();
     QTest::keyClicks(box("Edit1"), "EL29");
-    calcCoordinates("29.18", "94.47"); // neither prefix: the latitude is checked first
+    calcCoordinates("29.18", "94.47");  // neither prefix: the latitude is checked first
     EXPECT_EQ(platform.warnings, QStringList{screen("No N° or S° degrees in selected record.")});
     EXPECT_EQ(platform.cursor, kNearDesktopCentre);
     EXPECT_EQ(box("Edit1")->text(), "");
@@ -295,7 +295,7 @@ TEST_F(GridTest, TheModeAndTheTextsStayForTheNextOpening)
     chooseCoordinates();
     box("Edit2")->setText(screen("S°33.52"));
     box("Edit3")->setText(screen("E°151.12"));
-    grid->close(); // the close box
+    grid->close();  // the close box
 
     openGrid();
     EXPECT_TRUE(control<QRadioButton>("RadioButton2")->isChecked());
@@ -304,11 +304,11 @@ TEST_F(GridTest, TheModeAndTheTextsStayForTheNextOpening)
     EXPECT_EQ(box("Edit2")->text(), screen("S°33.52"));
     EXPECT_EQ(box("Edit3")->text(), screen("E°151.12"));
     EXPECT_EQ(box("Edit1")->text(), "EL29AB");
-    EXPECT_EQ(box("Edit1")->selectedText(), "EL29AB"); // the next keys replace it
+    EXPECT_EQ(box("Edit1")->selectedText(), "EL29AB");  // the next keys replace it
 
     QTest::mouseClick(control<QRadioButton>("RadioButton1"), Qt::LeftButton);
     EXPECT_FALSE(control<QFrame>("Panel4")->isVisible());
 }
 
-} // namespace
-} // namespace qvk::ui
+}  // namespace
+}  // namespace qvk::ui

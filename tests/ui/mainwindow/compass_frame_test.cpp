@@ -20,20 +20,11 @@ const QColor kFrameAmber(225, 168, 0);
 const QColor kNavy(0, 0, 128);
 const QColor kArrowOrange(255, 136, 72);
 
-QPoint arrowStart(const CompassFrame& frame)
-{
-    return {frame.arrow()->StartX(), frame.arrow()->StartY()};
-}
+QPoint arrowStart(const CompassFrame& frame) { return {frame.arrow()->StartX(), frame.arrow()->StartY()}; }
 
-QPoint arrowTarget(const CompassFrame& frame)
-{
-    return {frame.arrow()->TargetX(), frame.arrow()->TargetY()};
-}
+QPoint arrowTarget(const CompassFrame& frame) { return {frame.arrow()->TargetX(), frame.arrow()->TargetY()}; }
 
-QPoint toQPoint(MarkerPoint point)
-{
-    return {point.x, point.y};
-}
+QPoint toQPoint(MarkerPoint point) { return {point.x, point.y}; }
 
 bool isArrow(const QImage& picture, QPointF point)
 {

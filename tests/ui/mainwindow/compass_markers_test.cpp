@@ -17,10 +17,7 @@ struct HeadingCase {
     MarkerPoint start;
 };
 
-void PrintTo(const HeadingCase& example, std::ostream* os)
-{
-    *os << "heading " << example.evenHeading;
-}
+void PrintTo(const HeadingCase& example, std::ostream* os) { *os << "heading " << example.evenHeading; }
 
 class CompassMarkersForHeading : public ::testing::TestWithParam<HeadingCase> {};
 
@@ -31,15 +28,14 @@ TEST_P(CompassMarkersForHeading, PutTheTargetAtTheHeadingAndTheStartOpposite)
     EXPECT_EQ(markers.start, GetParam().start);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Compass, CompassMarkersForHeading,
-    ::testing::Values(HeadingCase{0, {128, 33}, {128, 217}},   // head at the top
-                      HeadingCase{90, {218, 127}, {42, 128}},  // head at the right
-                      HeadingCase{180, {128, 217}, {128, 33}}, // row of 0, ends swapped
-                      HeadingCase{270, {42, 128}, {218, 127}}, // row of 90, ends swapped
-                      HeadingCase{358, {125, 32}, {132, 217}},
-                      HeadingCase{360, {125, 32}, {132, 217}}),  // 359.x: the line of 358
-    [](const auto& info) { return "Heading" + std::to_string(info.param.evenHeading); });
+INSTANTIATE_TEST_SUITE_P(Compass, CompassMarkersForHeading,
+                         ::testing::Values(HeadingCase{0, {128, 33}, {128, 217}},    // head at the top
+                                           HeadingCase{90, {218, 127}, {42, 128}},   // head at the right
+                                           HeadingCase{180, {128, 217}, {128, 33}},  // row of 0, ends swapped
+                                           HeadingCase{270, {42, 128}, {218, 127}},  // row of 90, ends swapped
+                                           HeadingCase{358, {125, 32}, {132, 217}},
+                                           HeadingCase{360, {125, 32}, {132, 217}}),  // 359.x: the line of 358
+                         [](const auto& info) { return "Heading" + std::to_string(info.param.evenHeading); });
 
 TEST(CompassMarkersNorth, IsTheEmptyDisplayPointingStraightUp)
 {
@@ -66,15 +62,9 @@ double directionOnCard(MarkerPoint point)
     return std::fmod(degrees + 360, 360);
 }
 
-double radiusOnCard(MarkerPoint point)
-{
-    return std::hypot(point.x - 127.0, point.y - 127.0);
-}
+double radiusOnCard(MarkerPoint point) { return std::hypot(point.x - 127.0, point.y - 127.0); }
 
-double angleBetween(double a, double b)
-{
-    return std::abs(std::remainder(a - b, 360.0));
-}
+double angleBetween(double a, double b) { return std::abs(std::remainder(a - b, 360.0)); }
 
 // A row typed with x and y transposed, or with its ends the wrong way round,
 // sends the arrow off its heading by far more than the few degrees the

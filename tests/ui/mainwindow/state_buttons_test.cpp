@@ -7,7 +7,10 @@ namespace {
 
 class StateButtonsTest : public MainWindowTest {
 protected:
-    void withCityList(const QString& code) { platform.writeFile("statedata/" + code + ".txt", shippedFile("statedata/" + code + ".txt")); }
+    void withCityList(const QString& code)
+    {
+        platform.writeFile("statedata/" + code + ".txt", shippedFile("statedata/" + code + ".txt"));
+    }
 };
 
 TEST_F(StateButtonsTest, FiftyButtonsInSevenRowsAndButtonFiftyAlone)

@@ -33,9 +33,8 @@ int countColour(const QImage& picture, const QRect& area, const QColor& colour)
 // black ticks, its yellow and the amber.
 int countMaroonInk(const QImage& picture, const QRect& area)
 {
-    return countPixels(picture, area, [](const QColor& pixel) {
-        return pixel.red() > 90 && pixel.green() < 40 && pixel.blue() < 40;
-    });
+    return countPixels(picture, area,
+                       [](const QColor& pixel) { return pixel.red() > 90 && pixel.green() < 40 && pixel.blue() < 40; });
 }
 
 TEST(AntennaNeedle, IsNotThereUntilARotatorReports)

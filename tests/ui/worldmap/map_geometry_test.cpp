@@ -19,16 +19,16 @@ struct TellingRow {
 
 // The telling rows of the design: each tail with its marker and anchor.
 const TellingRow kTellingRows[] = {
-    {"#a577#b162", MapMarker::Arrow, {577, 154}},   // Malta
-    {"#c865#d225", MapMarker::Square, {865, 225}},  // Spratly Island
-    {"#a200#b152", MapMarker::Arrow, {200, 144}},   // United States of America
-    {"#a199#b151", MapMarker::Arrow, {199, 143}},   // United States
-    {"#c0#d210", MapMarker::Square, {0, 210}},      // Johnston Island
-    {"#a878#b537", MapMarker::Arrow, {878, 529}},   // Antarctica
-    {"#a567#b030", MapMarker::Arrow, {567, 22}},    // Svalbard: a leading zero
-    {"#a1101#b328", MapMarker::Arrow, {1101, 320}}, // Samoa
-    {"#c313#d211", MapMarker::Square, {313, 211}},  // Guadeloupe
-    {"#c1#d222", MapMarker::Square, {1, 222}},      // Marshall Island
+    {"#a577#b162", MapMarker::Arrow, {577, 154}},    // Malta
+    {"#c865#d225", MapMarker::Square, {865, 225}},   // Spratly Island
+    {"#a200#b152", MapMarker::Arrow, {200, 144}},    // United States of America
+    {"#a199#b151", MapMarker::Arrow, {199, 143}},    // United States
+    {"#c0#d210", MapMarker::Square, {0, 210}},       // Johnston Island
+    {"#a878#b537", MapMarker::Arrow, {878, 529}},    // Antarctica
+    {"#a567#b030", MapMarker::Arrow, {567, 22}},     // Svalbard: a leading zero
+    {"#a1101#b328", MapMarker::Arrow, {1101, 320}},  // Samoa
+    {"#c313#d211", MapMarker::Square, {313, 211}},   // Guadeloupe
+    {"#c1#d222", MapMarker::Square, {1, 222}},       // Marshall Island
 };
 
 TEST(WorldMapGeometry, EachTellingTailPutsTheAnchorWhereTheDesignSays)
@@ -66,7 +66,7 @@ TEST(WorldMapGeometry, TheSquareStandsRightOfTheAnchor)
 
 struct PanRow {
     MapEdge edge;
-    QPoint expected; // from a map standing at -30, -1
+    QPoint expected;  // from a map standing at -30, -1
 };
 
 TEST(WorldMapGeometry, ThePanPadPutsTheMapAgainstTheEdgeItShows)
@@ -133,5 +133,5 @@ TEST(WorldMapGeometry, AfterADragTheMapIsPulledBackIntoPlace)
             << row.viewport.height();
 }
 
-} // namespace
-} // namespace qvk::ui
+}  // namespace
+}  // namespace qvk::ui

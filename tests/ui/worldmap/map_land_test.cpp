@@ -163,5 +163,5 @@ TEST_F(WorldMapLand, TheTellingArrowsOfMaltaAndTheUsaPointAtTheirLand)
         EXPECT_TRUE(landWithin(picture, drawnTip(tail), kReach)) << tail;
 }
 
-} // namespace
-} // namespace qvk::ui
+}  // namespace
+}  // namespace qvk::ui

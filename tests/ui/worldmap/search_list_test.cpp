@@ -84,5 +84,5 @@ TEST(WorldMapSearchList, EveryTailIsAnArrowOrASquareOnThePicture)
     EXPECT_EQ(squares, 71);
 }
 
-} // namespace
-} // namespace qvk::ui
+}  // namespace
+}  // namespace qvk::ui

@@ -8,9 +8,9 @@
 #include "list_driving.h"
 #include "point_printer.h"
 #include "qstring_printer.h"
-#include "ui/common/window_frame.h"
 #include "ui/common/pie_arrow.h"
 #include "ui/common/search_combo_box.h"
+#include "ui/common/window_frame.h"
 #include "ui/worldmap/world_map.h"
 
 #include <QAbstractItemView>
@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         platform.desktop = QSize(1016 + frameWidth(), 768);
-        platform.cursor = QPoint(100, 700); // well away from the list
+        platform.cursor = QPoint(100, 700);  // well away from the list
         window = std::make_unique<TWorldMap>(platform);
     }
 
@@ -92,4 +92,4 @@ protected:
     std::unique_ptr<TWorldMap> window;
 };
 
-} // namespace qvk::ui
+}  // namespace qvk::ui

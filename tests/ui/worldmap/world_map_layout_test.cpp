@@ -54,7 +54,7 @@ TEST_F(WorldMapTest, TheControlsStandWhereTheyAreLaidOut)
 
     EXPECT_EQ(box().count(), 390);
     EXPECT_EQ(box().itemText(0), "1A0  Malta");
-    EXPECT_EQ(box().itemText(15), "XV  Vietnam"); // right after "3W  Vietnam": the list is not sorted
+    EXPECT_EQ(box().itemText(15), "XV  Vietnam");  // right after "3W  Vietnam": the list is not sorted
     EXPECT_EQ(box().maxVisibleItems(), 20);
     EXPECT_EQ(box().currentText(), "");
     EXPECT_TRUE(box().hasFocus());
@@ -89,5 +89,5 @@ TEST_F(WorldMapTest, TheWindowAndTheViewportHaveTheirColours)
     EXPECT_EQ(box().palette().color(QPalette::Base), QColor(Qt::white));
 }
 
-} // namespace
-} // namespace qvk::ui
+}  // namespace
+}  // namespace qvk::ui

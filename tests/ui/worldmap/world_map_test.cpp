@@ -13,7 +13,7 @@ TEST_F(WorldMapTest, Typing4kGives4JWithTheCaretAtItsEndAndTheListOpen)
 {
     open();
     type("4k");
-    EXPECT_EQ(box().currentText(), "4J"); // upper-cased, then rewritten through the alias table
+    EXPECT_EQ(box().currentText(), "4J");  // upper-cased, then rewritten through the alias table
     EXPECT_EQ(box().lineEdit()->cursorPosition(), 2);
     EXPECT_TRUE(box().isListOpen());
     EXPECT_EQ(box().view()->currentIndex().data().toString(), "4J-4K  Azerbaijan");
@@ -44,7 +44,7 @@ TEST_F(WorldMapTest, AtMost20CharactersCanBeTypedButALongEntryIsCommittedWhole)
 TEST_F(WorldMapTest, CommittingMaltaPointsTheArrowAtItAndScrollsRightAndTop)
 {
     open();
-    click("SpeedButton10"); // start from the bottom-left corner, away from both edges it goes to
+    click("SpeedButton10");  // start from the bottom-left corner, away from both edges it goes to
     click("SpeedButton11");
     choose("1a0");
     EXPECT_EQ(box().currentText(), "1A0  Malta");
@@ -98,7 +98,7 @@ TEST_F(WorldMapTest, AnUnknownTextHidesTheArrowAndLeavesTheSquare)
     choose("1s");
     ASSERT_TRUE(square().isVisible());
     const QPoint map = mapPosition();
-    type("1a0  malta"); // upper-cased as typed: "1A0  MALTA" is no entry
+    type("1a0  malta");  // upper-cased as typed: "1A0  MALTA" is no entry
     letListClose();
     EXPECT_TRUE(square().isVisible());
     EXPECT_EQ(square().pos(), QPoint(869, 225));
@@ -114,15 +114,15 @@ TEST_F(WorldMapTest, TheFollowToggleScrollsToTheAnchorsSideAtTheThresholds)
         QPoint map;
     };
     const Row rows[] = {
-        {"#a567#b100", {0, 0}},    // anchor 567, 92
-        {"#a568#b100", {-116, 0}}, // anchor 568, 92
-        {"#c100#d300", {0, 0}},    // anchor 100, 300
-        {"#c100#d301", {0, -4}},   // anchor 100, 301
-        {"#a100#b308", {0, 0}},    // an arrow's anchor stands 8 above its number: 300
+        {"#a567#b100", {0, 0}},     // anchor 567, 92
+        {"#a568#b100", {-116, 0}},  // anchor 568, 92
+        {"#c100#d300", {0, 0}},     // anchor 100, 300
+        {"#c100#d301", {0, -4}},    // anchor 100, 301
+        {"#a100#b308", {0, 0}},     // an arrow's anchor stands 8 above its number: 300
         {"#a100#b309", {0, -4}},
     };
     for (const Row& row : rows) {
-        click("SpeedButton7"); // from the centre, so that both axes move
+        click("SpeedButton7");  // from the centre, so that both axes move
         ASSERT_EQ(mapPosition(), QPoint(-58, -2));
         window->markTail(row.tail);
         EXPECT_EQ(mapPosition(), row.map) << row.tail;
@@ -133,11 +133,11 @@ TEST_F(WorldMapTest, EntriesNearTheThresholdsScrollToTheirSides)
 {
     open();
     const std::pair<const char*, QPoint> rows[] = {
-        {"jw", {0, 0}},      // Svalbard: anchor 567, 22
-        {"tr", {-116, 0}},   // Gabon: anchor 570, 280
-        {"5h", {-116, 0}},   // Tanzania: anchor 640, 298
-        {"h40", {-116, -4}}, // Temotu Province: square, anchor 1033, 301
-        {"kh3", {0, 0}},     // Johnston Island: square, anchor 0, 210
+        {"jw", {0, 0}},       // Svalbard: anchor 567, 22
+        {"tr", {-116, 0}},    // Gabon: anchor 570, 280
+        {"5h", {-116, 0}},    // Tanzania: anchor 640, 298
+        {"h40", {-116, -4}},  // Temotu Province: square, anchor 1033, 301
+        {"kh3", {0, 0}},      // Johnston Island: square, anchor 0, 210
     };
     for (const auto& [typed, map] : rows) {
         click("SpeedButton7");
@@ -182,7 +182,9 @@ TEST_F(WorldMapTest, ThePanPadPutsTheMapAgainstTheEdgeEachButtonShows)
 class MouseDrag {
 public:
     explicit MouseDrag(QWidget& target, Qt::MouseButton button = Qt::LeftButton)
-        : target_(target), button_(button), at_(target.mapToGlobal(QPoint(20, 10)))
+        : target_(target),
+          button_(button),
+          at_(target.mapToGlobal(QPoint(20, 10)))
     {
         send(QEvent::MouseButtonPress, button_, button_);
     }
@@ -231,7 +233,7 @@ TEST_F(WorldMapTest, DraggingTheMapFollowsTheMouseAndIsPulledBackAfterTheRelease
     drag(picture, {{-400, -300}});
     EXPECT_EQ(mapPosition(), QPoint(-116, -4));
 
-    drag(map(), {{50, 2}}); // the map panel itself
+    drag(map(), {{50, 2}});  // the map panel itself
     EXPECT_EQ(mapPosition(), QPoint(-66, -2));
 
     drag(picture, {{60, 0}}, Qt::RightButton);
@@ -240,7 +242,7 @@ TEST_F(WorldMapTest, DraggingTheMapFollowsTheMouseAndIsPulledBackAfterTheRelease
 
 TEST_F(WorldMapTest, AMapNarrowerThanAWideViewportStaysAtEitherEdge)
 {
-    platform.desktop = QSize(1133 + frameWidth(), 768); // a 1134-pixel viewport for the 1133-pixel map
+    platform.desktop = QSize(1133 + frameWidth(), 768);  // a 1134-pixel viewport for the 1133-pixel map
     open();
     QWidget& picture = find("Image1");
     drag(picture, {{-200, -200}});
@@ -274,7 +276,7 @@ TEST_F(WorldMapTest, TypingSMovesTheAnchorAndTheArrowWhileShiftSDoesNot)
 {
     open();
     choose("1a0");
-    type("s"); // replaces the selected text and opens the list
+    type("s");  // replaces the selected text and opens the list
     EXPECT_EQ(box().currentText(), "S");
     EXPECT_EQ(anchor().pos(), QPoint(577, 155));
     EXPECT_EQ(arrow().pos(), QPoint(492, 147));
@@ -324,7 +326,7 @@ TEST_F(WorldMapTest, ReopeningKeepsTheMapMarkersAndStepButEmptiesTheList)
     open();
     type("2");
     QTest::keyClick(box().view(), Qt::Key_Backspace);
-    choose("kc4"); // no nudge key in it
+    choose("kc4");  // no nudge key in it
     click("SpeedButton2");
     click("SpeedButton11");
     click("SpeedButton1");
@@ -381,7 +383,7 @@ TEST_F(WorldMapTest, OpeningTheListWithItsButtonEmptiesTheTextAndTheCloseWatchCo
     EXPECT_EQ(box().currentText(), "");
     EXPECT_TRUE(box().closeWatch().isActive());
     box().hidePopup();
-    box().setEditText("5W  Samoa"); // as if picked while open
+    box().setEditText("5W  Samoa");  // as if picked while open
     reactivate();
     QTest::qWait(250);
     EXPECT_FALSE(box().closeWatch().isActive());
@@ -389,5 +391,5 @@ TEST_F(WorldMapTest, OpeningTheListWithItsButtonEmptiesTheTextAndTheCloseWatchCo
     EXPECT_EQ(anchor().pos(), QPoint(1101, 320));
 }
 
-} // namespace
-} // namespace qvk::ui
+}  // namespace
+}  // namespace qvk::ui
