@@ -1,6 +1,9 @@
-"""What the drawing scripts need from Debian: Pillow, the DejaVu fonts and,
-for the maps, Node.js. Installed when missing (apt-get, through sudo when not
-root); the script then starts again with them."""
+"""What the drawing scripts need from Debian and npm: Pillow, the DejaVu fonts,
+Debian's data files that a script reads and, for the maps, Node.js and pinned
+npm packages. Installed when missing (apt-get, through sudo when not root;
+npm into a scratch folder, never this repository); after an apt-get install
+the script starts again with them."""
+import json
 import os
 import shutil
 import subprocess
@@ -8,9 +11,14 @@ import sys
 
 FONT_DIR = "/usr/share/fonts/truetype/dejavu"
 TESTED_PILLOW = "9.4.0"
+# fonts-dejavu-core carries these; every other DejaVu face is in fonts-dejavu-extra.
+CORE_FONTS = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSansMono.ttf",
+              "DejaVuSansMono-Bold.ttf", "DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf"}
 
 
-def ensure_debian_packages(font_file="DejaVuSans.ttf", node=False):
+def ensure_debian_packages(*fonts, node=False, data_files=None):
+    """fonts: the DejaVu font files the script draws with; data_files: {Debian
+    package: a file it installs} for the data the script reads."""
     try:
         import PIL  # noqa: F401
         have_pil = True
@@ -19,11 +27,16 @@ def ensure_debian_packages(font_file="DejaVuSans.ttf", node=False):
     if not have_pil and sys.executable != "/usr/bin/python3" and os.path.exists("/usr/bin/python3"):
         # Debian's Pillow lives in Debian's Python, not in a private one.
         os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    have_fonts = os.path.exists(os.path.join(FONT_DIR, font_file))
+    needed = {"python3-pil": have_pil}
+    for font in fonts or ("DejaVuSans.ttf",):
+        package = "fonts-dejavu-core" if font in CORE_FONTS else "fonts-dejavu-extra"
+        needed[package] = needed.get(package, True) and os.path.exists(os.path.join(FONT_DIR, font))
+    for package, path in (data_files or {}).items():
+        needed[package] = os.path.exists(path)
     # A Node.js that came from elsewhere (such as NodeSource) is used as it is.
     have_node = not node or bool(shutil.which("node") and shutil.which("npm"))
-    wanted = [package for package, present in [("python3-pil", have_pil), ("fonts-dejavu-core", have_fonts),
-                                                ("nodejs", have_node), ("npm", have_node)] if not present]
+    needed.update({"nodejs": have_node, "npm": have_node})
+    wanted = [package for package, present in needed.items() if not present]
     if not wanted:
         return
     sudo = [] if os.geteuid() == 0 else ["sudo"]
@@ -34,21 +47,44 @@ def ensure_debian_packages(font_file="DejaVuSans.ttf", node=False):
     os.execv(sys.executable, [sys.executable] + sys.argv)
 
 
+def ensure_npm_packages(folder, packages):
+    """Installs the pinned npm packages ({name: version}) into the scratch
+    folder unless they are there already."""
+    def installed_version(name):
+        try:
+            with open(os.path.join(folder, "node_modules", name, "package.json")) as f:
+                return json.load(f)["version"]
+        except (OSError, ValueError, KeyError):
+            return None
+
+    wanted = [f"{n}@{v}" for n, v in packages.items() if installed_version(n) != v]
+    if not wanted:
+        return
+    os.makedirs(folder, exist_ok=True)
+    subprocess.run(["npm", "install", "--prefix", folder, "--no-save", "--no-package-lock", "--no-audit",
+                    "--no-fund", "--loglevel", "error"] + wanted, check=True)
+
+
 def dejavu(name, size):
     """A DejaVu font by file name, at a size in pixels."""
     from PIL import ImageFont
     return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
 
 
-def save_gif(img, root, rel, comment):
-    """Writes the drawing as a GIF without dithering to root/rel. The comment
-    makes Pillow write a GIF89a header."""
+def save_gif(img, root, rel, comment=None, **options):
+    """Writes the drawing as a GIF of 256 colours without dithering to
+    root/rel. A comment makes Pillow write a GIF89a header, none a GIF87a;
+    options go to Pillow's GIF writer (interlace, optimize)."""
     from PIL import Image
     gif = img.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    gif.info = {}
     path = os.path.join(root, rel)
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    gif.save(path, format="GIF", comment=comment)
+    if comment:
+        options["comment"] = comment
+    gif.save(path, format="GIF", **options)
     print(f"wrote {rel} ({gif.width} x {gif.height})")
+    return path
 
 
 def warn_if_untested_pillow(what):

@@ -11,6 +11,7 @@ packages=(
   libgeographiclib-dev
   libhamlib-utils  # rotctld: the rotator tests turn its dummy rotator
   xvfb xauth fonts-dejavu-core fonts-liberation2
+  tesseract-ocr  # the band chart test reads the chart back as its reader would
 )
 
 missing=()

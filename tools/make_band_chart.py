@@ -13,9 +13,14 @@ Needs Debian 12's python3-pil (Pillow 9.4.0) and fonts-dejavu-core (2.37);
 the script installs both with apt-get when they are missing (as root, or
 through sudo). The output is deterministic for those versions.
 
-The band edges below are the US amateur privileges of 47 CFR Part 97,
-sections 97.301 (bands and classes) and 97.305 (emission types), as in
-force in 2024, for the bands from 160 m to 23 cm.
+The chart follows 47 CFR Part 97 as in force in 2024 (the eCFR text of
+that year), for the bands from 2200 m to 23 cm: section 97.301 for the band
+edges by license class, 97.305 for the emission types, 97.303(g) and 97.313
+for the notes on 2200 m and 630 m (open since the FCC's Report and Order
+17-33 of 2017) and on power. Since February 2007 (FCC 06-178) every
+Technician holds the Novice HF privileges of 97.301(e), and the Technician
+Plus class is no longer issued, so the chart names Novice and Technician
+only.
 """
 
 import os
@@ -31,7 +36,7 @@ warn_if_untested_pillow("the picture")
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUTPUTS = ["src/ui/charts/resources/bands_builtin.gif", "data/bands.gif"]
 WIDTH, HEIGHT = 827, 502
-GIF_COMMENT = b"US Amateur Bands, after 47 CFR Part 97 (2024)"
+GIF_COMMENT = b"US Amateur Bands, after 47 CFR Part 97 as in force in 2024"
 
 # ---------------------------------------------------------------------------
 # Modes: the colour of a bar says what may be sent there.
@@ -55,11 +60,10 @@ MODE_COLOURS = {
 # printed on its scale, and one bar per group of license classes with its
 # segments (low edge, high edge, mode). Frequencies are in the band's unit.
 #
-# Classes: E Extra, A Advanced, G General, N Novice,
-#          TP Technician Plus (and Technician, who holds the same HF privileges),
-#          T Technician.
+# Classes: E Amateur Extra, A Advanced, G General, N Novice, T Technician.
 
-VHF_CLASSES = "E,A,G,TP,T"
+HF_CLASSES = "E,A,G"
+VHF_CLASSES = "E,A,G,T"
 
 
 def band(name, unit, fmt, rows, marks=None, span=None, channel_width=None):
@@ -78,29 +82,37 @@ def band(name, unit, fmt, rows, marks=None, span=None, channel_width=None):
     }
 
 
-HF_BANDS = [
+BANDS = [
+    # 97.303(g): secondary, and only after telling the Utilities Technology
+    # Council where the station is; 97.313: 1 W and 5 W EIRP.
+    band("2200 m", "kHz", "{:g}", [
+        (HF_CLASSES, [(135.7, 137.8, ALL)]),
+    ]),
+    band("630 m", "kHz", "{:g}", [
+        (HF_CLASSES, [(472, 479, ALL)]),
+    ]),
     band("160 m", "MHz", "{:.3f}", [
-        ("E,A,G", [(1.800, 2.000, ALL)]),
+        (HF_CLASSES, [(1.800, 2.000, ALL)]),
     ]),
     band("80/75 m", "MHz", "{:.3f}", [
         ("E", [(3.500, 3.600, DATA), (3.600, 4.000, PHONE)]),
         ("A", [(3.525, 3.600, DATA), (3.700, 4.000, PHONE)]),
         ("G", [(3.525, 3.600, DATA), (3.800, 4.000, PHONE)]),
-        ("N,TP", [(3.525, 3.600, CW)]),
+        ("N,T", [(3.525, 3.600, CW)]),
     ]),
     # Five channels of 2.8 kHz, given by their centre frequencies; USB phone,
     # CW and data, 100 W ERP.
     band("60 m", "kHz", "{:g}", [
-        ("E,A,G", [(c - 1.4, c + 1.4, ALL) for c in (5332, 5348, 5358.5, 5373, 5405)]),
+        (HF_CLASSES, [(c - 1.4, c + 1.4, ALL) for c in (5332, 5348, 5358.5, 5373, 5405)]),
     ], marks=[5332, 5348, 5358.5, 5373, 5405], span=(5322, 5415), channel_width=12),
     band("40 m", "MHz", "{:.3f}", [
         ("E", [(7.000, 7.125, DATA), (7.125, 7.300, PHONE)]),
         ("A", [(7.025, 7.125, DATA), (7.125, 7.300, PHONE)]),
         ("G", [(7.025, 7.125, DATA), (7.175, 7.300, PHONE)]),
-        ("N,TP", [(7.025, 7.125, CW)]),
+        ("N,T", [(7.025, 7.125, CW)]),
     ]),
     band("30 m", "MHz", "{:.3f}", [
-        ("E,A,G", [(10.100, 10.150, DATA)]),
+        (HF_CLASSES, [(10.100, 10.150, DATA)]),
     ]),
     band("20 m", "MHz", "{:.3f}", [
         ("E", [(14.000, 14.150, DATA), (14.150, 14.350, PHONE)]),
@@ -108,23 +120,20 @@ HF_BANDS = [
         ("G", [(14.025, 14.150, DATA), (14.225, 14.350, PHONE)]),
     ]),
     band("17 m", "MHz", "{:.3f}", [
-        ("E,A,G", [(18.068, 18.110, DATA), (18.110, 18.168, PHONE)]),
+        (HF_CLASSES, [(18.068, 18.110, DATA), (18.110, 18.168, PHONE)]),
     ]),
     band("15 m", "MHz", "{:.3f}", [
         ("E", [(21.000, 21.200, DATA), (21.200, 21.450, PHONE)]),
         ("A", [(21.025, 21.200, DATA), (21.225, 21.450, PHONE)]),
         ("G", [(21.025, 21.200, DATA), (21.275, 21.450, PHONE)]),
-        ("N,TP", [(21.025, 21.200, CW)]),
+        ("N,T", [(21.025, 21.200, CW)]),
     ]),
-]
-
-VHF_BANDS = [
     band("12 m", "MHz", "{:.3f}", [
-        ("E,A,G", [(24.890, 24.930, DATA), (24.930, 24.990, PHONE)]),
+        (HF_CLASSES, [(24.890, 24.930, DATA), (24.930, 24.990, PHONE)]),
     ]),
     band("10 m", "MHz", "{:.3f}", [
-        ("E,A,G", [(28.000, 28.300, DATA), (28.300, 29.700, PHONE)]),
-        ("N,TP", [(28.000, 28.300, DATA), (28.300, 28.500, SSB)]),
+        (HF_CLASSES, [(28.000, 28.300, DATA), (28.300, 29.700, PHONE)]),
+        ("N,T", [(28.000, 28.300, DATA), (28.300, 28.500, SSB)]),
     ]),
     band("6 m", "MHz", "{:.1f}", [
         (VHF_CLASSES, [(50.0, 50.1, CW), (50.1, 54.0, ALL)]),
@@ -149,18 +158,25 @@ VHF_BANDS = [
     ]),
 ]
 
+# The bands up to 20 m fill the left column, 17 m and up the right one.
+RIGHT_COLUMN_FROM = "17 m"
+
 CLASS_KEY = [
     ("E", "Amateur Extra"),
     ("A", "Advanced"),
     ("G", "General"),
     ("N", "Novice"),
-    ("TP", "Technician Plus, and Technician with HF privileges"),
     ("T", "Technician"),
 ]
 
-NOTES = [
-    "N, TP on 80, 40, 15 and 10 m: 200 W PEP. 30 m: 200 W PEP.",
+# Notes under each column, about the bands in it.
+LEFT_NOTES = [
+    "2200 m: 1 W EIRP. 630 m: 5 W EIRP (1 W in Alaska near Russia).",
+    "2200 and 630 m: notify UTC of the station 30 days before use.",
     "60 m: channel centers, 2.8 kHz wide; USB phone, CW, data; 100 W ERP.",
+    "N, T on 80, 40, 15 and 10 m: 200 W PEP. 30 m: 200 W PEP.",
+]
+RIGHT_NOTES = [
     "1.25 m, 219-220 MHz: fixed digital message forwarding only.",
     "N: 25 W PEP on 1.25 m, 5 W PEP on 23 cm.",
 ]
@@ -188,7 +204,9 @@ NOTE_FONT = font("DejaVuSans.ttf", 10)
 HEADER_H = 14   # band name and scale line
 ROW_H = 13      # one license-class bar (bar plus a gap)
 BAR_H = 11
-BAND_GAP = 5
+BAND_GAP = 4
+TOP = 39         # below the title
+FOOTER_TOP = HEIGHT - 38  # the mode legend and the class key, across the chart
 LABEL_GAP = 11  # least room between two scale labels
 
 
@@ -279,38 +297,42 @@ def draw_band(draw, b, x, y, label_w, bar_w):
     return y + BAND_GAP
 
 
-def draw_legend(draw, x, y):
-    draw.text((x, y), "Modes", font=HEADING_FONT, fill=NAVY)
-    y += 16
-    for i, mode in enumerate([DATA, PHONE, CW, SSB, ALL]):
-        sx = x + (i % 2) * 190
-        sy = y + (i // 2) * 15
-        draw.rectangle([sx, sy + 1, sx + 22, sy + 11], fill=MODE_COLOURS[mode], outline=BAR_OUTLINE)
-        draw.text((sx + 28, sy - 1), mode, font=LEGEND_FONT, fill=INK)
-    return y + 3 * 15 + 6
-
-
-def draw_class_key(draw, x, y):
-    draw.text((x, y), "License classes", font=HEADING_FONT, fill=NAVY)
-    y += 16
-    # Short meanings side by side, the long one on a line of its own.
-    for i, (letter, meaning) in enumerate(CLASS_KEY):
-        if letter == "TP":
-            sx, sy = x, y + 2 * 14
-        elif letter == "T":
-            sx, sy = x, y + 3 * 14
+def draw_key_row(draw, y, heading, items, key_x, item_gap):
+    """One line of the footer: its heading, then (swatch or letter, meaning) items."""
+    draw.text((10, y - 1), heading, font=HEADING_FONT, fill=NAVY)
+    x = key_x
+    for mark, meaning in items:
+        if isinstance(mark, tuple):
+            draw.rectangle([x, y + 1, x + 22, y + 11], fill=mark, outline=BAR_OUTLINE)
+            x += 28
         else:
-            sx, sy = x + (i % 2) * 190, y + (i // 2) * 14
-        draw.text((sx, sy), letter, font=HEADING_FONT, fill=INK)
-        draw.text((sx + 22, sy), "= " + meaning, font=LEGEND_FONT, fill=INK)
-    return y + 4 * 14 + 4
+            draw.text((x, y - 1), mark, font=HEADING_FONT, fill=INK)
+            x += text_width(mark, HEADING_FONT) + 4
+            meaning = "= " + meaning
+        draw.text((x, y - 1), meaning, font=LEGEND_FONT, fill=INK)
+        x += text_width(meaning, LEGEND_FONT) + item_gap
+    return x - item_gap
 
 
-def draw_notes(draw, x, y):
-    for note in NOTES:
+def draw_footer(draw):
+    draw.line([8, FOOTER_TOP, WIDTH - 9, FOOTER_TOP], fill=RULE, width=2)
+    headings = ["Modes", "License classes"]
+    key_x = 10 + max(text_width(h, HEADING_FONT) for h in headings) + 14
+    modes = [(MODE_COLOURS[m], m) for m in [DATA, PHONE, CW, SSB, ALL]]
+    end = draw_key_row(draw, FOOTER_TOP + 5, headings[0], modes, key_x, 18)
+    assert end <= WIDTH - 10, "the mode legend runs off the chart"
+    draw_key_row(draw, FOOTER_TOP + 20, headings[1], CLASS_KEY, key_x, 18)
+
+
+def draw_column(draw, bands, notes, x, end_x, label_w):
+    y = TOP
+    for b in bands:
+        y = draw_band(draw, b, x, y, label_w, end_x - x - label_w - 26)
+    y += 1
+    for note in notes:
         draw.text((x, y), note, font=NOTE_FONT, fill=INK)
         y += 13
-    return y
+    assert y <= FOOTER_TOP - 2, f"the column from {bands[0]['name']} runs into the footer"
 
 
 def make_chart():
@@ -323,26 +345,11 @@ def make_chart():
               font=SUBTITLE_FONT, fill=INK)
     draw.line([8, 32, WIDTH - 9, 32], fill=RULE, width=2)
 
-    top = 39
-    left_x, right_x = 10, WIDTH // 2 + 8
-    column_end_left, column_end_right = WIDTH // 2 - 8, WIDTH - 10
-
-    # High frequency bands on the left, 12 m and up on the right.
-    label_w = 64
-    y = top
-    for b in HF_BANDS:
-        y = draw_band(draw, b, left_x, y, label_w, column_end_left - left_x - label_w - 26)
-    draw_notes(draw, left_x, y + 1)
-
-    label_w = 80
-    y = top
-    for b in VHF_BANDS:
-        y = draw_band(draw, b, right_x, y, label_w, column_end_right - right_x - label_w - 26)
-    draw.line([WIDTH // 2, top, WIDTH // 2, HEIGHT - 8], fill=RULE)
-    draw.line([right_x - 2, y - 1, WIDTH - 9, y - 1], fill=RULE)
-
-    y = draw_legend(draw, right_x, y + 5)
-    draw_class_key(draw, right_x, y)
+    split = [b["name"] for b in BANDS].index(RIGHT_COLUMN_FROM)
+    draw_column(draw, BANDS[:split], LEFT_NOTES, 10, WIDTH // 2 - 8, 64)
+    draw_column(draw, BANDS[split:], RIGHT_NOTES, WIDTH // 2 + 8, WIDTH - 10, 80)
+    draw.line([WIDTH // 2, TOP, WIDTH // 2, FOOTER_TOP - 4], fill=RULE)
+    draw_footer(draw)
     return img
 
 

@@ -23,31 +23,14 @@ import json
 import os
 import subprocess
 
-from drawing_setup import dejavu as font, ensure_debian_packages, save_gif, warn_if_untested_pillow  # noqa: E402
+from drawing_setup import (dejavu as font, ensure_debian_packages, ensure_npm_packages, save_gif,  # noqa: E402
+                           warn_if_untested_pillow)
 
 NPM_PACKAGES = {"us-atlas": "3.0.1", "topojson-client": "3.1.0"}
 NPM_DIR = os.environ.get("QVK_USMAP_DIR", "/tmp/qvk-usmap")
 
-
-def ensure_npm_packages():
-    """Installs the pinned npm packages into the scratch folder unless they are there."""
-    def installed_version(name):
-        try:
-            with open(os.path.join(NPM_DIR, "node_modules", name, "package.json")) as f:
-                return json.load(f)["version"]
-        except (OSError, ValueError, KeyError):
-            return None
-
-    if all(installed_version(n) == v for n, v in NPM_PACKAGES.items()):
-        return
-    os.makedirs(NPM_DIR, exist_ok=True)
-    specs = [f"{n}@{v}" for n, v in NPM_PACKAGES.items()]
-    subprocess.run(["npm", "install", "--prefix", NPM_DIR, "--no-save", "--no-audit", "--no-fund",
-                    "--loglevel", "error"] + specs, check=True)
-
-
 ensure_debian_packages("DejaVuSans.ttf", node=True)
-ensure_npm_packages()
+ensure_npm_packages(NPM_DIR, NPM_PACKAGES)
 
 from PIL import Image, ImageDraw, ImageFilter  # noqa: E402
 

@@ -11,7 +11,7 @@
 #
 # Options:
 #     --cty PATH   read another cty.csv (for trying a newer country file)
-#     --check      do not write; check the existing data/states.txt only
+#     --check      do not write; check the existing data/states.txt against cty.csv
 #
 # Line format (the program's reader relies on every part of it):
 #     DX~<prefix field>  <name> (<continent> CQ<z> ITU<z>) N°dd.mm\W°ddd.mm
@@ -134,8 +134,9 @@ ZERO_SIDE = {("KH1", "lat"): "N", ("PY0S", "lat"): "N", ("CE9", "lon"): "W"}
 # under that prefix all the same (picked from the list, not typed): typing it
 # gives the canonical prefix and finds the entity the table names. A new case
 # stops the script until it has been looked at and added here.
-#   PJ7  Sint Maarten (PJ0, PJ7, PJ8): the table files PJ6-PJ8 under PJ5,
-#        Saba & St. Eustatius, as in the days of the Netherlands Antilles.
+#   PJ7  Sint Maarten (PJ0, PJ7, PJ8): the table files PJ6-PJ8 under PJ5, as in
+#        the days of the Netherlands Antilles; the list gives Saba &
+#        St. Eustatius only the PJ5-PJ6 that cty.csv gives it.
 KEEP_ALIAS_PREFIX = {"PJ7"}
 
 
@@ -158,10 +159,14 @@ def typed(text):
     return out
 
 
-def range_field(canonical):
-    """Canonical prefix written as a range to the last alias of its row when
-    the row's aliases run on from the canonical without a gap (DA-DL,
-    EA6-EH6, KH6-KH7); otherwise the canonical prefix alone."""
+def range_field(canonical, prefixes):
+    """Canonical prefix written as a range when the aliases of its row run on
+    from it without a gap (DA-DL, EA6-EH6, KH6-KH7); otherwise the canonical
+    prefix alone. The range covers only prefixes that cty.csv gives to the
+    canonical's entity: it ends at the last alias that cty.csv gives to that
+    entity before any alias it gives to another (PJ5-PJ6, not PJ5-PJ8: PJ7
+    and PJ8 are Sint Maarten's). Aliases that cty.csv leaves unassigned (JB,
+    JC, JD inside Japan's JA-JS) do not end a range."""
     row = dict(ALIAS_TABLE)[canonical]
     diff = [i for i in range(len(canonical)) if row[0][i] != canonical[i]]
     contiguous = len(diff) == 1 and all(
@@ -170,7 +175,16 @@ def range_field(canonical):
         and a[diff[0] + 1:] == canonical[diff[0] + 1:]
         and ord(a[diff[0]]) == ord(canonical[diff[0]]) + n + 1
         for n, a in enumerate(row))
-    return f"{canonical}-{row[-1]}" if contiguous else canonical
+    if not contiguous:
+        return canonical
+    entity, last = cty_entity_of(canonical, prefixes), None
+    for alias in row:
+        owner = cty_entity_of(alias, prefixes)
+        if owner == entity:
+            last = alias
+        elif owner is not None:
+            break
+    return f"{canonical}-{last}" if last else canonical
 
 
 def angle(value, pos_side, neg_side, key):
@@ -249,7 +263,7 @@ def build(entities, prefixes):
         # capitals, FT/W, as DXCC lists write them; the program turns typed
         # letters into capitals anyway.
         own = e["prefix"].upper()
-        fields = [range_field(c) for c in CANONICAL if canon_num[c] == e["num"]]
+        fields = [range_field(c, prefixes) for c in CANONICAL if canon_num[c] == e["num"]]
         fields += EXTRA_PREFIXES.get(e["num"], [])
         if not fields:
             if own in ALIAS:
@@ -301,9 +315,9 @@ LINE_RE = re.compile(
     r"(?P<we>[WE])\u00b0(?P<lond>0|[1-9][0-9]{0,2})\.(?P<lonm>[0-5][0-9])")
 
 
-def self_check(data, entities=None, unreachable=KEEP_ALIAS_PREFIX):
-    """Checks the bytes of a written file; with cty.csv's entities also that
-    each of them is listed and can be found by its prefix."""
+def self_check(data, entities, prefixes, unreachable=KEEP_ALIAS_PREFIX):
+    """Checks the bytes of a written file against cty.csv: each entity is
+    listed, can be found by its prefix and has its own prefix ranges."""
     errors = []
     err = errors.append
     try:
@@ -342,8 +356,8 @@ def self_check(data, entities=None, unreachable=KEEP_ALIAS_PREFIX):
         return field == p or field.startswith(p + "-")
     for c in CANONICAL:
         hits = [e["field"] for e in entries if begins(e["field"], c)]
-        if hits != [range_field(c)]:
-            err(f"canonical {c}: fields {hits}, expected [{range_field(c)}]")
+        if hits != [range_field(c, prefixes)]:
+            err(f"canonical {c}: fields {hits}, expected [{range_field(c, prefixes)}]")
     # An alias at the head of a field cannot be typed (it is rewritten).
     for e in entries:
         for a in ALIAS:
@@ -375,32 +389,31 @@ def self_check(data, entities=None, unreachable=KEEP_ALIAS_PREFIX):
         if hit is None or hit is not want or not begins(hit["field"], c):
             err(f"typing alias {a} does not find the line of {c}")
 
-    if entities is not None:
-        by_name = {}
-        for e in entries:
-            by_name.setdefault(e["name"], []).append(e)
-        if len(entries) != len(entities) + sum(EXPECTED_MULTI.values()) \
-                - len(EXPECTED_MULTI):
-            err(f"{len(entries)} lines for {len(entities)} entities")
-        for ent in entities:
-            name = NAME_FIX.get(ent["name"], ent["name"])
-            mine = by_name.get(name, [])
-            if not mine:
-                err(f"entity {ent['prefix']} {ent['name']} not listed")
-                continue
-            own = ent["prefix"].upper()
-            hit = found(own)
-            if own not in unreachable and (hit is None or hit["name"] != name):
-                err(f"typing {own} does not find {name}")
-            # Position: within half a minute of cty.csv (a minute for the
-            # coordinates moved off zero), on the same side (west positive).
-            for line in mine:
-                for got, src in ((line["lat"], ent["lat"]),
-                                 (line["lon"], ent["lon"])):
-                    src = float(src)
-                    tol = 1 / 60 + 1e-9 if src == 0 else 0.5 / 60 + 1e-9
-                    if abs(got - src) > tol or (src != 0 and got * src < 0):
-                        err(f"{name}: position {got:.4f} against {src}")
+    by_name = {}
+    for e in entries:
+        by_name.setdefault(e["name"], []).append(e)
+    if len(entries) != len(entities) + sum(EXPECTED_MULTI.values()) \
+            - len(EXPECTED_MULTI):
+        err(f"{len(entries)} lines for {len(entities)} entities")
+    for ent in entities:
+        name = NAME_FIX.get(ent["name"], ent["name"])
+        mine = by_name.get(name, [])
+        if not mine:
+            err(f"entity {ent['prefix']} {ent['name']} not listed")
+            continue
+        own = ent["prefix"].upper()
+        hit = found(own)
+        if own not in unreachable and (hit is None or hit["name"] != name):
+            err(f"typing {own} does not find {name}")
+        # Position: within half a minute of cty.csv (a minute for the
+        # coordinates moved off zero), on the same side (west positive).
+        for line in mine:
+            for got, src in ((line["lat"], ent["lat"]),
+                             (line["lon"], ent["lon"])):
+                src = float(src)
+                tol = 1 / 60 + 1e-9 if src == 0 else 0.5 / 60 + 1e-9
+                if abs(got - src) > tol or (src != 0 and got * src < 0):
+                    err(f"{name}: position {got:.4f} against {src}")
     return errors
 
 
@@ -412,14 +425,6 @@ def main():
     args = ap.parse_args()
     check_alias_table()
 
-    if args.check:
-        errors = self_check(OUT.read_bytes())
-        for e in errors:
-            print("FAIL:", e, file=sys.stderr)
-        print(f"{OUT.relative_to(ROOT)}: "
-              f"{'FAILED' if errors else 'ok'} ({len(errors)} problems)")
-        return 1 if errors else 0
-
     raw = args.cty.read_bytes()
     digest = hashlib.sha256(raw).hexdigest()
     if digest != CTY_SHA256:
@@ -427,16 +432,16 @@ def main():
               f"made from (sha256 {digest})", file=sys.stderr)
     entities, prefixes = read_cty(args.cty)
     records, notes = build(entities, prefixes)
-    data = encode(records)
-    OUT.parent.mkdir(parents=True, exist_ok=True)
-    OUT.write_bytes(data)
-
-    for n in notes:
-        print("note:", n)
-    errors = self_check(OUT.read_bytes(), entities)
+    if not args.check:
+        OUT.parent.mkdir(parents=True, exist_ok=True)
+        OUT.write_bytes(encode(records))
+        for n in notes:
+            print("note:", n)
+    errors = self_check(OUT.read_bytes(), entities, prefixes)
     for e in errors:
         print("FAIL:", e, file=sys.stderr)
-    print(f"wrote {OUT.relative_to(ROOT)}: {len(records)} lines, "
+    what = "checked" if args.check else "wrote"
+    print(f"{what} {OUT.relative_to(ROOT)}: {len(records)} lines, "
           f"{len(entities)} entities; self-check "
           f"{'FAILED' if errors else 'passed'}")
     return 1 if errors else 0

@@ -5,13 +5,16 @@
 
 Writes (byte for byte the same on every run):
     src/ui/worldmap/resources/world_map.gif        1133 x 556 GIF87a, 256 colours
-    src/ui/worldmap/resources/dxcc_search_list.txt 390 lines, "PFX  Name   #aX#bY"
+    src/ui/worldmap/resources/dxcc_search_list.txt "PFX  Name   #aX#bY", one entry a line
 
-Installs what it needs when missing:
-    apt: python3-pil, fonts-dejavu-core, fonts-dejavu-extra, hamradio-files,
-         nodejs and npm (only if node/npm are not on the PATH)
-    npm: world-atlas@2.0.2 and topojson-client@3.1.0 into /tmp/qvk-worldmap
-         (a scratch folder, never this repository)
+The entries, their order and where each one's marker goes are in
+world_map_entries.txt beside this file.
+
+What it needs, installed by drawing_setup.py when missing:
+  - Debian 12: python3-pil (Pillow 9.4.0), fonts-dejavu-extra (2.37),
+    hamradio-files, nodejs and npm (only if node/npm are not on the PATH);
+  - npm: world-atlas@2.0.2 and topojson-client@3.1.0 into /tmp/qvk-worldmap
+    (a scratch folder, never this repository).
 
 Map data: Natural Earth 1:50m admin-0 countries (public domain) through the
 npm package world-atlas; tools/make_world_map.mjs turns its TopoJSON into
@@ -31,60 +34,34 @@ WORLD_MAP_DEBUG=1 names the countries that found no room for a label.
 import json
 import math
 import os
-import shutil
 import subprocess
 import sys
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-OUT_DIR = os.path.join(ROOT, "src", "ui", "worldmap", "resources")
+from drawing_setup import (dejavu, ensure_debian_packages, ensure_npm_packages, save_gif,  # noqa: E402
+                           warn_if_untested_pillow)
+
+TOOLS = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(TOOLS)
+OUT_DIR = "src/ui/worldmap/resources"
+ENTRIES_FILE = os.path.join(TOOLS, "world_map_entries.txt")
 SCRATCH = "/tmp/qvk-worldmap"
 NPM_PACKAGES = {"world-atlas": "2.0.2", "topojson-client": "3.1.0"}
-APT_PACKAGES = ["python3-pil", "fonts-dejavu-core", "fonts-dejavu-extra", "hamradio-files"]
 CTY_CSV = "/usr/share/hamradio-files/cty.csv"
-FONT_DIR = "/usr/share/fonts/truetype/dejavu"
+
+ensure_debian_packages("DejaVuSansCondensed.ttf", "DejaVuSansCondensed-Oblique.ttf", node=True,
+                       data_files={"hamradio-files": CTY_CSV})
+ensure_npm_packages(SCRATCH, NPM_PACKAGES)
+
+from PIL import Image, ImageChops, ImageDraw, ImageFilter  # noqa: E402
+
+warn_if_untested_pillow("the map")
 
 
 # --------------------------------------------------------------------------
-# Tools and data
-
-def apt_install(packages):
-    missing = [p for p in packages if subprocess.run(
-        ["dpkg-query", "-W", "-f=${Status}", p], capture_output=True,
-        text=True).stdout != "install ok installed"]
-    if missing:
-        sudo = [] if os.geteuid() == 0 else ["sudo"]
-        env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
-        subprocess.run(sudo + ["apt-get", "update", "-qq"], check=True, env=env)
-        subprocess.run(sudo + ["apt-get", "install", "-y", "-qq",
-                               "--no-install-recommends"] + missing,
-                       check=True, env=env)
-
-
-def ensure_tools():
-    apt_install(APT_PACKAGES + ([] if shutil.which("node") and shutil.which("npm")
-                                else ["nodejs", "npm"]))
-    try:
-        import PIL  # noqa: F401
-    except ImportError:
-        if sys.executable != "/usr/bin/python3":  # Debian's Pillow lives there
-            os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-        raise
-    def installed(name):
-        try:
-            with open(os.path.join(SCRATCH, "node_modules", name, "package.json")) as f:
-                return json.load(f)["version"]
-        except OSError:
-            return None
-    wanted = [f"{n}@{v}" for n, v in NPM_PACKAGES.items() if installed(n) != v]
-    if wanted:
-        os.makedirs(SCRATCH, exist_ok=True)
-        subprocess.run(["npm", "install", "--prefix", SCRATCH, "--no-save",
-                        "--no-package-lock", "--no-audit", "--no-fund"] + wanted,
-                       check=True, stdout=subprocess.DEVNULL)
-
+# Data
 
 def load_world():
-    out = subprocess.run(["node", os.path.join(ROOT, "tools", "make_world_map.mjs"),
+    out = subprocess.run(["node", os.path.join(TOOLS, "make_world_map.mjs"),
                           SCRATCH], check=True, capture_output=True).stdout
     return json.loads(out)
 
@@ -145,13 +122,7 @@ def place_pixel(lat, lon):
 
 
 # --------------------------------------------------------------------------
-# The search list: displayed text | position key [square]
-#
-# The key is a prefix of cty.csv or a name of PLACES, or "fixed TAIL" for the
-# positions that the window prescribes. "square" asks for the red square (a
-# small island group) instead of the arrow; "caribbean KEY" gives the shared
-# square that Guadeloupe's fixed row puts round the small islands of the
-# Lesser Antilles; the script checks that KEY's place lies inside it.
+# The search list (world_map_entries.txt says how its rows read)
 
 CARIBBEAN_TAIL = "#c313#d211"
 
@@ -166,399 +137,6 @@ PLACES = {  # latitude, longitude (east positive)
     "Yugoslavia": (44.00, 20.90),             # Serbia and Montenegro
     "Canada": (56.00, -100.00),               # the file gives southern Ontario
 }
-
-ENTRIES = """
-1A0  Malta | fixed #a577#b162
-1S  Spratly Island | fixed #c865#d225
-3A  Monaco | 3A
-3B6  Agalega Island | 3B6
-3B7  St. Brandon | St. Brandon square
-3B8  Mauritius | 3B8
-3B9  Rodrigues Island | 3B9
-3C  Guinea, Equatorial | 3C
-3C0  Annobon Island | 3C0
-3D2  Conway Reef | 3D2/c
-3D2  Fiji Islands | 3D2
-3D2  Rotuma Island | 3D2/r
-3DA  Swaziland | 3DA
-3V  Tunisia | 3V
-3W  Vietnam | 3W
-XV  Vietnam | 3W
-3X  Guinea | 3X
-3Y  Bouvet | 3Y/b
-3Y  Peter I Island | 3Y/p
-4J-4K  Azerbaijan | 4J
-4K1  South Shetland Island | VP8/h
-4L  Georgia | 4L
-4O  Montenegro | 4O
-4P-4S  Sri Lanka | 4S
-4U  ITU HQ | 4U1I
-4U  United Nations HQ | 4U1U
-4W  East Timor | 4W
-4X  Israel | 4X
-4Z  Israel | 4X
-5A  Libya | 5A
-5B  Cyprus | 5B
-5H-5I  Tanzania | 5H
-5N-5O  Nigeria | 5N
-5R-5S  Madagascar | 5R
-5T  Mauritania | 5T
-5U  Niger | 5U
-5V  Togo | 5V
-5W  Samoa | fixed #a1101#b328
-5X  Uganda | 5X
-5Y-5Z  Kenya | 5Z
-6V-6W  Senegal | 6W
-6Y  Jamaica | 6Y
-7O  Yemen | 7O
-7P  Lesotho | 7P
-7Q  Malawi | 7Q
-7T-7Y  Algeria | 7X
-8P  Barbados | 8P
-8Q  Maldives | 8Q square
-8R  Guyana | 8R
-9A  Croatia | 9A
-9G  Ghana | 9G
-9H  Malta | 9H
-9I-9J  Zambia | 9J
-9K  Kuwait | 9K
-9L  Sierra Leone | 9L
-9M2  Malaysia, West | 9M2
-9M4  Malaysia, West | 9M2
-9M6  Malaysia, East | 9M6
-9M8  Malaysia, East | 9M6
-9N  Nepal | 9N
-9Q-9T  Congo, Dem. Rep. of | 9Q
-9U  Burundi | 9U
-9V  Singapore | 9V
-9X  Rwanda | 9X
-9Y-9Z  Trinidad & Tobago | 9Y
-A  Mount Athos | SV/a
-A2  Botswana | A2
-A3  Tonga | A3 square
-A4  Oman | A4
-A5  Bhutan | A5
-A6  United Arab Emirates | A6
-A7  Qatar | A7
-A9  Bahrain | A9
-AP-AS  Pakistan | AP
-BS7  Scarborough Reef | BS7
-BT  China | BY
-BY  China | BY
-BV  Taiwan | BV
-BV9P  Pratas Island | BV9P
-C  Chesterfield Island | FK/c square
-C2  Nauru | C2
-C3  Andorra | C3
-C5  Gambia | C5
-C6  Bahamas | C6
-C8-C9  Mozambique | C9
-CA-CE  Chile | CE
-CE0  Easter Island | CE0Y
-CE0  Juan Fernandez Island | CE0Z
-CE0  San Ambrosio Island | CE0X square
-CE0  San Felix Island | CE0X square
-CE9  Antarctica | CE9
-CE9  South Shetland Island | VP8/h
-CM  Cuba | CM
-CO  Cuba | CM
-CN  Morocco | CN
-CP  Bolivia | CP
-CT  Portugal | CT
-CT3  Madeira Island | CT3
-CU  Azores | CU square
-CV-CX  Uruguay | CX
-CY0  Sable Island | CY0
-CY9  St. Paul Island | CY9
-D2-D3  Angola | D2
-D4  Cape Verde | D4 square
-D6  Comoros | D6
-DA-DL  Germany, Fed. Rep. of | DL
-DU-DZ  Philippines | DU
-E  Juan de Nova | FT/j
-E3  Eritrea | E3
-E4  Palestine | E4
-E7  Bosnia-Herzegovina | E7
-E5A-E5Z  Cook Island, North | E5/n square
-E5A-E5Z  Cook Island, South | E5/s square
-EA-EH  Spain | EA
-EA6-EH6  Balearic Island | EA6
-EA8-EH8  Canary Islands | EA8
-EA9-EH9  Ceuta and Melilla | EA9
-EI-EJ  Ireland | EI
-EK  Armenia | EK
-EL  Liberia | EL
-EP-EQ  Iran | EP
-ER  Moldovia | ER
-ES  Estonia | ES
-ET  Ethiopia | ET
-EU-EW  Belarus | EU
-EX  Kyrgyzstan | EX
-EY  Tajikistan | EY
-EZ  Turkmenistan | EZ
-F  France | F
-FG  Guadeloupe | fixed #c313#d211
-FH  Mayotte | FH
-FJ  Saint Martin | caribbean FS
-FK  New Caledonia | FK
-FK  Chesterfield Island | FK/c square
-FM  Martinique | caribbean FM
-FO  Austral Island | FO/a square
-FO  Clipperton Island | FO/c
-FO  French Polynesia | FO square
-FO  Marquesas Island | FO/m square
-FP  St. Pierre & Miquelon | FP
-FR  Reunion Island | FR
-FR/G  Glorioso Islands | FT/g square
-FR/J  Juan de Nova, Europa | Juan de Nova & Europa square
-FR/T  Tromelin Island | FT/t
-FS  Saint Martin | caribbean FS
-FT8W  Crozet Island | FT/w square
-FT8X  Kerguelen Island | FT/x
-FT8Z  Amsterdam & St. Paul Island | FT/z square
-FW  Wallis Island & Futuna Island | FW square
-FY  French Guiana | FY
-G  England | G
-GX  England | G
-GD  Isle of Man | GD
-GT  Isle of Man | GD
-GH  Jersey | GJ
-GJ  Jersey | GJ
-GI  Northern Ireland | GI
-GN  Northern Ireland | GI
-GM  Scotland | GM
-GS  Scotland | GM
-GP  Guernsey | GU
-GU  Guernsey | GU
-GC  Wales | GW
-GW  Wales | GW
-H4  Solomon Island | H4
-H40  Temotu Province | H40 square
-HA  Hungary | HA
-HG  Hungary | HA
-HB  Switzerland | HB
-HB0  Liechtenstein | HB0
-HC-HD  Ecuador | HC
-HC8-HD8  Galapagos Islands | HC8
-HH  Haiti | HH
-HI  Dominican Republic | HI
-HJ-HK  Colombia | HK
-HK0  Malpelo Island | HK0/m
-HK0  San Andres & Providencia | HK0/a
-HL  Korea, Republic of | HL
-HO-HP  Panama | HP
-HQ-HR  Honduras | HR
-HS  Thailand | HS
-E2  Thailand | HS
-HV  Vatican | HV
-HZ  Saudi Arabia | HZ
-I  Italy | I
-IM0  Sardinia | IS
-IS0  Sardinia | IS
-J  Juan de Nova | FT/j
-J2  Djibouti | J2
-J3  Grenada | caribbean J3
-J5  Guinea-Bissau | J5
-J6  St. Lucia | caribbean J6
-J7  Dominica | caribbean J7
-J8  St. Vincent | caribbean J8
-JA-JS  Japan | JA
-JD1  Minami Torishima | JD/m
-JD1  Ogasawara | JD/o square
-JT-JV  Mongolia | JT
-JW  Svalbard | fixed #a567#b030
-JX  Jan Mayen | JX
-JY  Jordan | JY
-K  United States of America | fixed #a200#b152
-N  United States of America | fixed #a200#b152
-W  United States of America | fixed #a200#b152
-AA-AK  United States of America | fixed #a200#b152
-KC4  Antarctica | fixed #a878#b537
-KC6  Palau | T8 square
-KG4  Guantanamo Bay | KG4
-KH0  Mariana Island | KH0 square
-KH1  Baker Island & Howland Island | KH1 square
-KH2  Guam | KH2
-KH3  Johnston Island | fixed #c0#d210
-KH4  Midway Island | KH4
-KH5  Palmyra Island & Jarvis Island | Palmyra & Jarvis square
-KH5K  Kingman Reef | Kingman Reef square
-KH6-KH7  Hawaii | KH6 square
-KH7K  Kure Island | KH7K
-KH8  American Samoa | KH8 square
-KH9  Wake Island | KH9
-KL7  Alaska | KL
-KP1  Navassa Island | KP1
-KP2  Virgin Island | caribbean KP2
-KP3-KP4  Puerto Rico | KP4
-KP5  Desecheo Island | caribbean KP5
-LA-LN  Norway | LA
-LO-LW  Argentina | LU
-LU  South Georgia Island | VP8/g
-LU  South Orkney Island | VP8/o
-LU  South Sandwich Island | VP8/s
-LU  South Shetland Island | VP8/h
-LX  Luxembourg | LX
-LY  Lithuania | LY
-LZ  Bulgaria | LZ
-M  England | G
-OA-OC  Peru | OA
-OD  Lebanon | OD
-OE  Austria | OE
-OF-OI  Finland | OH
-OH0  Aland Island | OH0
-OJ0  Market Reef | OJ0
-OH0M  Market Reef | OJ0
-OK-OL  Czech Republic | OK
-OM  Slovak Republic | OM
-ON-OT  Belgium | ON
-OX  Greenland | OX
-OY  Faroe Island | OY
-OU-OW  Denmark | OZ
-OZ  Denmark | OZ
-P2  Papua New Guinea | P2
-P4  Aruba | P4
-P5  Korea, DPR of (N.) | P5
-PA-PI  Netherlands | PA
-PJ2  Bonaire, Curacao (Neth. Antilles) | caribbean Neth. Antilles
-PJ4  Bonaire, Curacao (Neth. Antilles) | caribbean Neth. Antilles
-PJ9  Bonaire, Curacao (Neth. Antilles) | caribbean Neth. Antilles
-PJ5-PJ8  St. Maarten, Saba, St. Eustatius | caribbean PJ5
-PP-PY  Brazil | PY
-PP0-PY0  Fernando de Noronha | PY0F
-PP0-PY0  St. Peter & St. Paul Rocks | PY0S
-PP0-PY0  Trindade & Martim Vaz Island | PY0T square
-PZ  Suriname | PZ
-R1FJ  Franz Josef Land | R1FJ
-R1MV  Malyj Vysotskij Island | Malyj Vysotskij
-S0  Western Sahara | S0
-S2  Bangladesh | S2
-S5  Slovenia | S5
-S7  Seychelles | S7 square
-S9  Sao Tome & Principe Islands | S9
-SA-SM  Sweden | SM
-SN-SR  Poland | SP
-ST  Sudan | ST
-SU  Egypt | SU
-SV-SZ  Greece | SV
-SV/A  Mount Athos | SV/a
-SV5  Dodecanese | SV5
-SV9  Crete | SV9
-T  Tromelin Island | FT/t
-T2  Tuvalu | T2 square
-T30  Kiribati, West (Gilbert Island) | T30 square
-T31  Kiribati, Central (Phoenix Island) | T31 square
-T32  Kiribati, East (Line Island) | T32 square
-T33  Banaba Island (Ocean Island) | T33
-T5  Somalia | T5
-T7  San Marino | T7
-T8  Palau | T8 square
-TA-TC  Turkey | TA
-TD  Guatemala | TG
-TG  Guatemala | TG
-TE  Costa Rica | TI
-TI  Costa Rica | TI
-TF  Iceland | TF
-TI9  Cocos Island | TI9
-TJ  Cameroon | TJ
-TK  Corsica | TK
-TL  Central Africa | TL
-TN  Congo, Republic of the | TN
-TR  Gabon | TR
-TT  Chad | TT
-TU  Cote d'Ivoire | TU
-TY  Benin | TY
-TZ  Mali | TZ
-UA-UI  Russia | UA
-RA-RZ  Russia | UA
-UA2  Kaliningrad | UA2
-UJ-UM  Uzbekistan | UK
-UN-UQ  Kazakhstan | UN
-UR-UZ  Ukraine | UR
-EM-EO  Ukraine | UR
-V2  Antigua & Barbuda | caribbean V2
-V3  Belize | V3
-V4  St. Kitts & Nevis | caribbean V4
-V5  Namibia | V5
-V6  Micronesia | V6 square
-V7  Marshall Island | fixed #c1#d222
-V8  Brunei | V8
-VE  Canada | Canada
-VO  Canada | Canada
-VY  Canada | Canada
-VK  Australia | VK
-VK0  Heard Island | VK0H
-VK0  Macquarie Island | VK0M
-VK9C  Cocos-Keeling Island | VK9C square
-VK9L  Lord Howe Island | VK9L
-VK9M  Mellish Reef | VK9M
-VK9N  Norfolk Island | VK9N
-VK9W  Willis Island | VK9W
-VK9X  Christmas Island | VK9X
-VP2E  Anguilla | caribbean VP2E
-VP2M  Montserrat | caribbean VP2M
-VP2V  British Virgin Island | caribbean VP2V
-VP5  Turks Island & Caicos Island | VP5
-VP6  Ducie Island | VP6/d
-VP6  Pitcairn Island | VP6
-VP8  Falkland Island | VP8
-VP8  South Georgia Island | VP8/g
-VP8  South Orkney Island | VP8/o
-VP8  South Sandwich Island | VP8/s
-VP8  South Shetland Island | VP8/h
-HF0  South Shetland Island | VP8/h
-VP9  Bermuda | VP9
-VQ9  Chagos Island | VQ9 square
-VR  Hong Kong | VR
-VU  Andaman Island | VU4
-VU  India | VU
-VU  Lakshadweep Island | VU7 square
-VU  Nicobar Island | Nicobar Islands square
-W  United States | fixed #a199#b151
-XA4-XI4  Revilla Gigedo | XF4
-XA-XI  Mexico | XE
-XT  Burkina Faso | XT
-XU  Cambodia | XU
-XW  Laos | XW
-XX9  Macao | XX9
-XY  Myanmar | XZ
-XZ  Myanmar | XZ
-YA  Afghanistan | YA
-YB-YH  Indonesia | YB
-YI  Iraq | YI
-YJ  Vanuatu | YJ
-YK  Syria | YK
-YL  Latvia | YL
-YN  Nicaragua | YN
-YO-YR  Romania | YO
-YS  El Salvador | YS
-YT  Yugoslavia | Yugoslavia
-YU  Yugoslavia | Yugoslavia
-YZ  Yugoslavia | Yugoslavia
-YV  Venezuela | YV
-YY  Venezuela | YV
-YV0  Aves Island | caribbean YV0
-Z2  Zimbabwe | Z2
-Z3  Macedonia | Z3
-ZA  Albania | ZA
-ZB2  Gibraltar | ZB
-ZC4  Cyprus, UK Sov. Base Areas | ZC4
-ZD7  St. Helena | ZD7
-ZD8  Ascension Island | ZD8
-ZD9  Tristan da Cunha Island & Gough Island | ZD9 square
-ZF  Cayman Island | ZF
-ZK1  Cook Island, North | E5/n square
-ZK1  Cook Island, South | E5/s square
-ZK2  Niue | E6 square
-ZK3  Tokelau Island | ZK3 square
-ZL7  Chatham Island | ZL7
-ZL8  Kermadec Island | ZL8 square
-ZL9  Auckland Island & Campbell Island | ZL9 square
-ZL-ZM  New Zealand | ZL
-ZP  Paraguay | ZP
-ZR-ZU  South Africa | ZS
-ZS8  Prince Edward Island & Marion Island | ZS8 square
-"""
 
 # Marker geometry of the window: an arrow's tip lies at (x + 1, y - 6) of its
 # tail numbers and the arrow reaches 90 pixels to the left of x; a square's
@@ -593,10 +171,16 @@ def marker_point(tail):
     return (x + 1, y - 6) if kind == "a" else (x + 4 + 16, y + 16)
 
 
+def read_entries():
+    """(shown text, placement) of every row of the entries file."""
+    with open(ENTRIES_FILE, encoding="utf-8") as f:
+        rows = [row.strip() for row in f]
+    return [tuple(s.strip() for s in row.split("|")) for row in rows if row and not row.startswith("#")]
+
+
 def build_search_list(cty):
     lines, report = [], []
-    for row in ENTRIES.strip().splitlines():
-        shown, placement = (s.strip() for s in row.split("|"))
+    for shown, placement in read_entries():
         words = placement.split()
         if words[0] == "fixed":
             lines.append(f"{shown}   {words[1]}")
@@ -691,7 +275,7 @@ def oval_outline(steps=180):
     return to_image(right + left)
 
 
-def draw_map(world, Image, ImageDraw, ImageChops):
+def draw_map(world):
     size = (W * S, H * S)
     oval = Image.new("1", size, 0)
     ImageDraw.Draw(oval).polygon(oval_outline(), fill=1)
@@ -794,11 +378,9 @@ OCEANS = [  # text, latitude, longitude (east positive), size
 
 
 class Labeller:
-    def __init__(self, img, ground, ids, Image, ImageDraw, ImageFilter, ImageFont):
-        self.Image, self.ImageDraw, self.ImageFilter = Image, ImageDraw, ImageFilter
+    def __init__(self, img, ground, ids):
         self.img, self.ground = img, ground
         self.pen = ImageDraw.Draw(img)
-        self.truetype = ImageFont.truetype
         self.ids = ids.load()
         self.taken = []
         self.masks = {}
@@ -806,7 +388,7 @@ class Labeller:
 
     def font(self, name, size):
         if (name, size) not in self.fonts:
-            self.fonts[name, size] = self.truetype(os.path.join(FONT_DIR, name), size)
+            self.fonts[name, size] = dejavu(name, size)
         return self.fonts[name, size]
 
     def free(self, box):
@@ -816,7 +398,7 @@ class Labeller:
     def draw(self, x0, y0, mask, colour):
         """Paints a label on a soft rim of bare ground (land or sea without
         lines), so that lines under it do not cut through the letters."""
-        rim = mask.filter(self.ImageFilter.MaxFilter(3)).point(lambda v: v * 3 // 5)
+        rim = mask.filter(ImageFilter.MaxFilter(3)).point(lambda v: v * 3 // 5)
         box = (x0, y0, x0 + mask.width, y0 + mask.height)
         self.img.paste(self.ground.crop(box), box, rim)
         self.img.paste(colour, (x0, y0), mask)
@@ -833,13 +415,13 @@ class Labeller:
         if key not in self.masks:
             l, t, r, b = self.pen.multiline_textbbox((0, 0), text, font=font,
                                                       spacing=0, align="center")
-            mask = self.Image.new("L", (math.ceil(r) + 2, math.ceil(b) + 2), 0)
-            self.ImageDraw.Draw(mask).multiline_text((1, 1), text, font=font, fill=255,
+            mask = Image.new("L", (math.ceil(r) + 2, math.ceil(b) + 2), 0)
+            ImageDraw.Draw(mask).multiline_text((1, 1), text, font=font, fill=255,
                                                      spacing=0, align="center")
             if angle:
-                mask = mask.rotate(angle, resample=self.Image.BICUBIC, expand=True)
+                mask = mask.rotate(angle, resample=Image.BICUBIC, expand=True)
             mask = mask.crop(mask.getbbox())
-            near = mask.filter(self.ImageFilter.MaxFilter(3)).tobytes()
+            near = mask.filter(ImageFilter.MaxFilter(3)).tobytes()
             ink = [(i % mask.width, i // mask.width) for i, v in enumerate(near) if v > 64]
             self.masks[key] = (mask, ink[::2])
         return self.masks[key]
@@ -920,8 +502,8 @@ class Labeller:
             (island and self.place(shapes, order, value, 0.35))
 
 
-def draw_labels(img, ground, ids, groups, Image, ImageDraw, ImageFilter, ImageFont):
-    lab = Labeller(img, ground, ids, Image, ImageDraw, ImageFilter, ImageFont)
+def draw_labels(img, ground, ids, groups):
+    lab = Labeller(img, ground, ids)
     # Oceans first, on their fixed places.
     for text, lat, lon, size in OCEANS:
         x, y = project(lat, rel_lon(lon))
@@ -1005,27 +587,18 @@ def check_gif(path):
 
 
 def main():
-    ensure_tools()
-    from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
-
     cty = load_cty()
     lines, report = build_search_list(cty)
-    assert len(lines) == 390 and len(set(l.split("   #")[0] for l in lines)) == 390
+    assert len(set(line.split("   #")[0] for line in lines)) == len(lines), "two entries read alike"
 
     world = load_world()
-    img, ground, ids, groups = draw_map(world, Image, ImageDraw, ImageChops)
-    placed, lab = draw_labels(img, ground, ids, groups, Image, ImageDraw, ImageFilter,
-                              ImageFont)
+    img, ground, ids, groups = draw_map(world)
+    placed, lab = draw_labels(img, ground, ids, groups)
     scale = draw_scale_note(img, lab)
 
-    gif = img.quantize(colors=256, method=Image.Quantize.MEDIANCUT,
-                       dither=Image.Dither.NONE)
-    gif.info = {}
-    os.makedirs(OUT_DIR, exist_ok=True)
-    gif_path = os.path.join(OUT_DIR, "world_map.gif")
-    gif.save(gif_path, format="GIF", interlace=False, optimize=False)
+    gif_path = save_gif(img, ROOT, f"{OUT_DIR}/world_map.gif", interlace=False, optimize=False)
     check_gif(gif_path)
-    with open(os.path.join(OUT_DIR, "dxcc_search_list.txt"), "w",
+    with open(os.path.join(ROOT, OUT_DIR, "dxcc_search_list.txt"), "w",
               encoding="ascii", newline="\n") as f:
         f.write("\n".join(lines) + "\n")
 

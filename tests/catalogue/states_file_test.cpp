@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace qvk {
@@ -44,6 +45,38 @@ TEST(ShippedDxccList, EveryCanonicalPrefixBeginsAnEntry)
             return field == prefix || field.starts_with(std::string(prefix) + "-");
         });
         EXPECT_TRUE(found) << prefix;
+    }
+}
+
+// The prefixes that a prefix field spans: "PJ5-PJ8" spans PJ5, PJ6, PJ7 and
+// PJ8; its two ends differ in one character, which runs through the digits or
+// the letters between them.
+std::vector<std::string> spannedPrefixes(const std::string& field)
+{
+    const auto dash = field.find('-');
+    if (dash == std::string::npos) return {field};
+    const std::string first = field.substr(0, dash), last = field.substr(dash + 1);
+    EXPECT_EQ(first.size(), last.size()) << field;
+    std::size_t at = 0;
+    while (at < first.size() && first[at] == last[at]) ++at;
+    if (at == first.size()) return {first};
+    std::vector<std::string> spanned;
+    for (std::string prefix = first; prefix[at] <= last[at]; ++prefix[at]) spanned.push_back(prefix);
+    return spanned;
+}
+
+TEST(ShippedDxccList, NoEntityClaimsAnotherEntitysPrefix)
+{
+    // Found when PJ5-PJ8 named Saba & St. Eustatius: PJ7 and PJ8 are Sint Maarten's.
+    std::map<std::string, std::set<std::string>> entitiesOfPrefix;
+    for (const auto& entry : shippedEntries()) {
+        const auto fieldEnd = entry.find("  ");
+        const std::string name = entry.substr(fieldEnd + 2, entry.find(" (") - fieldEnd - 2);
+        for (const auto& prefix : spannedPrefixes(entry.substr(0, fieldEnd))) entitiesOfPrefix[prefix].insert(name);
+    }
+    for (const auto& [prefix, entities] : entitiesOfPrefix) {
+        EXPECT_EQ(entities.size(), 1u) << prefix << " is listed for " << *entities.begin() << " and "
+                                       << *entities.rbegin();
     }
 }
 

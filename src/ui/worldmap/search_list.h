@@ -1,6 +1,6 @@
 #pragma once
-// The World Map's DXCC search list: 390 entries in a fixed order (the order
-// is part of the design, so the list is never sorted), each of the form
+// The World Map's DXCC search list: entries in a fixed order (the order is
+// part of the design, so the list is never sorted), each of the form
 // "1A0  Malta   #a577#b162": prefix, two blanks, name, three blanks and the
 // coordinate tail. The window shows the entries without their tails and
 // keeps the tails apart, index for index.

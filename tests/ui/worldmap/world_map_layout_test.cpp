@@ -52,7 +52,7 @@ TEST_F(WorldMapTest, TheControlsStandWhereTheyAreLaidOut)
     ASSERT_NE(label, labels.end());
     EXPECT_EQ((*label)->pos(), QPoint(425, 0));
 
-    EXPECT_EQ(box().count(), 390);
+    EXPECT_EQ(box().count(), 398);
     EXPECT_EQ(box().itemText(0), "1A0  Malta");
     EXPECT_EQ(box().itemText(15), "XV  Vietnam");  // right after "3W  Vietnam": the list is not sorted
     EXPECT_EQ(box().maxVisibleItems(), 20);
@@ -60,7 +60,7 @@ TEST_F(WorldMapTest, TheControlsStandWhereTheyAreLaidOut)
     EXPECT_TRUE(box().hasFocus());
     auto& tails = find<QComboBox>("ComboBox2");
     EXPECT_FALSE(tails.isVisible());
-    EXPECT_EQ(tails.count(), 390);
+    EXPECT_EQ(tails.count(), 398);
     EXPECT_EQ(tails.itemText(0), "#a577#b162");
 
     EXPECT_EQ(arrow().size(), QSize(96, 20));

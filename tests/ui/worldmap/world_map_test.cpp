@@ -84,6 +84,42 @@ TEST_F(WorldMapTest, CommittingSpratlyShowsTheSquareAndHidesTheArrow)
     EXPECT_EQ(box().lineEdit()->selectedText(), "1S  Spratly Island");
 }
 
+TEST_F(WorldMapTest, TypingAPrefixFindsTodaysEntityUnderItsOwnName)
+{
+    // Entities that the list once lacked, and names that were plainly wrong
+    // (FJ is Saint Barthelemy; Saint Martin is FS).
+    open();
+    const std::pair<const char*, const char*> rows[] = {
+        {"z6", "Z6  Kosovo"},
+        {"z8", "Z8  South Sudan"},
+        {"kh8/s", "KH8/S  Swains Island"},
+        {"pj2", "PJ2  Curacao"},
+        {"pj4", "PJ4  Bonaire"},
+        {"pj6", "PJ5  Saba & St. Eustatius"},  // PJ6 is an alias of PJ5
+        {"ua9", "UA9  Asiatic Russia"},
+        {"fj", "FJ  Saint Barthelemy"},
+        {"er", "ER  Moldova"},
+        {"tl", "TL  Central African Republic"},
+    };
+    for (const auto& [typed, entry] : rows) {
+        choose(typed);
+        EXPECT_EQ(box().currentText(), QString(entry)) << typed;
+        EXPECT_NE(arrow().isVisible(), square().isVisible()) << entry << ": one marker shows where it lies";
+    }
+}
+
+TEST_F(WorldMapTest, SintMaartenStandsRightBelowSabaWhereTypingPJ7Leads)
+{
+    open();
+    type("pj7");
+    EXPECT_EQ(box().currentText(), "PJ5");  // the alias table still files PJ7 under PJ5
+    QTest::keyClick(box().view(), Qt::Key_Down);
+    QTest::keyClick(box().view(), Qt::Key_Return);
+    letListClose();
+    EXPECT_EQ(box().currentText(), "PJ7  Sint Maarten");
+    EXPECT_TRUE(square().isVisible());
+}
+
 TEST_F(WorldMapTest, AnUnknownTextHidesTheArrowAndLeavesTheSquare)
 {
     open();
