@@ -2,6 +2,7 @@
 
 #include "ui/charts/about_texts.h"
 #include "ui/charts/ok_panel.h"
+#include "ui/common/colours.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
 #include "ui/common/window_frame.h"
@@ -43,7 +44,7 @@ TAbout::TAbout(QWidget* parent)
     setObjectName("About");
     setWindowTitle(" Amateur Radio QVK About...");
     setFixedSize(389, 421);
-    setColours(*this, QColor(224, 208, 168), kNavy);
+    setColours(*this, kSand, kNavy);
 
     const std::vector<AboutText> texts = aboutTexts();
     setFont(fittedFont(texts));
@@ -57,7 +58,7 @@ TAbout::TAbout(QWidget* parent)
         label->setGeometry(QRect(text.position, QSize(text.width > 0 ? text.width : hint.width(), hint.height())));
     }
 
-    addOkPanel(*this, {"Panel1", "SpeedButton1", QRect(163, 395, 62, 23), QColor(192, 176, 144)});
+    addOkPanel(*this, {"Panel1", "SpeedButton1", QRect(163, 395, 62, 23), kTan});
 }
 
 void TAbout::showEvent(QShowEvent* event)

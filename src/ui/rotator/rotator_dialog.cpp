@@ -15,8 +15,6 @@
 namespace qvk::ui {
 namespace {
 
-const QColor kBackground(224, 208, 168);  // the Home Parameters window's
-
 template <typename Control> Control* named(Control* control, const char* objectName)
 {
     control->setObjectName(QString::fromLatin1(objectName));
@@ -31,7 +29,7 @@ RotatorDialog::RotatorDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle("Rotator");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(programFont(8));
-    setColours(*this, kBackground, kNavy);
+    setColours(*this, kSand, kNavy);  // as the Home Parameters window
 
     enabledBox_ = named(new QCheckBox("Turn the antenna with a rotator (Hamlib rotctld)"), "RotatorEnabled");
     hostBox_ = named(new QLineEdit, "RotatorHost");

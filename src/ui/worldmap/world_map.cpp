@@ -19,6 +19,7 @@ namespace {
 
 // The window takes the desktop up to this outer size.
 constexpr QSize kLargestWindow(1139, 627);
+const QColor kWindowColour(224, 192, 120);
 
 }  // namespace
 
@@ -28,7 +29,7 @@ TWorldMap::TWorldMap(Platform& platform, QWidget* parent)
 {
     setObjectName("WorldMap");
     setWindowTitle("World Map");
-    setColours(*this, QColor(224, 192, 120), kNavy);
+    setColours(*this, kWindowColour, kNavy);
     setFixedSize(1016, 591);
     buildToolbar();
     buildMap();

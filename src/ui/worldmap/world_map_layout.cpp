@@ -18,7 +18,6 @@
 namespace qvk::ui {
 namespace {
 
-const QColor kWindowColour(224, 192, 120);
 const QColor kViewportColour(225, 195, 120);
 const QColor kArrowYellow(255, 255, 0);
 
