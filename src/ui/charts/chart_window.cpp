@@ -2,10 +2,10 @@
 
 #include "ui/charts/picture_file.h"
 #include "ui/common/flat_button.h"
+#include "ui/common/once_per_showing.h"
 #include "ui/common/platform.h"
 #include "ui/common/window_frame.h"
 
-#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -30,6 +30,7 @@ ChartWindow::ChartWindow(Platform& platform, const ChartDesign& design, QWidget*
     if (!design.builtInPicture.isEmpty()) showPicture(QPixmap(design.builtInPicture));
 
     okPanel_ = addOkPanel(*this, design.okPanel);
+    new OncePerShowing(*this, [this] { FormActivate(); });
 }
 
 void ChartWindow::showEvent(QShowEvent* event)
@@ -38,18 +39,6 @@ void ChartWindow::showEvent(QShowEvent* event)
     // Shown centred on the desktop at its present size; the picture's size comes at activation.
     const QSize outer = outerGeometry(*this).size();
     setOuterGeometry(*this, QRect(centredTopLeft(platform_.desktopSize(), outer), outer));
-    activationPending_ = true;
-}
-
-bool ChartWindow::event(QEvent* event)
-{
-    // Only the first activation of a showing does the work: the boxes it may
-    // show re-activate the window when they close.
-    if (event->type() == QEvent::WindowActivate && activationPending_) {
-        activationPending_ = false;
-        FormActivate();
-    }
-    return QDialog::event(event);
 }
 
 void ChartWindow::FormActivate()

@@ -1,6 +1,7 @@
 #include "ui/worldmap/world_map.h"
 
 #include "ui/common/flat_button.h"
+#include "ui/common/once_per_showing.h"
 #include "ui/common/pie_arrow.h"
 #include "ui/common/platform.h"
 #include "ui/common/search_combo_box.h"
@@ -34,6 +35,7 @@ TWorldMap::TWorldMap(Platform& platform, QWidget* parent)
     buildToolbar();
     buildMap();
     watchKeys();
+    new OncePerShowing(*this, [this] { FormActivate(); });
 }
 
 // The window sees every typed key before the control that has the focus.
@@ -101,7 +103,6 @@ void TWorldMap::showEvent(QShowEvent* event)
     const QSize desktop = platform_.desktopSize();
     const QSize outer = desktop.boundedTo(kLargestWindow);
     setOuterGeometry(*this, QRect(centredTopLeft(desktop, outer), outer));
-    activationPending_ = true;
 }
 
 void TWorldMap::resizeEvent(QResizeEvent* event)
@@ -111,17 +112,6 @@ void TWorldMap::resizeEvent(QResizeEvent* event)
     toolbar_->resize(width() + 2, toolbar_->height());
     toolbarInner_->resize(width() + 2, toolbarInner_->height());
     viewport_->resize(width() + 1, viewport_->height());
-}
-
-bool TWorldMap::event(QEvent* event)
-{
-    // Once per showing: the list's popup can hand the activation back and
-    // forth, which is no new showing of the window.
-    if (event->type() == QEvent::WindowActivate && activationPending_) {
-        activationPending_ = false;
-        FormActivate();
-    }
-    return QDialog::event(event);
 }
 
 void TWorldMap::FormActivate()

@@ -45,7 +45,6 @@ public:
     int nudgeStep() const { return nudgeStep_; }
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -79,7 +78,6 @@ private:
 
     int nudgeStep_ = 1;
     bool firstActivation_ = true;
-    bool activationPending_ = false;
 };
 
 }  // namespace qvk::ui
