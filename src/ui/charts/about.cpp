@@ -17,23 +17,15 @@ namespace qvk::ui {
 
 namespace {
 
-// The guide's lines were laid out for a narrow 8-point face; where the
-// program's face falls back to a wider one, the letters are narrowed, not
-// shrunk and not cut off, until every line fits its width.
+// The guide's lines were laid out for a narrow 8-point face: every line must
+// fit its width.
 QFont fittedFont(const std::vector<AboutText>& texts)
 {
-    QFont font = programFont(8);
-    // unhinted advances narrow evenly with the stretch, not in jumps of a pixel a letter
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-    for (int stretch = 100; stretch > 50; --stretch) {
-        font.setStretch(stretch);
-        const QFontMetrics metrics(font);
-        const bool fits = std::all_of(texts.begin(), texts.end(), [&](const AboutText& text) {
+    return narrowedToFit(programFont(8), [&texts](const QFontMetrics& metrics) {
+        return std::all_of(texts.begin(), texts.end(), [&metrics](const AboutText& text) {
             return text.width == 0 || metrics.size(0, text.text).width() <= text.width;
         });
-        if (fits) break;
-    }
-    return font;
+    });
 }
 
 }  // namespace

@@ -61,18 +61,12 @@ QLabel* makeClockPanel(QWidget* parent, const QString& name, const QRect& geomet
     return panel;
 }
 
-// The help lines were laid out for a narrower 8-point face: where ours is
-// wider, its letters are narrowed, not cut off, until the longest line fits.
+// The help lines were laid out for a narrower 8-point face.
 void narrowToFit(QLabel& label, int width)
 {
-    QFont font = label.font();
-    // unhinted advances narrow evenly with the stretch
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-    for (int stretch = 100; stretch > 50; --stretch) {
-        font.setStretch(stretch);
-        if (QFontMetrics(font).size(0, label.text()).width() <= width) break;
-    }
-    label.setFont(font);
+    label.setFont(narrowedToFit(label.font(), [&label, width](const QFontMetrics& metrics) {
+        return metrics.size(0, label.text()).width() <= width;
+    }));
     label.adjustSize();
 }
 
