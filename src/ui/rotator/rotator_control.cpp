@@ -1,6 +1,7 @@
 #include "ui/rotator/rotator_control.h"
 
 #include "core/line_file.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "rotator/azimuth_range.h"
 #include "rotator/rotator_client.h"
@@ -121,7 +122,7 @@ void RotatorControl::applySettings(const qvk::rotator::RotatorSettings& settings
 {
     const auto path = rotatorFile(platform_);
     if (!writeLinesAtomically(path, qvk::rotator::rotatorSettingsLines(settings))) {
-        showStatus("Cannot create file " + toScreen(path.string()), true);
+        showStatus(toScreen(cannotCreateFileMessage(path.string())), true);
         return;
     }
     settings_ = settings;
