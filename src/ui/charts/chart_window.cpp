@@ -13,6 +13,20 @@
 #include <algorithm>
 
 namespace qvk::ui {
+namespace {
+
+// From the window's classic corner plus the OK panel's place to the middle of
+// the OK button once the window has taken its picture's size.
+constexpr QPoint kPointerOnOkButton(48, 30);
+// The outer window around its picture: the classic frame's borders and
+// caption, and a strip for the OK panel below the picture.
+constexpr QSize kRoomAroundPicture(6, 51);
+// The OK panel's place, figured from the outer size: left of its middle, and
+// above its bottom.
+constexpr int kOkPanelLeftOfMiddle = 35;
+constexpr int kOkPanelAboveBottom = 50;
+
+}  // namespace
 
 ChartWindow::ChartWindow(Platform& platform, const ChartDesign& design, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
@@ -55,19 +69,21 @@ void ChartWindow::FormActivate()
     }
     showPicture(read.picture);
 
-    // The pointer goes 48, 30 from the window's corner to where the OK button
-    // sits, as it stands before the resizing: onto the button from the second
-    // showing on. The offset is measured from the corner of the classic frame,
-    // whatever frame the window has, so that it reaches into the button.
+    // The pointer goes to where the OK button sits, as the window stands
+    // before the resizing: onto the button from the second showing on, when
+    // the window's place is the same, so that a glance and a click close it.
+    // The offset is measured from the corner of the classic frame, whatever
+    // frame the window has, so that it reaches into the button.
     const QPoint classicCorner = geometry().topLeft() - QPoint(kClassicFrame.left(), kClassicFrame.top());
-    platform_.setCursorPosition(classicCorner + okPanel_->pos() + QPoint(48, 30));
+    platform_.setCursorPosition(classicCorner + okPanel_->pos() + kPointerOnOkButton);
 
-    const QSize outer = read.picture.size() + QSize(6, 51);
+    const QSize outer = read.picture.size() + kRoomAroundPicture;
     setOuterGeometry(*this, QRect(centredTopLeft(platform_.desktopSize(), outer), outer));
 
     // A caption taller than the classic one leaves less room below the
     // picture: the button then rises rather than being cut off.
-    okPanel_->move(outer.width() / 2 - 35, std::min(outer.height() - 50, height() - okPanel_->height()));
+    okPanel_->move(outer.width() / 2 - kOkPanelLeftOfMiddle,
+                   std::min(outer.height() - kOkPanelAboveBottom, height() - okPanel_->height()));
 }
 
 void ChartWindow::showPicture(const QPixmap& picture)

@@ -62,6 +62,11 @@ private:
     void attachArrow();
     void pan(MapEdge edge);
 
+    // The toolbar and the viewport reach past the window's right edge by
+    // these, at any width, so that they end out of sight.
+    static constexpr int kToolbarOverhang = 2;
+    static constexpr int kViewportOverhang = 1;
+
     Platform& platform_;
 
     QFrame* toolbar_ = nullptr;       // Panel8

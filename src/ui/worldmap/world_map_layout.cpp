@@ -41,8 +41,8 @@ QToolButton* makePictureButton(QWidget* parent, const QString& name, const QStri
 
 void TWorldMap::buildToolbar()
 {
-    toolbar_ = makePanel(this, "Panel8", QRect(0, 0, 1018, 39));
-    toolbarInner_ = makePanel(toolbar_, "Panel1", QRect(0, 0, 1018, 37));
+    toolbar_ = makePanel(this, "Panel8", QRect(0, 0, width() + kToolbarOverhang, 39));
+    toolbarInner_ = makePanel(toolbar_, "Panel1", QRect(0, 0, width() + kToolbarOverhang, 37));
 
     followToggle_ = makePictureButton(toolbarInner_, "SpeedButton2", ":/icons/map_auto.png", QRect(288, 3, 34, 32));
     followToggle_->setCheckable(true);
@@ -86,7 +86,7 @@ void TWorldMap::buildToolbar()
 
 void TWorldMap::buildMap()
 {
-    viewport_ = makePanel(this, "Panel2", QRect(0, 39, 1017, 552));
+    viewport_ = makePanel(this, "Panel2", QRect(0, 39, width() + kViewportOverhang, 552));
     setColours(*viewport_, kViewportColour, kNavy);
 
     mapPanel_ = new MapPanel(viewport_);
