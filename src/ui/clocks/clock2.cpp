@@ -195,8 +195,13 @@ QString TClock2::clocksFilePath() const { return platform_.programFolder() + kCl
 void TClock2::enterEditing()
 {
     paused_ = true;
-    okButton_->setEnabled(false);
-    resetButton_->setEnabled(true);
+    awaitReset(true);
+}
+
+void TClock2::awaitReset(bool awaiting)
+{
+    okButton_->setEnabled(!awaiting);
+    resetButton_->setEnabled(awaiting);
 }
 
 void TClock2::placeBoxEdited()
@@ -228,8 +233,7 @@ void TClock2::chooseDaylightSaving(bool on)
 void TClock2::militaryClick()
 {
     // the clocks keep running: the next minute already shows the new form
-    okButton_->setEnabled(false);
-    resetButton_->setEnabled(true);
+    awaitReset(true);
     timePanels_.front()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -259,8 +263,7 @@ void TClock2::resetClick()
     InitializeParameters(ParameterMode::ParameterUpdate);
     paused_ = false;
     lastMinuteShown_ = kNoMinute;
-    okButton_->setEnabled(true);
-    resetButton_->setEnabled(false);
+    awaitReset(false);
 }
 
 }  // namespace qvk::ui

@@ -66,6 +66,8 @@ private:
     QString clocksFilePath() const;
 
     void enterEditing();
+    // A change waits for Reset: OK is disabled until it succeeds.
+    void awaitReset(bool awaiting);
     void placeBoxEdited();
     void timePanelPressed(std::size_t index);
     void timePanelReleased(std::size_t index, Qt::MouseButton button, QPoint globalPosition);
