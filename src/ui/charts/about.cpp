@@ -30,8 +30,7 @@ QFont fittedFont(const std::vector<AboutText>& texts)
 
 }  // namespace
 
-TAbout::TAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+TAbout::TAbout(QWidget* parent) : QDialog(parent, kTitleAndCloseBox)
 {
     setObjectName("About");
     setWindowTitle(" Amateur Radio QVK About...");

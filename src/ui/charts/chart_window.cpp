@@ -29,7 +29,7 @@ constexpr int kOkPanelAboveBottom = 50;
 }  // namespace
 
 ChartWindow::ChartWindow(Platform& platform, const ChartDesign& design, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, kTitleAndCloseBox),
       platform_(platform),
       design_(design)
 {

@@ -5,6 +5,7 @@
 #include "ui/clocks/clocks_help.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
+#include "ui/common/window_frame.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -77,7 +78,7 @@ void TClock2::buildControls()
     setObjectName("Clocks");
     setWindowTitle("Clocks");
     // a title but no close button: OK is the way out
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(kTitleOnly);
     setFixedSize(414, 348);
     setFont(programFont(8));
     setColours(*this, kSand, kNavy);

@@ -1,8 +1,10 @@
 #include "ui/rotator/rotator_dialog.h"
 
+#include "ui/common/controls.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
 #include "ui/common/screen_text.h"
+#include "ui/common/window_frame.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -13,21 +15,12 @@
 #include <QVBoxLayout>
 
 namespace qvk::ui {
-namespace {
-
-template <typename Control> Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
-
-}  // namespace
 
 RotatorDialog::RotatorDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Rotator");
     setWindowTitle("Rotator");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kTitleAndCloseBox);
     setFont(programFont(8));
     setColours(*this, kSand, kNavy);  // as the Home Parameters window
 

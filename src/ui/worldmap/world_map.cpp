@@ -32,9 +32,7 @@ constexpr int kPointerAsideX = 403;
 
 }  // namespace
 
-TWorldMap::TWorldMap(Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      platform_(platform)
+TWorldMap::TWorldMap(Platform& platform, QWidget* parent) : QDialog(parent, kTitleAndCloseBox), platform_(platform)
 {
     setObjectName("WorldMap");
     setWindowTitle("World Map");

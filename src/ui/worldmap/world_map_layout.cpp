@@ -2,6 +2,7 @@
 // of the window as laid out, 1016 x 591; the toolbar and the viewport take
 // the window's width as it comes from the desktop.
 
+#include "ui/common/controls.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/pie_arrow.h"
 #include "ui/common/search_combo_box.h"
@@ -20,14 +21,6 @@ namespace {
 
 const QColor kViewportColour(225, 195, 120);
 const QColor kArrowYellow(255, 255, 0);
-
-QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(geometry);
-    return panel;
-}
 
 QToolButton* makePictureButton(QWidget* parent, const QString& name, const QString& icon, const QRect& geometry)
 {
