@@ -54,7 +54,8 @@ private:
     void buildControls();
     void buildPopupMenu();
 
-    // false when the file could not be read or written.
+    // Reads or writes the clocks file as the mode says; false when it could
+    // not be read or written.
     bool InitializeParameters(ParameterMode mode);
     bool readClocksFile();
 
@@ -66,7 +67,8 @@ private:
     QString clocksFilePath() const;
 
     void enterEditing();
-    // A change waits for Reset: OK is disabled until it succeeds.
+    // While a change waits for Reset, OK is disabled and Reset enabled; a
+    // successful Reset turns them back.
     void awaitReset(bool awaiting);
     void placeBoxEdited();
     void timePanelPressed(std::size_t index);
