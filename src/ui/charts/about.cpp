@@ -2,6 +2,7 @@
 
 #include "ui/charts/about_texts.h"
 #include "ui/charts/ok_panel.h"
+#include "ui/common/colours.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
 #include "ui/common/window_frame.h"
@@ -16,34 +17,25 @@ namespace qvk::ui {
 
 namespace {
 
-// The guide's lines were laid out for a narrow 8-point face; where the
-// program's face falls back to a wider one, the letters are narrowed, not
-// shrunk and not cut off, until every line fits its width.
+// The guide's lines were laid out for a narrow 8-point face: every line must
+// fit its width.
 QFont fittedFont(const std::vector<AboutText>& texts)
 {
-    QFont font = programFont(8);
-    // unhinted advances narrow evenly with the stretch, not in jumps of a pixel a letter
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-    for (int stretch = 100; stretch > 50; --stretch) {
-        font.setStretch(stretch);
-        const QFontMetrics metrics(font);
-        const bool fits = std::all_of(texts.begin(), texts.end(), [&](const AboutText& text) {
+    return narrowedToFit(programFont(8), [&texts](const QFontMetrics& metrics) {
+        return std::all_of(texts.begin(), texts.end(), [&metrics](const AboutText& text) {
             return text.width == 0 || metrics.size(0, text.text).width() <= text.width;
         });
-        if (fits) break;
-    }
-    return font;
+    });
 }
 
 }  // namespace
 
-TAbout::TAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+TAbout::TAbout(QWidget* parent) : QDialog(parent, kTitleAndCloseBox)
 {
     setObjectName("About");
     setWindowTitle(" Amateur Radio QVK About...");
     setFixedSize(389, 421);
-    setColours(*this, QColor(224, 208, 168), kNavy);
+    setColours(*this, kSand, kNavy);
 
     const std::vector<AboutText> texts = aboutTexts();
     setFont(fittedFont(texts));
@@ -57,7 +49,7 @@ TAbout::TAbout(QWidget* parent)
         label->setGeometry(QRect(text.position, QSize(text.width > 0 ? text.width : hint.width(), hint.height())));
     }
 
-    addOkPanel(*this, {"Panel1", "SpeedButton1", QRect(163, 395, 62, 23), QColor(192, 176, 144)});
+    addOkPanel(*this, {"Panel1", "SpeedButton1", QRect(163, 395, 62, 23), kTan});
 }
 
 void TAbout::showEvent(QShowEvent* event)

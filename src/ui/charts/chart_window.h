@@ -47,7 +47,6 @@ public:
     ChartWindow(Platform& platform, const ChartDesign& design, QWidget* parent);
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -58,7 +57,6 @@ private:
     const ChartDesign design_;
     QLabel* image_;
     QFrame* okPanel_;
-    bool activationPending_ = false;
 };
 
 }  // namespace qvk::ui

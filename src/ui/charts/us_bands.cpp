@@ -1,5 +1,7 @@
 #include "ui/charts/us_bands.h"
 
+#include "ui/common/colours.h"
+
 namespace qvk::ui {
 
 namespace {
@@ -14,8 +16,8 @@ ChartDesign usBandsDesign()
         .pictureSize = {827, 502},
         // drawn by tools/make_band_chart.py, like data/bands.gif
         .builtInPicture = ":/charts/bands_builtin.gif",
-        .background = QColor(192, 176, 144),
-        .okPanel = {"Panel1", "SpeedButton1", QRect(378, 507, 71, 17), QColor(224, 200, 120)},
+        .background = kTan,
+        .okPanel = {"Panel1", "SpeedButton1", QRect(378, 507, 71, 17), kWheat},
     };
 }
 

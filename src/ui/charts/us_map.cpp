@@ -1,5 +1,7 @@
 #include "ui/charts/us_map.h"
 
+#include "ui/common/colours.h"
+
 namespace qvk::ui {
 
 namespace {
@@ -13,7 +15,7 @@ ChartDesign usMapDesign()
         .clientSize = {501, 348},
         .pictureSize = {501, 324},
         .builtInPicture = {},
-        .background = QColor(192, 176, 144),
+        .background = kTan,
         .okPanel = {"Panel23", "SpeedButton20", QRect(211, 327, 70, 17), QColor()},
     };
 }

@@ -25,9 +25,11 @@
 namespace qvk::ui {
 namespace {
 
-const QColor kPlaceBoxColour(192, 176, 144);
 const QColor kInvalidPlaceColour(255, 0, 0);
 constexpr int kTickMilliseconds = 450;
+
+// Rows count from 1 in the clocks file and the DS flag line.
+int rowNumber(std::size_t index) { return static_cast<int>(index) + 1; }
 
 }  // namespace
 
@@ -36,13 +38,13 @@ TClock2::TClock2(Platform& platform, QWidget* parent) : QDialog(parent), platfor
     buildControls();
 
     for (QLineEdit* box : placeBoxes_) connect(box, &QLineEdit::textEdited, this, &TClock2::placeBoxEdited);
-    connect(StdTime1, &QAction::triggered, this, [this] { chooseDaylightSaving(false); });
-    connect(DSTime1, &QAction::triggered, this, [this] { chooseDaylightSaving(true); });
-    connect(CheckBox1, &QCheckBox::clicked, this, &TClock2::CheckBox1Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TClock2::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TClock2::SpeedButton2Click);
+    connect(standardTimeChoice_, &QAction::triggered, this, [this] { chooseDaylightSaving(false); });
+    connect(daylightSavingChoice_, &QAction::triggered, this, [this] { chooseDaylightSaving(true); });
+    connect(militaryBox_, &QCheckBox::clicked, this, &TClock2::militaryClick);
+    connect(okButton_, &QToolButton::clicked, this, &TClock2::okClick);
+    connect(resetButton_, &QToolButton::clicked, this, &TClock2::resetClick);
 
-    if (InitializeParameters("PgmStart")) UpdateClocks();
+    if (InitializeParameters(ParameterMode::ProgramStart)) UpdateClocks();
 
     // the clocks run from the start, shown or not
     showHomeTime();
@@ -74,20 +76,20 @@ void TClock2::showEvent(QShowEvent* event)
 
 bool TClock2::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == RxLabel1 && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
-        Panel26->setVisible(event->type() == QEvent::Enter);
+    if (watched == helpLabel_ && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
+        helpPanel_->setVisible(event->type() == QEvent::Enter);
         return false;
     }
     const auto panel = std::find(timePanels_.begin(), timePanels_.end(), watched);
     if (panel == timePanels_.end()) return QDialog::eventFilter(watched, event);
-    const int row = static_cast<int>(panel - timePanels_.begin()) + 1;
+    const auto index = static_cast<std::size_t>(panel - timePanels_.begin());
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        timePanelPressed(row);
+        timePanelPressed(index);
         return true;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        timePanelReleased(row, mouse->button(), mouse->globalPosition().toPoint());
+        timePanelReleased(index, mouse->button(), mouse->globalPosition().toPoint());
         return true;
     }
     case QEvent::ContextMenu:
@@ -97,11 +99,17 @@ bool TClock2::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-bool TClock2::InitializeParameters(const QString& mode)
+bool TClock2::InitializeParameters(ParameterMode mode)
 {
-    if (mode == "PgmStart") return readClocksFile();
-    if (mode == "ParmUpdate") return writeClocksFile();
-    return true;  // "PgmUpdate": nothing to do here
+    switch (mode) {
+    case ParameterMode::ProgramStart:
+        return readClocksFile();
+    case ParameterMode::ParameterUpdate:
+        return writeClocksFile();
+    case ParameterMode::ProgramUpdate:
+        break;  // the main window's mode: nothing to do here
+    }
+    return true;
 }
 
 bool TClock2::readClocksFile()
@@ -115,7 +123,7 @@ bool TClock2::readClocksFile()
     const ClocksFile file = parseClocksFile(*lines);
     dsFlagLine_ = file.flagLine;
     for (std::size_t k = 0; k < placeBoxes_.size(); ++k) {
-        daylightSaving_[k] = daylightSavingFlag(dsFlagLine_, static_cast<int>(k) + 1);
+        daylightSaving_[k] = daylightSavingFlag(dsFlagLine_, rowNumber(k));
         placeBoxes_[k]->setText(toScreen(file.places[k]));
         placeBoxes_[k]->home(false);
     }
@@ -124,7 +132,7 @@ bool TClock2::readClocksFile()
 
 void TClock2::UpdateClocks()
 {
-    const bool military = CheckBox1->isChecked();
+    const bool military = militaryBox_->isChecked();
     for (std::size_t k = 0; k < placeBoxes_.size(); ++k) {
         QLineEdit& box = *placeBoxes_[k];
         QLabel& panel = *timePanels_[k];
@@ -140,12 +148,12 @@ void TClock2::UpdateClocks()
             panel.setText(toScreen(time.text));
             break;
         case PlaceTime::Status::BadFraction:
-            setColours(box, kPlaceBoxColour, kNavy);
+            setColours(box, kTan, kNavy);
             fractionRejected_ = true;
             warnNearCentre(platform_, toScreen(badFractionWarning(placeText)));
             break;
         case PlaceTime::Status::Shown:
-            setColours(box, kPlaceBoxColour, kNavy);
+            setColours(box, kTan, kNavy);
             panel.setText(toScreen(time.text));
             homeClockMilitary_ = military;
             break;
@@ -160,7 +168,7 @@ void TClock2::RxClock2GetTime()
     const UtcTimeOfDay utc = utcNow();
     if (utc.minute == lastMinuteShown_) return;
     lastMinuteShown_ = utc.minute;
-    Panel25->setText(toScreen(gmtRowText(utc, CheckBox1->isChecked())));
+    gmtPanel_->setText(toScreen(gmtRowText(utc, militaryBox_->isChecked())));
     UpdateClocks();
 }
 
@@ -173,7 +181,7 @@ void TClock2::clockTick()
 void TClock2::showHomeTime()
 {
     const QTime local = platform_.currentLocal().time();
-    RxClock2->setText(QLocale::c().toString(local, homeClockMilitary_ ? "hh:mm" : "h:mm AP"));
+    homeClock_->setText(QLocale::c().toString(local, homeClockMilitary_ ? "hh:mm" : "h:mm AP"));
 }
 
 UtcTimeOfDay TClock2::utcNow() const
@@ -187,8 +195,13 @@ QString TClock2::clocksFilePath() const { return platform_.programFolder() + kCl
 void TClock2::enterEditing()
 {
     paused_ = true;
-    SpeedButton1->setEnabled(false);
-    SpeedButton2->setEnabled(true);
+    awaitReset(true);
+}
+
+void TClock2::awaitReset(bool awaiting)
+{
+    okButton_->setEnabled(!awaiting);
+    resetButton_->setEnabled(awaiting);
 }
 
 void TClock2::placeBoxEdited()
@@ -196,45 +209,44 @@ void TClock2::placeBoxEdited()
     if (isActiveWindow()) enterEditing();
 }
 
-void TClock2::timePanelPressed(int row)
+void TClock2::timePanelPressed(std::size_t index)
 {
-    popupTarget_ = row;
-    (daylightSaving_[static_cast<std::size_t>(row - 1)] ? DSTime1 : StdTime1)->setChecked(true);
+    popupTarget_ = index;
+    (daylightSaving_[index] ? daylightSavingChoice_ : standardTimeChoice_)->setChecked(true);
 }
 
-void TClock2::timePanelReleased(int row, Qt::MouseButton button, QPoint globalPosition)
+void TClock2::timePanelReleased(std::size_t index, Qt::MouseButton button, QPoint globalPosition)
 {
     // an empty panel has no time to switch
-    if (button != Qt::RightButton || timePanels_[static_cast<std::size_t>(row - 1)]->text().isEmpty()) return;
-    PopupMenu1->popup(globalPosition);
+    if (button != Qt::RightButton || timePanels_[index]->text().isEmpty()) return;
+    daylightSavingMenu_->popup(globalPosition);
 }
 
 void TClock2::chooseDaylightSaving(bool on)
 {
-    if (popupTarget_ == 0) return;
-    daylightSaving_[static_cast<std::size_t>(popupTarget_ - 1)] = on;
+    if (!popupTarget_) return;
+    daylightSaving_[*popupTarget_] = on;
     // the panel shows the change at the next Reset
     if (isActiveWindow()) enterEditing();
 }
 
-void TClock2::CheckBox1Click()
+void TClock2::militaryClick()
 {
     // the clocks keep running: the next minute already shows the new form
-    SpeedButton1->setEnabled(false);
-    SpeedButton2->setEnabled(true);
+    awaitReset(true);
     timePanels_.front()->setFocus(Qt::OtherFocusReason);
 }
 
 // OK: the flags go into the DS flag line, to be written by the next Reset or "Close".
-void TClock2::SpeedButton1Click()
+void TClock2::okClick()
 {
-    for (int row = 1; row <= kClockPlaces; ++row)
-        setDaylightSavingFlag(dsFlagLine_, row, daylightSaving_[static_cast<std::size_t>(row - 1)]);
+    for (std::size_t k = 0; k < daylightSaving_.size(); ++k)
+        setDaylightSavingFlag(dsFlagLine_, rowNumber(k), daylightSaving_[k]);
     accept();
 }
 
 // Reset: checks every offset, and only when all pass stores them and restarts the clocks.
-void TClock2::SpeedButton2Click()
+void TClock2::resetClick()
 {
     fractionRejected_ = false;
     UpdateClocks();
@@ -242,17 +254,16 @@ void TClock2::SpeedButton2Click()
 
     // every box shows its text from the first character again, hiding pushed-out offsets
     std::vector<QLineEdit*> boxes(placeBoxes_.begin(), placeBoxes_.end());
-    boxes.insert(boxes.end(), {Edit0, Edit26});
+    boxes.insert(boxes.end(), {homeCaptionBox_, gmtCaptionBox_});
     for (QLineEdit* box : boxes) {
         box->setText(box->text());
         box->home(false);
     }
     // a failed write has been reported; staying in editing would leave no way out
-    InitializeParameters("ParmUpdate");
+    InitializeParameters(ParameterMode::ParameterUpdate);
     paused_ = false;
     lastMinuteShown_ = kNoMinute;
-    SpeedButton1->setEnabled(true);
-    SpeedButton2->setEnabled(false);
+    awaitReset(false);
 }
 
 }  // namespace qvk::ui

@@ -10,10 +10,12 @@
 
 #include "clocks/place_time.h"
 #include "settings/clocks_file.h"
+#include "ui/common/parameter_mode.h"
 
 #include <QDialog>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -52,9 +54,9 @@ private:
     void buildControls();
     void buildPopupMenu();
 
-    // "PgmStart" reads the clocks file, "ParmUpdate" writes it, "PgmUpdate"
-    // does nothing; false when the file could not be read or written.
-    bool InitializeParameters(const QString& mode);
+    // Reads or writes the clocks file as the mode says; false when it could
+    // not be read or written.
+    bool InitializeParameters(ParameterMode mode);
     bool readClocksFile();
 
     void UpdateClocks();
@@ -65,13 +67,16 @@ private:
     QString clocksFilePath() const;
 
     void enterEditing();
+    // While a change waits for Reset, OK is disabled and Reset enabled; a
+    // successful Reset turns them back.
+    void awaitReset(bool awaiting);
     void placeBoxEdited();
-    void timePanelPressed(int row);
-    void timePanelReleased(int row, Qt::MouseButton button, QPoint globalPosition);
+    void timePanelPressed(std::size_t index);
+    void timePanelReleased(std::size_t index, Qt::MouseButton button, QPoint globalPosition);
     void chooseDaylightSaving(bool on);
-    void CheckBox1Click();
-    void SpeedButton1Click();
-    void SpeedButton2Click();
+    void militaryClick();
+    void okClick();
+    void resetClick();
 
     static constexpr int kNoMinute = 99;
 
@@ -82,22 +87,22 @@ private:
     int lastMinuteShown_ = kNoMinute;
     bool paused_ = false;
     bool fractionRejected_ = false;
-    int popupTarget_ = 0;  // row whose time panel was last pressed
+    std::optional<std::size_t> popupTarget_;  // the row whose time panel was last pressed
 
-    QLineEdit* Edit0 = nullptr;                          // "Home Time" caption
-    QLabel* RxClock2 = nullptr;                          // home clock
-    QLineEdit* Edit26 = nullptr;                         // "GMT" caption
-    QLabel* Panel25 = nullptr;                           // GMT row
-    std::array<QLabel*, kClockPlaces> timePanels_{};     // Panel1..Panel24
-    std::array<QLineEdit*, kClockPlaces> placeBoxes_{};  // Edit1..Edit24
-    QLabel* RxLabel1 = nullptr;                          // "Help"
-    QFrame* Panel26 = nullptr;                           // help text
-    QCheckBox* CheckBox1 = nullptr;                      // "Military"
-    QToolButton* SpeedButton1 = nullptr;                 // "OK"
-    QToolButton* SpeedButton2 = nullptr;                 // "Reset"
-    QMenu* PopupMenu1 = nullptr;
-    QAction* StdTime1 = nullptr;
-    QAction* DSTime1 = nullptr;
+    QLineEdit* homeCaptionBox_ = nullptr;
+    QLabel* homeClock_ = nullptr;
+    QLineEdit* gmtCaptionBox_ = nullptr;
+    QLabel* gmtPanel_ = nullptr;
+    std::array<QLabel*, kClockPlaces> timePanels_{};
+    std::array<QLineEdit*, kClockPlaces> placeBoxes_{};
+    QLabel* helpLabel_ = nullptr;
+    QFrame* helpPanel_ = nullptr;
+    QCheckBox* militaryBox_ = nullptr;
+    QToolButton* okButton_ = nullptr;
+    QToolButton* resetButton_ = nullptr;
+    QMenu* daylightSavingMenu_ = nullptr;
+    QAction* standardTimeChoice_ = nullptr;
+    QAction* daylightSavingChoice_ = nullptr;
     QTimer* clockTimer_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/clocks/clocks_help.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
+#include "ui/common/window_frame.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,17 +21,20 @@
 namespace qvk::ui {
 namespace {
 
-const QColor kBackground(224, 208, 168);
-const QColor kPlaceBoxColour(192, 176, 144);
 const QColor kClockFace(0, 0, 255);
 const QColor kClockDigits(255, 255, 0);
 
 // Rows run left to right, then top to bottom: 6 lines of 4.
+constexpr int kRowsPerLine = 4;
 struct GridCell {
     int line;
     int column;
 };
-GridCell cellOf(int row) { return {(row - 1) / 4, (row - 1) % 4}; }
+GridCell cellOf(std::size_t index)
+{
+    const int position = static_cast<int>(index);
+    return {position / kRowsPerLine, position % kRowsPerLine};
+}
 
 QLineEdit* makeBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& text = {})
 {
@@ -39,7 +43,7 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const QRect& geometry, 
     box->setFrame(false);
     box->setGeometry(geometry);
     box->setTextMargins(0, 0, 0, 0);
-    setColours(*box, kPlaceBoxColour, kNavy);
+    setColours(*box, kTan, kNavy);
     box->home(false);
     return box;
 }
@@ -58,18 +62,12 @@ QLabel* makeClockPanel(QWidget* parent, const QString& name, const QRect& geomet
     return panel;
 }
 
-// The help lines were laid out for a narrower 8-point face: where ours is
-// wider, its letters are narrowed, not cut off, until the longest line fits.
+// The help lines were laid out for a narrower 8-point face.
 void narrowToFit(QLabel& label, int width)
 {
-    QFont font = label.font();
-    // unhinted advances narrow evenly with the stretch
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-    for (int stretch = 100; stretch > 50; --stretch) {
-        font.setStretch(stretch);
-        if (QFontMetrics(font).size(0, label.text()).width() <= width) break;
-    }
-    label.setFont(font);
+    label.setFont(narrowedToFit(label.font(), [&label, width](const QFontMetrics& metrics) {
+        return metrics.size(0, label.text()).width() <= width;
+    }));
     label.adjustSize();
 }
 
@@ -80,19 +78,19 @@ void TClock2::buildControls()
     setObjectName("Clocks");
     setWindowTitle("Clocks");
     // a title but no close button: OK is the way out
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(kTitleOnly);
     setFixedSize(414, 348);
     setFont(programFont(8));
-    setColours(*this, kBackground, kNavy);
+    setColours(*this, kSand, kNavy);
 
-    Edit0 = makeBox(this, "Edit0", QRect(53, 1, 96, 15), "       Home Time");
-    RxClock2 = makeClockPanel(this, "RxClock2", QRect(52, 17, 98, 22));
-    Edit26 = makeBox(this, "Edit26", QRect(261, 1, 96, 15), "            GMT");
-    Panel25 = makeClockPanel(this, "Panel25", QRect(260, 17, 98, 22));
+    homeCaptionBox_ = makeBox(this, "Edit0", QRect(53, 1, 96, 15), "       Home Time");
+    homeClock_ = makeClockPanel(this, "RxClock2", QRect(52, 17, 98, 22));
+    gmtCaptionBox_ = makeBox(this, "Edit26", QRect(261, 1, 96, 15), "            GMT");
+    gmtPanel_ = makeClockPanel(this, "Panel25", QRect(260, 17, 98, 22));
 
-    for (int row = 1; row <= kClockPlaces; ++row) {
-        const auto [line, column] = cellOf(row);
-        const auto index = static_cast<std::size_t>(row - 1);
+    for (std::size_t index = 0; index < timePanels_.size(); ++index) {
+        const auto [line, column] = cellOf(index);
+        const qsizetype row = static_cast<qsizetype>(index) + 1;  // the controls count from 1
         QLabel* panel =
             makeClockPanel(this, QString("Panel%1").arg(row), QRect(2 + 104 * column, 44 + 48 * line, 98, 22));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -104,36 +102,36 @@ void TClock2::buildControls()
         placeBoxes_[index] = box;
     }
 
-    RxLabel1 = new QLabel("Help", this);
-    RxLabel1->setObjectName("RxLabel1");
-    RxLabel1->setGeometry(390, 0, 21, 12);
-    RxLabel1->setAlignment(Qt::AlignCenter);
-    QFont small = RxLabel1->font();
+    helpLabel_ = new QLabel("Help", this);
+    helpLabel_->setObjectName("RxLabel1");
+    helpLabel_->setGeometry(390, 0, 21, 12);
+    helpLabel_->setAlignment(Qt::AlignCenter);
+    QFont small = helpLabel_->font();
     small.setPixelSize(9);
-    RxLabel1->setFont(small);
-    setColours(*RxLabel1, kNavy, kClockDigits);
-    RxLabel1->installEventFilter(this);
+    helpLabel_->setFont(small);
+    setColours(*helpLabel_, kNavy, kClockDigits);
+    helpLabel_->installEventFilter(this);
 
-    Panel26 = new QFrame(this);
-    Panel26->setObjectName("Panel26");
-    Panel26->setGeometry(57, 114, 300, 133);
-    Panel26->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setColours(*Panel26, kBackground, kNavy);
-    auto* help = new QLabel(clocksHelpText(), Panel26);
+    helpPanel_ = new QFrame(this);
+    helpPanel_->setObjectName("Panel26");
+    helpPanel_->setGeometry(57, 114, 300, 133);
+    helpPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setColours(*helpPanel_, kSand, kNavy);
+    auto* help = new QLabel(clocksHelpText(), helpPanel_);
     help->setObjectName("HelpText");
     help->setTextFormat(Qt::PlainText);
     help->move(8, 8);
-    narrowToFit(*help, Panel26->width() - 2 * 8);
-    Panel26->hide();
+    narrowToFit(*help, helpPanel_->width() - 2 * 8);
+    helpPanel_->hide();
 
-    CheckBox1 = new QCheckBox("Military", this);
-    CheckBox1->setObjectName("CheckBox1");
-    CheckBox1->move(4, 328);
-    CheckBox1->adjustSize();
+    militaryBox_ = new QCheckBox("Military", this);
+    militaryBox_->setObjectName("CheckBox1");
+    militaryBox_->move(4, 328);
+    militaryBox_->adjustSize();
 
-    SpeedButton1 = makeFlatButton(this, "SpeedButton1", "OK", QRect(128, 323, 76, 24));
-    SpeedButton2 = makeFlatButton(this, "SpeedButton2", "Reset", QRect(209, 323, 76, 24));
-    SpeedButton2->setEnabled(false);
+    okButton_ = makeFlatButton(this, "SpeedButton1", "OK", QRect(128, 323, 76, 24));
+    resetButton_ = makeFlatButton(this, "SpeedButton2", "Reset", QRect(209, 323, 76, 24));
+    resetButton_->setEnabled(false);
 
     buildPopupMenu();
 
@@ -143,14 +141,14 @@ void TClock2::buildControls()
 
 void TClock2::buildPopupMenu()
 {
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    StdTime1 = PopupMenu1->addAction("Std Time");
-    StdTime1->setObjectName("StdTime1");
-    DSTime1 = PopupMenu1->addAction("DS Time");
-    DSTime1->setObjectName("DSTime1");
-    auto* choices = new QActionGroup(PopupMenu1);
-    for (QAction* choice : {StdTime1, DSTime1}) {
+    daylightSavingMenu_ = new QMenu(this);
+    daylightSavingMenu_->setObjectName("PopupMenu1");
+    standardTimeChoice_ = daylightSavingMenu_->addAction("Std Time");
+    standardTimeChoice_->setObjectName("StdTime1");
+    daylightSavingChoice_ = daylightSavingMenu_->addAction("DS Time");
+    daylightSavingChoice_->setObjectName("DSTime1");
+    auto* choices = new QActionGroup(daylightSavingMenu_);
+    for (QAction* choice : {standardTimeChoice_, daylightSavingChoice_}) {
         choice->setCheckable(true);
         choices->addAction(choice);
     }

@@ -6,7 +6,7 @@ namespace qvk::ui {
 
 QString clocksHelpText()
 {
-    // the blanks are as the window has always shown them
+    // the blanks are part of the text: two after "Reset,", one on each empty line
     return QStringList{
         "Enter place name followed by GMToffset in brackets in the",
         "individual place boxes, click Reset,  and times will then be",

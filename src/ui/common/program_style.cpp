@@ -1,6 +1,7 @@
 #include "ui/common/program_style.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 
 namespace qvk::ui {
 
@@ -16,6 +17,17 @@ QFont programFont(qreal points)
     QFont font;
     font.setFamilies({"Liberation Sans", "Arial", "DejaVu Sans"});
     font.setPointSizeF(points);
+    return font;
+}
+
+QFont narrowedToFit(QFont font, const std::function<bool(const QFontMetrics&)>& fits)
+{
+    // unhinted advances narrow evenly with the stretch, not in jumps of a pixel a letter
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    for (int stretch = 100; stretch > 50; --stretch) {
+        font.setStretch(stretch);
+        if (fits(QFontMetrics(font))) break;
+    }
     return font;
 }
 

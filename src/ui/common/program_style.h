@@ -7,7 +7,10 @@
 #include <QFont>
 #include <QProxyStyle>
 
+#include <functional>
+
 class QApplication;
+class QFontMetrics;
 
 namespace qvk::ui {
 
@@ -19,6 +22,11 @@ public:
 
 // The program's sans-serif face at a size in points.
 QFont programFont(qreal points);
+
+// Texts laid out for a narrow face: where a wider face stands in, the font's
+// letters are narrowed (down to half their width) until fits says the texts
+// fit, so that they are neither cut off nor shrunk in height.
+QFont narrowedToFit(QFont font, const std::function<bool(const QFontMetrics&)>& fits);
 
 void applyProgramLook(QApplication& application);
 

@@ -14,6 +14,8 @@
 namespace qvk::ui {
 namespace {
 
+constexpr int kCloseWatchMilliseconds = 100;
+
 // Keys that the list treats as typed characters: what a text editor would
 // insert or erase. Navigation, Tab and Escape keep their usual meaning.
 bool isTypedKey(const QKeyEvent& event)
@@ -41,7 +43,7 @@ SearchComboBox::SearchComboBox(QWidget* parent) : QComboBox(parent)
     connect(this, qOverload<int>(&QComboBox::activated), this, [this] { afterOperatorEdit(); });
 
     closeWatch_.setObjectName("Timer1");
-    closeWatch_.setInterval(100);
+    closeWatch_.setInterval(kCloseWatchMilliseconds);
     connect(&closeWatch_, &QTimer::timeout, this, &SearchComboBox::watchTick);
 }
 

@@ -10,6 +10,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QSize>
+#include <Qt>
 
 class QWidget;
 
@@ -17,6 +18,13 @@ namespace qvk::ui {
 
 // A 3-pixel border, and 26 pixels of caption and border above the client area.
 inline constexpr QMargins kClassicFrame(3, 26, 3, 3);
+
+// The secondary windows are of fixed size, so their captions offer neither
+// minimise nor maximise: a close box only, or nothing where the window's own
+// button is the one way out.
+inline constexpr Qt::WindowFlags kTitleAndCloseBox =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags kTitleOnly = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
 QMargins outerFrameMargins(const QWidget& window);
 

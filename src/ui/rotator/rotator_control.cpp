@@ -1,6 +1,7 @@
 #include "ui/rotator/rotator_control.h"
 
 #include "core/line_file.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 #include "rotator/azimuth_range.h"
 #include "rotator/rotator_client.h"
@@ -80,18 +81,20 @@ RotatorControl::~RotatorControl() = default;
 void RotatorControl::addCompassActions(QMenu& menu, std::optional<BeamHeadings> headings)
 {
     const bool canTurn = headings && isConfigured();
-    QAction* shortPath =
-        menu.addAction(turnText("short path", headings ? std::optional(headings->shortPath) : std::nullopt));
-    shortPath->setObjectName("TurnShortPath");
-    shortPath->setEnabled(canTurn);
-    QAction* longPath =
-        menu.addAction(turnText("long path", headings ? std::optional(headings->longPath) : std::nullopt));
-    longPath->setObjectName("TurnLongPath");
-    longPath->setEnabled(canTurn);
-    if (headings) {
-        const BeamHeadings paths = *headings;
-        connect(shortPath, &QAction::triggered, this, [this, paths] { turnTo(paths.shortPath); });
-        connect(longPath, &QAction::triggered, this, [this, paths] { turnTo(paths.longPath); });
+    const struct {
+        const char* objectName;
+        const char* path;
+        std::optional<double> heading;
+    } turns[] = {
+        {"TurnShortPath", "short path", headings ? std::optional(headings->shortPath) : std::nullopt},
+        {"TurnLongPath", "long path", headings ? std::optional(headings->longPath) : std::nullopt},
+    };
+    for (const auto& turn : turns) {
+        QAction* action = menu.addAction(turnText(turn.path, turn.heading));
+        action->setObjectName(turn.objectName);
+        action->setEnabled(canTurn);
+        if (turn.heading)
+            connect(action, &QAction::triggered, this, [this, heading = *turn.heading] { turnTo(heading); });
     }
     QAction* halt = menu.addAction("Stop rotator", this, &RotatorControl::stop);
     halt->setObjectName("StopRotator");
@@ -121,7 +124,7 @@ void RotatorControl::applySettings(const qvk::rotator::RotatorSettings& settings
 {
     const auto path = rotatorFile(platform_);
     if (!writeLinesAtomically(path, qvk::rotator::rotatorSettingsLines(settings))) {
-        showStatus("Cannot create file " + toScreen(path.string()), true);
+        showStatus(toScreen(cannotCreateFileMessage(path.string())), true);
         return;
     }
     settings_ = settings;

@@ -1,8 +1,10 @@
 #include "ui/rotator/rotator_dialog.h"
 
+#include "ui/common/controls.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
 #include "ui/common/screen_text.h"
+#include "ui/common/window_frame.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -13,25 +15,14 @@
 #include <QVBoxLayout>
 
 namespace qvk::ui {
-namespace {
-
-const QColor kBackground(224, 208, 168);  // the Home Parameters window's
-
-template <typename Control> Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
-
-}  // namespace
 
 RotatorDialog::RotatorDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Rotator");
     setWindowTitle("Rotator");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kTitleAndCloseBox);
     setFont(programFont(8));
-    setColours(*this, kBackground, kNavy);
+    setColours(*this, kSand, kNavy);  // as the Home Parameters window
 
     enabledBox_ = named(new QCheckBox("Turn the antenna with a rotator (Hamlib rotctld)"), "RotatorEnabled");
     hostBox_ = named(new QLineEdit, "RotatorHost");

@@ -3,6 +3,15 @@
 namespace qvk::ui {
 namespace {
 
+// An arrow's anchor stands this far above the spot its tail names.
+constexpr int kArrowAnchorRise = 8;
+// The arrow's tip lies this far right of and below the anchor's corner.
+constexpr QPoint kArrowTipFromAnchor(1, 2);
+// Where the follow toggle turns to the map's right and bottom edges: a little
+// right of and below the map's middle.
+constexpr int kFollowRightFromColumn = 568;
+constexpr int kFollowBottomBelowRow = 300;
+
 // The number of a tail between a marker letter and the next one.
 int numberBetween(const QString& tail, const QString& from, const QString& to)
 {
@@ -43,12 +52,12 @@ std::optional<MapMarker> markerFromTail(const QString& tail)
 
 QPoint anchorPosition(const MapMarker& marker)
 {
-    return marker.kind == MapMarker::Arrow ? QPoint(marker.x, marker.y - 8) : QPoint(marker.x, marker.y);
+    return marker.kind == MapMarker::Arrow ? QPoint(marker.x, marker.y - kArrowAnchorRise) : QPoint(marker.x, marker.y);
 }
 
 QPoint squarePosition(QPoint anchor) { return anchor + QPoint(kAnchorSize.width(), 0); }
 
-QPoint arrowPosition(QPoint anchor, QPoint tip) { return anchor + QPoint(1, 2) - tip; }
+QPoint arrowPosition(QPoint anchor, QPoint tip) { return anchor + kArrowTipFromAnchor - tip; }
 
 QPoint panPosition(MapEdge edge, QPoint current, QSize viewport, QSize map)
 {
@@ -80,8 +89,9 @@ QPoint panPosition(MapEdge edge, QPoint current, QSize viewport, QSize map)
 
 QPoint followPosition(QPoint anchor, QPoint current, QSize viewport, QSize map)
 {
-    QPoint position = panPosition(anchor.x() < 568 ? MapEdge::Left : MapEdge::Right, current, viewport, map);
-    return panPosition(anchor.y() <= 300 ? MapEdge::Top : MapEdge::Bottom, position, viewport, map);
+    const MapEdge side = anchor.x() < kFollowRightFromColumn ? MapEdge::Left : MapEdge::Right;
+    const MapEdge end = anchor.y() <= kFollowBottomBelowRow ? MapEdge::Top : MapEdge::Bottom;
+    return panPosition(end, panPosition(side, current, viewport, map), viewport, map);
 }
 
 QPoint clampAfterDrag(QPoint position, QSize viewport, QSize map)

@@ -13,6 +13,7 @@ namespace {
 constexpr int kColumnWidth = 13;
 constexpr std::array<int, 3> kRowTop = {0, 13, 25};
 constexpr std::array<int, 3> kRowHeight = {13, 12, 12};
+constexpr int kIconSide = 9;
 
 // The triangle's corners in a 9 x 9 box: the tip at the edge or corner the
 // button shows, the base across from it.
@@ -66,7 +67,7 @@ QToolButton* makePanPadButton(QWidget* parent, const PanPadButton& button, QPoin
                       kRowHeight[row]);
     QToolButton* pad = makeFlatButton(parent, button.name, QString(), place);
     pad->setIcon(panPadIcon(button.edge));
-    pad->setIconSize(QSize(9, 9));
+    pad->setIconSize(QSize(kIconSide, kIconSide));
     pad->setToolTip("Drag map with mouse also.");
     return pad;
 }
@@ -75,7 +76,7 @@ QIcon panPadIcon(MapEdge edge)
 {
     QIcon icon;
     for (const int scale : {1, 2}) {
-        QPixmap picture(9 * scale, 9 * scale);
+        QPixmap picture(kIconSide * scale, kIconSide * scale);
         picture.setDevicePixelRatio(scale);
         picture.fill(Qt::transparent);
         QPainter painter(&picture);

@@ -1,6 +1,7 @@
 #pragma once
-// The World Map's DXCC search list: entries in a fixed order (the order is
-// part of the design, so the list is never sorted), each of the form
+// The World Map's DXCC search list: entries in a fixed order, never
+// sorted, since the other prefixes of an entity follow its first ("3W  Vietnam",
+// "XV  Vietnam") where a sort would scatter them. Each entry is of the form
 // "1A0  Malta   #a577#b162": prefix, two blanks, name, three blanks and the
 // coordinate tail. The window shows the entries without their tails and
 // keeps the tails apart, index for index.

@@ -1,6 +1,7 @@
 #include "ui/worldmap/world_map.h"
 
 #include "ui/common/flat_button.h"
+#include "ui/common/once_per_showing.h"
 #include "ui/common/pie_arrow.h"
 #include "ui/common/platform.h"
 #include "ui/common/search_combo_box.h"
@@ -19,20 +20,28 @@ namespace {
 
 // The window takes the desktop up to this outer size.
 constexpr QSize kLargestWindow(1139, 627);
+const QColor kWindowColour(224, 192, 120);
+// Each showing starts with the arrow here, near the map's top-left corner,
+// until an entry is marked.
+constexpr QPoint kArrowAtShowing(26, 35);
+// The open list, 20 entries high, reaches about this far below the search
+// box's top.
+constexpr int kListReach = 350;
+// Left of the search box, where the pointer is out of the open list's way.
+constexpr int kPointerAsideX = 403;
 
 }  // namespace
 
-TWorldMap::TWorldMap(Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      platform_(platform)
+TWorldMap::TWorldMap(Platform& platform, QWidget* parent) : QDialog(parent, kTitleAndCloseBox), platform_(platform)
 {
     setObjectName("WorldMap");
     setWindowTitle("World Map");
-    setColours(*this, QColor(224, 192, 120), kNavy);
+    setColours(*this, kWindowColour, kNavy);
     setFixedSize(1016, 591);
     buildToolbar();
     buildMap();
     watchKeys();
+    new OncePerShowing(*this, [this] { FormActivate(); });
 }
 
 // The window sees every typed key before the control that has the focus.
@@ -100,27 +109,14 @@ void TWorldMap::showEvent(QShowEvent* event)
     const QSize desktop = platform_.desktopSize();
     const QSize outer = desktop.boundedTo(kLargestWindow);
     setOuterGeometry(*this, QRect(centredTopLeft(desktop, outer), outer));
-    activationPending_ = true;
 }
 
 void TWorldMap::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    // the toolbar and the viewport keep their right margins of the design
-    toolbar_->resize(width() + 2, toolbar_->height());
-    toolbarInner_->resize(width() + 2, toolbarInner_->height());
-    viewport_->resize(width() + 1, viewport_->height());
-}
-
-bool TWorldMap::event(QEvent* event)
-{
-    // Once per showing: the list's popup can hand the activation back and
-    // forth, which is no new showing of the window.
-    if (event->type() == QEvent::WindowActivate && activationPending_) {
-        activationPending_ = false;
-        FormActivate();
-    }
-    return QDialog::event(event);
+    toolbar_->resize(width() + kToolbarOverhang, toolbar_->height());
+    toolbarInner_->resize(width() + kToolbarOverhang, toolbarInner_->height());
+    viewport_->resize(width() + kViewportOverhang, viewport_->height());
 }
 
 void TWorldMap::FormActivate()
@@ -130,20 +126,23 @@ void TWorldMap::FormActivate()
         picture_->setGeometry(QRect(QPoint(0, 0), kMapSize));
         firstActivation_ = false;
     }
-    arrow_->move(26, 35);
+    arrow_->move(kArrowAtShowing);
     searchBox_->setEditText(QString());
     searchBox_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
-// Keeps the pointer off the list that is about to open. The test compares
-// screen coordinates with the search box's place in the window, and the
-// pointer's screen y is taken as the window's y, as the design has it.
+// Keeps the pointer off the list that is about to open, so that the list does
+// not open under it. The test is a rough one, cheap on every key: it compares
+// screen coordinates with the search box's place in the window and keeps the
+// pointer's screen y as a y in the window. The two nearly agree on a desktop
+// no larger than the window, which the window then fills; on a larger one
+// the pointer still ends up left of the list, only lower.
 void TWorldMap::relocatePointerBeforeTyping()
 {
     const QPoint pointer = platform_.cursorPosition();
     const QPoint box = searchBox_->mapTo(this, QPoint(0, 0));
-    if (pointer.x() >= box.x() && pointer.y() <= box.y() + 350)
-        platform_.setCursorPosition(mapToGlobal(QPoint(403, pointer.y())));
+    if (pointer.x() >= box.x() && pointer.y() <= box.y() + kListReach)
+        platform_.setCursorPosition(mapToGlobal(QPoint(kPointerAsideX, pointer.y())));
 }
 
 void TWorldMap::ComboBox1Exit()

@@ -45,7 +45,6 @@ public:
     int nudgeStep() const { return nudgeStep_; }
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -63,6 +62,11 @@ private:
     void attachArrow();
     void pan(MapEdge edge);
 
+    // The toolbar and the viewport reach past the window's right edge by
+    // these, at any width, so that they end out of sight.
+    static constexpr int kToolbarOverhang = 2;
+    static constexpr int kViewportOverhang = 1;
+
     Platform& platform_;
 
     QFrame* toolbar_ = nullptr;       // Panel8
@@ -79,7 +83,6 @@ private:
 
     int nudgeStep_ = 1;
     bool firstActivation_ = true;
-    bool activationPending_ = false;
 };
 
 }  // namespace qvk::ui

@@ -2,6 +2,7 @@
 // of the window as laid out, 1016 x 591; the toolbar and the viewport take
 // the window's width as it comes from the desktop.
 
+#include "ui/common/controls.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/pie_arrow.h"
 #include "ui/common/search_combo_box.h"
@@ -18,17 +19,8 @@
 namespace qvk::ui {
 namespace {
 
-const QColor kWindowColour(224, 192, 120);
 const QColor kViewportColour(225, 195, 120);
 const QColor kArrowYellow(255, 255, 0);
-
-QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(geometry);
-    return panel;
-}
 
 QToolButton* makePictureButton(QWidget* parent, const QString& name, const QString& icon, const QRect& geometry)
 {
@@ -42,8 +34,8 @@ QToolButton* makePictureButton(QWidget* parent, const QString& name, const QStri
 
 void TWorldMap::buildToolbar()
 {
-    toolbar_ = makePanel(this, "Panel8", QRect(0, 0, 1018, 39));
-    toolbarInner_ = makePanel(toolbar_, "Panel1", QRect(0, 0, 1018, 37));
+    toolbar_ = makePanel(this, "Panel8", QRect(0, 0, width() + kToolbarOverhang, 39));
+    toolbarInner_ = makePanel(toolbar_, "Panel1", QRect(0, 0, width() + kToolbarOverhang, 37));
 
     followToggle_ = makePictureButton(toolbarInner_, "SpeedButton2", ":/icons/map_auto.png", QRect(288, 3, 34, 32));
     followToggle_->setCheckable(true);
@@ -87,7 +79,7 @@ void TWorldMap::buildToolbar()
 
 void TWorldMap::buildMap()
 {
-    viewport_ = makePanel(this, "Panel2", QRect(0, 39, 1017, 552));
+    viewport_ = makePanel(this, "Panel2", QRect(0, 39, width() + kViewportOverhang, 552));
     setColours(*viewport_, kViewportColour, kNavy);
 
     mapPanel_ = new MapPanel(viewport_);
