@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     application.setWindowIcon(QIcon(":/icons/app.png"));
 
     qvk::ui::DesktopPlatform platform;
+    if (!platform.settingsProblem().isEmpty()) platform.showWarning(platform.settingsProblem());
     qvk::ui::ProgramWindows windows(platform);
     windows.showMainWindow();
     return application.exec();
