@@ -11,6 +11,8 @@ packages=(
   libgeographiclib-dev
   libhamlib-utils  # rotctld: the rotator tests turn its dummy rotator
   xvfb xauth fonts-dejavu-core fonts-liberation2
+  # tools/package.sh: dpkg-shlibdeps for the package's Depends, and the checks
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
