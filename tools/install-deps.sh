@@ -12,6 +12,8 @@ packages=(
   libhamlib-utils  # rotctld: the rotator tests turn its dummy rotator
   xvfb xauth fonts-dejavu-core fonts-liberation2
   tesseract-ocr  # the band chart test reads the chart back as its reader would
+  # tools/package.sh: dpkg-shlibdeps for the package's Depends, and the checks
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -14,6 +14,10 @@ the @2x file on high-DPI screens):
     app                     32 x 32   program and notification-area icon
     map_auto, close_cross   34 x 32   toolbar buttons of the World Map window
 
+and the program icon at the sizes of the desktop's hicolor icon theme into
+packaging/icons/ as app-SIZE.png (16 to 256 pixels), for the menu entry the
+package installs.
+
 Needs Debian 12's python3-pil (Pillow 9.4.0) and fonts-dejavu-core (2.37);
 the script installs both with apt-get when they are missing (as root, or
 through sudo). The output is deterministic for those versions.
@@ -35,7 +39,6 @@ from PIL import Image, ImageDraw  # noqa: E402
 warn_if_untested_pillow("the icons")
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-OUT_DIR = os.path.join(ROOT, "src", "ui", "common", "icons")
 FINE = 8  # shapes are drawn this many times finer than the output
 
 NAVY = (0, 0, 128, 255)
@@ -55,12 +58,13 @@ LAND = (70, 150, 70, 255)
 
 
 class Icon:
-    """A picture of w x h icon pixels, drawn at `scale` output pixels per icon pixel."""
+    """A picture of w x h icon pixels, drawn at `scale` output pixels per icon
+    pixel; a scale below 1 or between whole numbers serves the theme sizes."""
 
     def __init__(self, w, h, scale):
         self.w, self.h, self.scale = w, h, scale
         self.k = scale * FINE
-        self.fine = Image.new("RGBA", (w * self.k, h * self.k), (0, 0, 0, 0))
+        self.fine = Image.new("RGBA", (round(w * self.k), round(h * self.k)), (0, 0, 0, 0))
         self.draw = ImageDraw.Draw(self.fine)
         self.words = []
 
@@ -109,7 +113,7 @@ class Icon:
         self.words.append((text, cx, top, size, colour, bold))
 
     def image(self):
-        size = (self.w * self.scale, self.h * self.scale)
+        size = (round(self.w * self.scale), round(self.h * self.scale))
         img = self.fine.resize(size, Image.Resampling.BOX)
         for text, cx, top, size_px, colour, bold in self.words:
             name = "DejaVuSans-Bold.ttf" if bold else "DejaVuSans.ttf"
@@ -289,16 +293,27 @@ ICONS = [
 ]
 
 
+# The sizes of the hicolor theme that desktops look for in menus and docks.
+THEME_SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
+
+
+def save(icon, rel):
+    img = icon.image()
+    os.makedirs(os.path.dirname(os.path.join(ROOT, rel)), exist_ok=True)
+    img.save(os.path.join(ROOT, rel), format="PNG", optimize=True)
+    print(f"wrote {rel} ({img.width} x {img.height})")
+
+
 def main():
-    os.makedirs(OUT_DIR, exist_ok=True)
     for name, w, h, paint in ICONS:
         for scale, suffix in ((1, ""), (2, "@2x")):
             icon = Icon(w, h, scale)
             paint(icon)
-            img = icon.image()
-            rel = os.path.join("src", "ui", "common", "icons", f"{name}{suffix}.png")
-            img.save(os.path.join(ROOT, rel), format="PNG", optimize=True)
-            print(f"wrote {rel} ({img.width} x {img.height})")
+            save(icon, os.path.join("src", "ui", "common", "icons", f"{name}{suffix}.png"))
+    for size in THEME_SIZES:
+        icon = Icon(32, 32, size / 32)
+        app(icon)
+        save(icon, os.path.join("packaging", "icons", f"app-{size}.png"))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs, checks the formatting, builds everything and
-# runs every test; then
+# runs every test; makes the Debian package of the tested build and checks it
+# (lintian, desktop-file-validate, appstreamcli); then
 # builds the whole suite again with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs it once more, window tests included.
 set -euo pipefail
@@ -14,6 +15,7 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVK_BUILD_TESTS=ON -Wno-dev
 cmake --build build --parallel "$jobs"
 ctest --test-dir build --output-on-failure --parallel "$jobs"
+bash tools/package.sh build
 
 sanitizers="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
 cmake -S . -B build-sanitizers -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVK_BUILD_TESTS=ON -Wno-dev \

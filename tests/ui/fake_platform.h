@@ -1,12 +1,15 @@
 #pragma once
 // A platform for window tests: boxes are recorded instead of shown, the
-// pointer and the clock are plain values the test sets, and the program
-// folder is a temporary folder of the test's own.
+// pointer and the clock are plain values the test sets, and the program's
+// files lie in a temporary folder of the test's own, settings and data
+// together as in a build folder, or apart as in an installed program.
 
 #include "ui/common/platform.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace qvk::ui {
 
@@ -27,13 +30,20 @@ public:
     QSize desktopSize() const override { return desktop; }
     QDateTime currentUtc() const override { return utc; }
     QDateTime currentLocal() const override { return local; }
-    QString programFolder() const override { return folder.path() + "/"; }
+    QString settingsFolder() const override { return apartSettings ? apartSettings->path() + "/" : dataFolder(); }
+    QString dataFolder() const override { return folder.path() + "/"; }
     bool trayIconAvailable() const override { return trayAvailable; }
 
-    // Writes a file into the program folder, bytes as given.
+    // Settings from now on in a folder apart from the data.
+    void keepSettingsApart() { apartSettings.emplace(); }
+
+    // Writes a file into the data folder (the settings folder too, unless
+    // kept apart), bytes as given.
     void writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& name) const;
     bool fileExists(const QString& name) const;
+    void writeSettingsFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readSettingsFile(const QString& name) const;
 
     QStringList modalWindows;  // object names of the windows shown modally
     QStringList warnings;
@@ -45,6 +55,7 @@ public:
     QDateTime local;
     bool trayAvailable = true;
     QTemporaryDir folder;
+    std::optional<QTemporaryDir> apartSettings;
 };
 
 }  // namespace qvk::ui

@@ -4,6 +4,7 @@
 #include "app/calc/inverse_batch.h"
 #include "app/calc/position_argument.h"
 #include "app/calc/rotator_turn.h"
+#include "app/program_identity.h"
 #include "clocks/place_time.h"
 #include "core/geodesic.h"
 #include "core/maidenhead.h"
@@ -75,6 +76,8 @@ Commands:
       arrives. A coordinate of exactly 0 turns nothing: heading=none.
   --help
       This text.
+  --version
+      The version of Amateur Radio QVK that qvk-calc belongs to.
 
 Exit status: 0 done; 1 invalid input (the reason on standard error, or a bad
 line in "inverse"); 2 an invalid clock offset (the row shows 00: 00); 3 the
@@ -312,6 +315,10 @@ int main(int argc, char** argv)
     const std::string name = argv[1];
     if (name == "--help" || name == "-h") {
         std::cout << kUsage;
+        return kDone;
+    }
+    if (name == "--version") {
+        std::cout << "qvk-calc (Amateur Radio QVK) " << qvk::kVersion << '\n';
         return kDone;
     }
     Arguments arguments;

@@ -57,7 +57,7 @@ void ChartWindow::showEvent(QShowEvent* event)
 
 void ChartWindow::FormActivate()
 {
-    const QString path = platform_.programFolder() + design_.fileName;
+    const QString path = platform_.dataFolder() + design_.fileName;
     if (!QFileInfo::exists(path)) {
         warnNearCentre(platform_, QStringLiteral("File: '%1' not found.").arg(design_.fileName));
         return;

@@ -190,7 +190,7 @@ UtcTimeOfDay TClock2::utcNow() const
     return {utc.hour(), utc.minute()};
 }
 
-QString TClock2::clocksFilePath() const { return platform_.programFolder() + kClocksFileName; }
+QString TClock2::clocksFilePath() const { return platform_.settingsFolder() + kClocksFileName; }
 
 void TClock2::enterEditing()
 {

@@ -1,5 +1,7 @@
 #include "ui/common/desktop_platform.h"
 
+#include "ui/common/screen_text.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
@@ -8,6 +10,16 @@
 #include <QSystemTrayIcon>
 
 namespace qvk::ui {
+namespace {
+
+QString folderText(const std::filesystem::path& folder) { return fromFileSystemPath(folder) + "/"; }
+
+}  // namespace
+
+DesktopPlatform::DesktopPlatform()
+    : folders_(chooseProgramFolders(folderFactsOfSystem(toFileSystemPath(QCoreApplication::applicationDirPath()))))
+{
+}
 
 void DesktopPlatform::runModal(QDialog& window) { window.exec(); }
 
@@ -40,7 +52,11 @@ QDateTime DesktopPlatform::currentUtc() const { return QDateTime::currentDateTim
 
 QDateTime DesktopPlatform::currentLocal() const { return QDateTime::currentDateTime(); }
 
-QString DesktopPlatform::programFolder() const { return QCoreApplication::applicationDirPath() + "/"; }
+QString DesktopPlatform::settingsFolder() const { return folderText(folders_.settings); }
+
+QString DesktopPlatform::dataFolder() const { return folderText(folders_.data); }
+
+QString DesktopPlatform::settingsProblem() const { return QString::fromLocal8Bit(folders_.problem.c_str()); }
 
 bool DesktopPlatform::trayIconAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 

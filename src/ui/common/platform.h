@@ -33,8 +33,12 @@ public:
     virtual QDateTime currentUtc() const = 0;
     virtual QDateTime currentLocal() const = 0;
 
-    // The folder that holds the program and its files, with a trailing "/".
-    virtual QString programFolder() const = 0;
+    // The folders of the program's files, each with a trailing "/", chosen
+    // once at start (see settings/program_folders.h): the settings files
+    // the program reads and writes, and the data it only reads. In a build
+    // folder both are the program's own folder.
+    virtual QString settingsFolder() const = 0;
+    virtual QString dataFolder() const = 0;
 
     // Whether the desktop shows notification-area icons, so that a hidden
     // window can be brought back from one.

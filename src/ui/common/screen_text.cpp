@@ -12,4 +12,6 @@ std::string fromScreen(const QString& text) { return utf8ToWindows1252(text.toSt
 
 std::filesystem::path toFileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+QString fromFileSystemPath(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
+
 }  // namespace qvk::ui

@@ -15,5 +15,6 @@ std::string fromScreen(const QString& text);
 
 // A path as the operating system spells it, for readLines and writeLinesAtomically.
 std::filesystem::path toFileSystemPath(const QString& path);
+QString fromFileSystemPath(const std::filesystem::path& path);
 
 }  // namespace qvk::ui

@@ -198,7 +198,7 @@ void THamDF1::stateButtonClick(int number)
     BreakOutCity(state.tag(), toScreen(state.centreCaption()), homeLatitude_, homeLongitude_, state.centreLatitude,
                  state.centreLongitude);
     locationList_->clearAll();
-    const QString path = platform_.programFolder() + toScreen(state.cityListFile());
+    const QString path = platform_.dataFolder() + toScreen(state.cityListFile());
     if (!QFileInfo::exists(path)) {
         locationList_->showText(toScreen(state.noListText()));
         ChgButtonColors(0);

@@ -31,7 +31,7 @@ constexpr const char* kMasterFileName = "states.txt";
 
 void THamDF1::FormCreate()
 {
-    const QString path = platform_.programFolder() + kMasterFileName;
+    const QString path = platform_.dataFolder() + kMasterFileName;
     const auto lines = readLines(toFileSystemPath(path));
     if (!lines) {
         platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
@@ -72,7 +72,7 @@ void THamDF1::InitializeParameters(const QString& mode)
     if (mode == "PgmStart") {
         // nothing reads this copy; a missing file is told once, by the Clocks
         // window when there is one, which reads the file at its creation
-        const QString path = platform_.programFolder() + kClocksFileName;
+        const QString path = platform_.settingsFolder() + kClocksFileName;
         const auto lines = readLines(toFileSystemPath(path));
         if (lines)
             clocksBuffer_ = *lines;
@@ -85,7 +85,7 @@ void THamDF1::InitializeParameters(const QString& mode)
 
 void THamDF1::LoadPreferences()
 {
-    const QString path = platform_.programFolder() + kPreferencesFileName;
+    const QString path = platform_.settingsFolder() + kPreferencesFileName;
     const auto lines = readLines(toFileSystemPath(path));
     if (!lines) {
         // a fresh install: ask for the home station instead of reporting a missing file
@@ -134,7 +134,7 @@ void THamDF1::LoadPreferences()
 void THamDF1::SavePreferences()
 {
     if (!windows_.home) return;
-    const QString path = platform_.programFolder() + kPreferencesFileName;
+    const QString path = platform_.settingsFolder() + kPreferencesFileName;
     if (!writeLinesAtomically(toFileSystemPath(path), preferencesLines(windows_.home->currentPreferences())))
         platform_.showError(toScreen(cannotCreateFileMessage(fromScreen(path))));
 }

@@ -23,7 +23,7 @@ constexpr double kArrivedWithin = 0.5;
 
 std::filesystem::path rotatorFile(const Platform& platform)
 {
-    return toFileSystemPath(platform.programFolder() + qvk::rotator::kRotatorFileName);
+    return toFileSystemPath(platform.settingsFolder() + qvk::rotator::kRotatorFileName);
 }
 
 QString turnText(const QString& path, std::optional<double> heading)

@@ -474,7 +474,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ClocksWindow, AMissingFileIsReportedAndLeavesEveryPlaceEmpty)
 {
     clocks = std::make_unique<TClock2>(platform);
-    EXPECT_EQ(platform.errors, QStringList{"Cannot open file " + platform.programFolder() + "tms.qvk."});
+    EXPECT_EQ(platform.errors, QStringList{"Cannot open file " + platform.settingsFolder() + "tms.qvk."});
     for (int row = 1; row <= 24; ++row) {
         EXPECT_EQ(box(row).text(), "");
         EXPECT_EQ(panel(row).text(), "");
@@ -488,10 +488,10 @@ TEST_F(ClocksWindow, AMissingFileIsReportedAndLeavesEveryPlaceEmpty)
 TEST_F(ClocksWindow, AFileThatCannotBeWrittenIsReported)
 {
     // a folder in the file's place can be neither read nor replaced
-    QDir(platform.programFolder()).mkdir("tms.qvk");
+    QDir(platform.settingsFolder()).mkdir("tms.qvk");
     clocks = std::make_unique<TClock2>(platform);
     EXPECT_FALSE(clocks->writeClocksFile());
-    EXPECT_EQ(platform.errors.last(), "Cannot create file " + platform.programFolder() + "tms.qvk.");
+    EXPECT_EQ(platform.errors.last(), "Cannot create file " + platform.settingsFolder() + "tms.qvk.");
 }
 
 TEST_F(ClocksWindow, TheShippedPlacesAllShowTheirTimes)

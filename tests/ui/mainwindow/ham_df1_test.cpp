@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, AMissingDxccListIsReportedAndTheDxccButtonGivesAnEmptyLis
 {
     start(kMontgomeryPrefs, false);
     ASSERT_EQ(platform.errors.size(), 1);
-    EXPECT_EQ(platform.errors[0], "Cannot open file " + platform.programFolder() + "states.txt.");
+    EXPECT_EQ(platform.errors[0], "Cannot open file " + platform.dataFolder() + "states.txt.");
     click("SpeedButton51");
     EXPECT_EQ(list().count(), 0);
 }
@@ -249,7 +249,7 @@ TEST_F(MainWindowTest, AnInvalidHomePositionWarnsAndLeavesTheHomeUnset)
 TEST_F(MainWindowTest, AMissingClocksFileIsReportedOnceAndStartUpGoesOn)
 {
     start();
-    QFile::remove(platform.programFolder() + "tms.qvk");
+    QFile::remove(platform.settingsFolder() + "tms.qvk");
     // a second window on the same folder starts without the file
     THamDF1 second(platform);
     THome secondHome(platform, &second);
@@ -260,7 +260,7 @@ TEST_F(MainWindowTest, AMissingClocksFileIsReportedOnceAndStartUpGoesOn)
     QCoreApplication::processEvents();
     second.activateWindow();
     QCoreApplication::processEvents();
-    EXPECT_EQ(platform.errors.count("Cannot open file " + platform.programFolder() + "tms.qvk."), 1);
+    EXPECT_EQ(platform.errors.count("Cannot open file " + platform.settingsFolder() + "tms.qvk."), 1);
     EXPECT_DOUBLE_EQ(second.homeLatitude(), 32.65);
 }
 

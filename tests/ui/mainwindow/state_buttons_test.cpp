@@ -94,9 +94,9 @@ TEST_F(StateButtonsTest, AStateButtonReplacesTheDxccListAndHidesTheSortToggle)
 TEST_F(StateButtonsTest, AnUnreadableCityListIsReportedAndNotOpened)
 {
     start();
-    QDir(platform.programFolder()).mkpath("statedata/AL.txt");  // a folder where the file should be
+    QDir(platform.dataFolder()).mkpath("statedata/AL.txt");  // a folder where the file should be
     click("SpeedButton1");
-    EXPECT_EQ(platform.errors, QStringList{"Cannot open file " + platform.programFolder() + "statedata/AL.txt."});
+    EXPECT_EQ(platform.errors, QStringList{"Cannot open file " + platform.dataFolder() + "statedata/AL.txt."});
     EXPECT_EQ(list().currentText(), "Alabama Center");
     EXPECT_FALSE(list().isListOpen());
 }
