@@ -42,6 +42,49 @@ double decimal(std::string_view text, std::string_view what, int limit)
     return static_cast<double>(*value);
 }
 
+// "=VER20230502" is the file's version, not a call (written so, in capitals).
+bool isVersion(std::string_view name)
+{
+    if (name.size() != kVersionMark.size() + kVersionDigits || !name.starts_with(kVersionMark)) return false;
+    for (char c : name.substr(kVersionMark.size()))
+        if (!isDigit(c)) return false;
+    return true;
+}
+
+struct TokenParts {
+    bool exact = false;
+    std::string_view written;    // without "=" and overrides
+    std::string name;            // the same, upper-cased
+    std::string_view overrides;  // "(4)[7]"
+};
+
+TokenParts splitToken(std::string_view token)
+{
+    TokenParts parts;
+    parts.exact = token.front() == '=';
+    const std::string_view body = parts.exact ? token.substr(1) : token;
+    const auto overridesStart = std::min(body.find_first_of(kOverrideOpeners), body.size());
+    parts.written = body.substr(0, overridesStart);
+    parts.name = text::upperAscii(parts.written);
+    parts.overrides = body.substr(overridesStart);
+    return parts;
+}
+
+// The alias list of an entity line: after its ninth comma, up to the ";".
+std::string_view aliasField(std::string_view line)
+{
+    std::size_t start = 0;
+    for (std::size_t comma = 0; comma < kFieldCount - 1; ++comma) {
+        start = line.find(',', start);
+        if (start == std::string_view::npos) return {};
+        ++start;
+    }
+    const auto end = line.find(';', start);
+    return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+}
+
+bool isContestOnly(std::string_view line) { return text::trimBlanks(line).starts_with('*'); }
+
 // The override groups after a token's call or prefix, applied to `location`.
 void applyOverrides(std::string_view token, std::string_view overrides, CountryLocation& location)
 {
@@ -83,7 +126,7 @@ class CountryFileBuilder {
 public:
     void addLine(std::string_view line)
     {
-        if (text::trimBlanks(line).starts_with('*')) return;  // an entity that counts only in contests
+        if (isContestOnly(line)) return;  // an entity that counts only in WAE and CQ contests
         std::array<std::string_view, kFieldCount> fields;
         std::size_t count = 0;
         for (std::size_t start = 0;; ++count) {
@@ -125,32 +168,21 @@ public:
 private:
     void addToken(std::string_view token, std::uint32_t ownIndex)
     {
-        const bool exact = token.front() == '=';
-        const std::string_view body = exact ? token.substr(1) : token;
-        const auto overridesStart = std::min(body.find_first_of(kOverrideOpeners), body.size());
-        const std::string name = text::upperAscii(body.substr(0, overridesStart));
-        if (name.empty()) throw LineFault{"token " + quoted(token) + " names no call or prefix"};
-        if (exact && isVersion(name)) {
-            if (file_.version.empty()) file_.version = name.substr(kVersionMark.size());
+        TokenParts parts = splitToken(token);
+        if (parts.name.empty()) throw LineFault{"token " + quoted(token) + " names no call or prefix"};
+        if (parts.exact && isVersion(parts.written)) {
+            if (file_.version.empty()) file_.version = parts.written.substr(kVersionMark.size());
             return;
         }
         std::uint32_t location = ownIndex;
-        if (overridesStart < body.size()) {
+        if (!parts.overrides.empty()) {
             CountryLocation overridden = file_.locations[ownIndex];
-            applyOverrides(token, body.substr(overridesStart), overridden);
+            applyOverrides(token, parts.overrides, overridden);
             if (!(overridden == file_.locations[ownIndex])) location = share(std::move(overridden));
         }
-        TokenMap& map = exact ? file_.exactCalls : file_.prefixes;
-        map.try_emplace(name, location);  // the first occurrence wins
-        if (!exact) file_.longestPrefix = std::max(file_.longestPrefix, name.size());
-    }
-
-    static bool isVersion(std::string_view name)
-    {
-        if (name.size() != kVersionMark.size() + kVersionDigits || !name.starts_with(kVersionMark)) return false;
-        for (char c : name.substr(kVersionMark.size()))
-            if (!isDigit(c)) return false;
-        return true;
+        if (!parts.exact) file_.longestPrefix = std::max(file_.longestPrefix, parts.name.size());
+        TokenMap& map = parts.exact ? file_.exactCalls : file_.prefixes;
+        map.try_emplace(std::move(parts.name), location);  // the first occurrence wins
     }
 
     // Thousands of tokens carry the same few overrides ("(4)[7]" on every US
@@ -188,6 +220,25 @@ std::variant<CountryFile, CountryFileFault> parseCountryFile(const std::vector<s
     if (!anyText) return CountryFileFault{1, "the file is empty"};
     if (builder.empty()) return CountryFileFault{1, "the file names no DXCC entity"};
     return builder.finish();
+}
+
+std::string countryFileVersion(const std::vector<std::string>& lines)
+{
+    // a search for the mark, not a split into tokens: this runs on every
+    // candidate file at start-up
+    const std::string mark = "=" + std::string(kVersionMark);
+    for (const auto& line : lines) {
+        if (isContestOnly(line)) continue;
+        const std::string_view aliases = aliasField(line);
+        for (auto at = aliases.find(mark); at != std::string_view::npos; at = aliases.find(mark, at + 1)) {
+            if (at > 0 && !text::isBlank(aliases[at - 1])) continue;
+            auto end = at;
+            while (end < aliases.size() && !text::isBlank(aliases[end])) ++end;
+            const TokenParts parts = splitToken(aliases.substr(at, end - at));
+            if (isVersion(parts.written)) return std::string(parts.written.substr(kVersionMark.size()));
+        }
+    }
+    return {};
 }
 
 std::string countryFileMessage(std::string_view path, const CountryFileFault& fault)

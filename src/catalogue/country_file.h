@@ -77,6 +77,10 @@ struct CountryFileFault {
 // lines are passed over; a file without any entity line is a fault.
 std::variant<CountryFile, CountryFileFault> parseCountryFile(const std::vector<std::string>& lines);
 
+// The version alone ("20230502", or empty), found without building the
+// maps: several files are ordered by it before the newest is parsed.
+std::string countryFileVersion(const std::vector<std::string>& lines);
+
 // "Country file PATH, line N: PROBLEM."
 std::string countryFileMessage(std::string_view path, const CountryFileFault& fault);
 

@@ -38,13 +38,14 @@ std::vector<std::filesystem::path> countryFileCandidates(const std::filesystem::
 
 struct CountryFileChoice {
     std::optional<LoadedCountryFile> file;  // none when no candidate reads
-    std::vector<std::string> problems;      // one message per candidate that exists but does not read
+    std::vector<std::string> problems;      // a message for each candidate passed over as unreadable or damaged
 };
 
-// The candidate with the newest version among those that read (a file
-// without a version counts as the oldest); on equal versions the earlier
-// candidate. A candidate that does not exist is passed over without a word,
-// and a path named twice is read once.
+// The candidate with the newest version that reads (a file without a version
+// counts as the oldest); on equal versions the earlier candidate. Only the
+// newest is parsed, and a damaged one is reported and the next newest parsed;
+// an older file is not checked once a newer one reads. A candidate that does
+// not exist is passed over without a word, and a path named twice is read once.
 CountryFileChoice chooseNewestCountryFile(const std::vector<std::filesystem::path>& candidates);
 
 }  // namespace qvk

@@ -70,17 +70,32 @@ TEST_F(CountryFileChoiceTest, ADamagedFileIsReportedAndTheNextOneUsed)
     const auto damaged = write("damaged", "20260101", "YY,Short line\r\n");
     const auto missingSemicolon = folder_ / "semicolon";
     std::ofstream(missingSemicolon) << "ZZ,Cut,2,EU,1,1,1.00,1.00,0.0,ZZ =VER20270101\n";
-    const auto empty = folder_ / "empty";
-    std::ofstream{empty};
     const auto good = write("good", "20230502");
 
-    const auto choice = chooseNewestCountryFile({damaged, missingSemicolon, empty, good});
+    const auto choice = chooseNewestCountryFile({good, damaged, missingSemicolon});
     EXPECT_EQ(chosenName(choice), "good");
-    ASSERT_EQ(choice.problems.size(), 3u);
-    EXPECT_EQ(choice.problems[0], "Country file " + damaged.string() + ", line 2: 2 fields where 10 belong.");
-    EXPECT_EQ(choice.problems[1],
+    ASSERT_EQ(choice.problems.size(), 2u);
+    EXPECT_EQ(choice.problems[0],
               "Country file " + missingSemicolon.string() + ", line 1: the alias list does not end with \";\".");
-    EXPECT_EQ(choice.problems[2], "Country file " + empty.string() + ", line 1: the file is empty.");
+    EXPECT_EQ(choice.problems[1], "Country file " + damaged.string() + ", line 2: 2 fields where 10 belong.");
+
+    const auto empty = folder_ / "empty";
+    std::ofstream{empty};
+    const auto onlyEmpty = chooseNewestCountryFile({empty});
+    EXPECT_FALSE(onlyEmpty.file);
+    ASSERT_EQ(onlyEmpty.problems.size(), 1u);
+    EXPECT_EQ(onlyEmpty.problems[0], "Country file " + empty.string() + ", line 1: the file is empty.");
+}
+
+TEST_F(CountryFileChoiceTest, AnOlderFileIsNotParsedOnceANewerOneReads)
+{
+    // what costs start-up time is parsing: the shipped file is not checked
+    // while the operator's newer copy reads
+    const auto newer = write("operator", "20240101");
+    const auto olderDamaged = write("shipped", "20230502", "YY,Short line\r\n");
+    const auto choice = chooseNewestCountryFile({newer, olderDamaged});
+    EXPECT_EQ(chosenName(choice), "operator");
+    EXPECT_TRUE(choice.problems.empty());
 }
 
 TEST_F(CountryFileChoiceTest, MissingFilesArePassedOverAndAPathIsReadOnce)

@@ -116,12 +116,29 @@ TEST(CountryFile, ContestOnlyLinesAreSkippedWhole)
 TEST(CountryFile, VersionBlankLinesAndLetterCase)
 {
     const CountryFile file =
-        parsed("\r\nXX,Examplia,999,EU,14,28,50.00,-10.00,-1.0,  xx   =VER20240110 =xx1ab ;\r\n\r\n");
+        parsed("\r\nXX,Examplia,999,EU,14,28,50.00,-10.00,-1.0,  xx   =VER20240110 =xx1ab =ver20250101 ;\r\n\r\n");
     EXPECT_EQ(file.version, "20240110");
     EXPECT_TRUE(file.prefixes.contains("XX"));
     EXPECT_TRUE(file.exactCalls.contains("XX1AB"));
-    EXPECT_EQ(file.exactCalls.size(), 1u);
+    EXPECT_TRUE(file.exactCalls.contains("VER20250101"));  // the version is written in capitals
+    EXPECT_EQ(file.exactCalls.size(), 2u);
     EXPECT_EQ(parsed("XX,Examplia,999,EU,14,28,50.00,-10.00,-1.0,XX;").version, "");
+}
+
+TEST(CountryFile, TheVersionIsFoundWithoutParsingAsParsingFindsIt)
+{
+    const auto shipped = readLines(std::string(QVK_DATA_DIR) + "/cty.csv");
+    ASSERT_TRUE(shipped);
+    EXPECT_EQ(countryFileVersion(*shipped), "20230502");
+    // a contest-only line's token, a text that only looks alike, and a version before the ";"
+    EXPECT_EQ(
+        countryFileVersion(splitLines("*XX,Contest,1,EU,1,1,1,1,0,=VER20990101;\n"
+                                      "YY,Examplia,2,EU,1,1,1,1,0,YY =VERSION X=VER20230101 =VER2024 =VER20240110(5);\n"
+                                      "ZZ,Later,3,EU,1,1,1,1,0,ZZ =VER20250101;\n")),
+        "20240110");
+    EXPECT_EQ(countryFileVersion(splitLines("XX,Examplia,2,EU,1,1,1,1,0,XX =VER20240110;")), "20240110");
+    EXPECT_EQ(countryFileVersion(splitLines("XX,Examplia,2,EU,1,1,1,1,0,XX;")), "");
+    EXPECT_EQ(countryFileVersion({}), "");
 }
 
 TEST(CountryFile, ADamagedFileNamesItsLineAndWhatIsWrong)

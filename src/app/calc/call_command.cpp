@@ -24,7 +24,7 @@ CallAnswers::CallAnswers(const CountryFile& file) : file_(file)
     }
 }
 
-std::string CallAnswers::answer(std::string_view call, std::string& error) const
+std::string_view CallAnswers::answer(std::string_view call, std::string& error) const
 {
     const CallLookup lookup = lookUpCall(file_, call);
     switch (lookup.outcome) {
@@ -47,13 +47,13 @@ int callCommand(const Arguments& arguments)
     if (!file) return kInvalidInput;
     const CallAnswers answers(file->data);
     if (arguments.words.empty()) {
-        const auto answer = [&answers](std::string_view line, std::string& error) {
-            return answers.answer(line, error);
+        const auto answer = [&answers](std::string_view line, std::string& out, std::string& error) {
+            out += answers.answer(line, error);
         };
         return runLineBatch(stdin, stdout, stderr, answer) ? kDone : kInvalidInput;
     }
     std::string error;
-    const std::string line = answers.answer(arguments.words[0], error);
+    const std::string_view line = answers.answer(arguments.words[0], error);
     if (!error.empty()) {
         std::cerr << error << '\n';
         return kInvalidInput;

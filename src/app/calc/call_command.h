@@ -20,7 +20,7 @@ public:
     // "dxcc=291 prefix=K cont=NA cq=5 itu=8 lat=37.60 lon=91.87 name=United States\n",
     // "dxcc=none\n" (/MM, /AM), "dxcc=unknown\n", or for a text that is no
     // callsign "dxcc=invalid\n" with `error` set to the reason.
-    std::string answer(std::string_view call, std::string& error) const;
+    std::string_view answer(std::string_view call, std::string& error) const;
 
 private:
     const CountryFile& file_;

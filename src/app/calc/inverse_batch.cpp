@@ -85,6 +85,11 @@ std::string inverseLine(std::string_view line, std::string& error)
     return out;
 }
 
-bool runInverseBatch(std::FILE* in, std::FILE* out, std::FILE* err) { return runLineBatch(in, out, err, inverseLine); }
+bool runInverseBatch(std::FILE* in, std::FILE* out, std::FILE* err)
+{
+    return runLineBatch(in, out, err, [](std::string_view line, std::string& output, std::string& error) {
+        output += inverseLine(line, error);
+    });
+}
 
 }  // namespace qvk::calc

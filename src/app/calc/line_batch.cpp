@@ -24,7 +24,7 @@ void computeChunk(Chunk& chunk, const LineAnswer& answer)
         auto end = chunk.text.find('\n', start);
         if (end == std::string_view::npos) end = chunk.text.size();
         error.clear();
-        chunk.output += answer(chunk.text.substr(start, end - start), error);
+        answer(chunk.text.substr(start, end - start), chunk.output, error);
         if (!error.empty()) chunk.errors += "line " + std::to_string(number) + ": " + error + "\n";
         start = end + 1;
     }

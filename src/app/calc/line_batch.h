@@ -9,10 +9,10 @@
 
 namespace qvk::calc {
 
-// The output for one input line (its line end included; empty to print
-// nothing), with `error` set when the line is bad. Called from several
-// threads at once.
-using LineAnswer = std::function<std::string(std::string_view line, std::string& error)>;
+// Appends to `out` the output for one input line (its line end included;
+// nothing to print nothing), and sets `error` when the line is bad. Called
+// from several threads at once.
+using LineAnswer = std::function<void(std::string_view line, std::string& out, std::string& error)>;
 
 // Reads `in` to its end; returns true when no line was bad. Each bad line is
 // reported on `err` as "line N: ERROR".
