@@ -2,7 +2,8 @@
 # Measures the program and writes docs/benchmarks.md: the cost of one beam
 # heading, qvk-calc inverse against GeographicLib's GeodSolve -i on the same
 # million random lines (speed and agreement), the program's start to its main
-# window and its peak memory, and filling the location list.
+# window and its peak memory, filling the location list, reading the country
+# file, and a million callsigns through qvk-calc call.
 #
 #   bash tools/benchmarks.sh
 #
@@ -20,7 +21,7 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build-bench -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVK_BUILD_TESTS=OFF -DQVK_BENCHMARKS=ON >/dev/null
-cmake --build build-bench --parallel "$(nproc)" --target geodesic_bench list_fill_bench startup_bench qvk-calc >/dev/null
+cmake --build build-bench --parallel "$(nproc)" --target geodesic_bench list_fill_bench country_file_bench startup_bench qvk-calc >/dev/null
 export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -38,12 +39,20 @@ seconds() {
 
 build-bench/bench/geodesic_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Calculate|-)' > "$work/geodesic"
 build-bench/bench/list_fill_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Fill|-)' > "$work/lists"
+build-bench/bench/country_file_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Read|Parse|Choose|LookUp|-)' > "$work/cty"
 
 python3 tools/benchmark_lines.py make $lines 2026 "$work/ours.in" "$work/geodsolve.in"
 ours=$(seconds "$work/ours.in" "$work/ours.out" build-bench/qvk/qvk-calc inverse)
 theirs=$(seconds "$work/geodsolve.in" "$work/geodsolve.out" GeodSolve -i -e $ellipsoid -p 6)
 ratio=$(python3 -c "print(f'{$theirs / $ours:.1f}')")
 accuracy=$(python3 tools/benchmark_lines.py compare "$work/ours.in" "$work/ours.out" "$work/geodsolve.out")
+
+python3 tools/benchmark_calls.py $lines 2026 "$work/calls.in"
+/usr/bin/time -f '%e s wall clock (%U s user and %S s system CPU time)' -o "$work/time" \
+  build-bench/qvk/qvk-calc call < "$work/calls.in" > "$work/calls.out"
+calls=$(cat "$work/time")
+answers=$(wc -l < "$work/calls.out")
+entities=$(grep -vc '^dxcc=\(none\|unknown\|invalid\)' "$work/calls.out" || true)
 
 # the start-up reads the program folder's own files; a home station makes it compute sunrise and sunset
 [ -f build-bench/qvk/prefs.qvk ] || printf '0010000000000000000\r\nW\xb086.43\r\nN\xb032.39\r\n-6\r\n1\r\n' > build-bench/qvk/prefs.qvk
@@ -55,7 +64,8 @@ done
 {
   echo "# Benchmarks"
   echo
-  echo "Measured on $(date -u +%Y-%m-%d) on $(nproc) cores of $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs),"
+  echo "Measured on $(date -u +%Y-%m-%d) on $(nproc) cores of $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
+  echo "(load average $(cut -d' ' -f1-3 /proc/loadavg) at the end: wall-clock figures grow with it, CPU figures hardly),"
   echo "Debian $(cat /etc/debian_version), the program's own optimised build (RelWithDebInfo). Regenerate with \`bash tools/benchmarks.sh\`."
   echo
   echo "## One beam heading (CalculateBearing)"
@@ -76,6 +86,28 @@ done
   echo "qvk-calc is **$ratio times** as fast. Agreement (\`tools/benchmark_lines.py compare\`):"
   echo
   echo "$accuracy" | sed 's/^/    /'
+  echo
+  echo "## Callsigns: qvk-calc call"
+  echo
+  echo "$lines random calls made from the shipped country file by \`tools/benchmark_calls.py $lines 2026\`"
+  echo "(prefixes with area digit and suffix, one in ten an exact call of the file, a few"
+  echo "with /P, /4, a country designator or /MM):"
+  echo
+  echo "    qvk-calc call < calls    $calls"
+  echo
+  echo "$answers answer lines, $entities of them with an entity."
+  echo
+  echo "## Reading the country file"
+  echo
+  echo "Reading and parsing the shipped cty.csv, parsing it alone, choosing the newest of"
+  echo "the program's three (no operator's copy; files_read counts the system's copy and"
+  echo "the shipped one), and one lookup. \`build-bench/bench/country_file_bench\`:"
+  echo
+  sed 's/^/    /' "$work/cty"
+  echo
+  echo "ChooseNewestOfThree is what start-up pays for the country file: the version of each"
+  echo "file is found by a plain search and only the newest is parsed. Start-up may spend"
+  echo "30 ms on it; below that, reading the file stays on the start-up path."
   echo
   echo "## Start-up"
   echo

@@ -36,4 +36,29 @@ std::string upperAscii(std::string_view s)
     return upper;
 }
 
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::vector<std::string_view> blankSeparatedWords(std::string_view s)
+{
+    std::vector<std::string_view> words;
+    for (std::size_t start = 0; start < s.size();) {
+        if (isBlank(s[start])) {
+            ++start;
+            continue;
+        }
+        std::size_t end = start;
+        while (end < s.size() && !isBlank(s[end])) ++end;
+        words.push_back(s.substr(start, end - start));
+        start = end;
+    }
+    return words;
+}
+
 }  // namespace qvk::text

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qvk::text {
 
@@ -26,5 +27,14 @@ bool contains(std::string_view s, std::string_view needle);
 
 // Upper-cases the ASCII letters a to z only; every other byte stays as it is.
 std::string upperAscii(std::string_view s);
+
+// Space, tab, CR and LF.
+bool isBlank(char c);
+
+// s without the blanks at either end.
+std::string_view trimBlanks(std::string_view s);
+
+// The runs of non-blank bytes of s, in order.
+std::vector<std::string_view> blankSeparatedWords(std::string_view s);
 
 }  // namespace qvk::text

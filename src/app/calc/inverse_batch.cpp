@@ -1,20 +1,16 @@
 #include "app/calc/inverse_batch.h"
 
+#include "app/calc/line_batch.h"
+#include "core/byte_text.h"
 #include "core/geodesic.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <thread>
-#include <vector>
 
 namespace qvk::calc {
 namespace {
 
-constexpr std::size_t kBlockSize = 4 << 20;
 constexpr std::size_t kQuotedLength = 40;
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string quoted(std::string_view text)
 {
@@ -53,14 +49,7 @@ std::string inverseLine(std::string_view line, std::string& error)
 {
     double numbers[4];
     int count = 0;
-    for (std::size_t i = 0; i < line.size();) {
-        if (isBlank(line[i])) {
-            ++i;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < line.size() && !isBlank(line[end])) ++end;
-        const auto field = line.substr(i, end - i);
+    for (const std::string_view field : text::blankSeparatedWords(line)) {
         if (count == 4) {
             error = "more than 4 numbers";
             return {};
@@ -70,7 +59,6 @@ std::string inverseLine(std::string_view line, std::string& error)
             return {};
         }
         ++count;
-        i = end;
     }
     if (count < 4) {
         error = "expected 4 numbers (LAT1 LON1 LAT2 LON2), found " + std::to_string(count);
@@ -97,85 +85,11 @@ std::string inverseLine(std::string_view line, std::string& error)
     return out;
 }
 
-namespace {
-
-struct Chunk {
-    std::string_view text;  // whole lines
-    long long firstLine = 0;
-    std::string output;
-    std::string errors;
-};
-
-void computeChunk(Chunk& chunk)
-{
-    long long number = chunk.firstLine;
-    std::string error;
-    for (std::size_t start = 0; start < chunk.text.size(); ++number) {
-        auto end = chunk.text.find('\n', start);
-        if (end == std::string_view::npos) end = chunk.text.size();
-        error.clear();
-        chunk.output += inverseLine(chunk.text.substr(start, end - start), error);
-        if (!error.empty()) chunk.errors += "line " + std::to_string(number) + ": " + error + "\n";
-        start = end + 1;
-    }
-}
-
-// Splits whole lines into one chunk per worker, at line ends.
-std::vector<Chunk> splitLines(std::string_view lines, long long firstLine, std::size_t workers)
-{
-    std::vector<Chunk> chunks;
-    std::size_t start = 0;
-    for (std::size_t k = 1; k <= workers && start < lines.size(); ++k) {
-        std::size_t end = lines.size();
-        if (k < workers) {
-            const auto lineEnd = lines.find('\n', std::max(start, lines.size() * k / workers));
-            end = lineEnd == std::string_view::npos ? lines.size() : lineEnd + 1;
-        }
-        Chunk chunk;
-        chunk.text = lines.substr(start, end - start);
-        chunk.firstLine = firstLine;
-        firstLine += std::count(chunk.text.begin(), chunk.text.end(), '\n');
-        chunks.push_back(std::move(chunk));
-        start = end;
-    }
-    return chunks;
-}
-
-}  // namespace
-
 bool runInverseBatch(std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    const std::size_t workers = std::max(1u, std::thread::hardware_concurrency());
-    std::string buffer;
-    long long nextLine = 1;
-    bool allParsed = true;
-    bool atEnd = false;
-    while (!atEnd) {
-        const std::size_t kept = buffer.size();
-        buffer.resize(kept + kBlockSize);
-        const std::size_t got = std::fread(buffer.data() + kept, 1, kBlockSize, in);
-        buffer.resize(kept + got);
-        atEnd = got == 0;
-        // a block ends at its last line end; the rest waits for the next block
-        const auto lastEnd = buffer.rfind('\n');
-        const std::size_t complete = atEnd ? buffer.size() : (lastEnd == std::string::npos ? 0 : lastEnd + 1);
-        if (complete == 0) continue;
-
-        auto chunks = splitLines(std::string_view(buffer).substr(0, complete), nextLine, workers);
-        std::vector<std::thread> threads;
-        for (std::size_t k = 1; k < chunks.size(); ++k) threads.emplace_back(computeChunk, std::ref(chunks[k]));
-        if (!chunks.empty()) computeChunk(chunks[0]);
-        for (auto& thread : threads) thread.join();
-        for (const auto& chunk : chunks) {
-            std::fwrite(chunk.output.data(), 1, chunk.output.size(), out);
-            std::fwrite(chunk.errors.data(), 1, chunk.errors.size(), err);
-            allParsed = allParsed && chunk.errors.empty();
-        }
-        nextLine += std::count(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(complete), '\n');
-        buffer.erase(0, complete);
-    }
-    std::fflush(out);
-    return allParsed;
+    return runLineBatch(in, out, err, [](std::string_view line, std::string& output, std::string& error) {
+        output += inverseLine(line, error);
+    });
 }
 
 }  // namespace qvk::calc

@@ -1,6 +1,9 @@
 // qvk-calc: the computations of Amateur Radio QVK from the command line, for
 // operators who script or log.
 
+#include "app/calc/arguments.h"
+#include "app/calc/call_command.h"
+#include "app/calc/exit_status.h"
 #include "app/calc/inverse_batch.h"
 #include "app/calc/position_argument.h"
 #include "app/calc/rotator_turn.h"
@@ -22,11 +25,12 @@
 
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kInvalidInput = 1;
-constexpr int kInvalidClockOffset = 2;
-constexpr int kRotatorFailed = 3;
-constexpr int kUsageError = 64;
+using qvk::calc::Arguments;
+using qvk::calc::kDone;
+using qvk::calc::kInvalidClockOffset;
+using qvk::calc::kInvalidInput;
+using qvk::calc::kRotatorFailed;
+using qvk::calc::kUsageError;
 
 constexpr const char* kUsage = R"(Usage: qvk-calc COMMAND [ARGUMENTS]
 
@@ -39,11 +43,31 @@ backslash in the shell). The degree sign may be typed as °, as the byte B0,
 or left out: N32.39\W86.43. The digits after the point are minutes, not a
 decimal fraction: .39 is 39 minutes, .5 is 50 minutes.
 
+TARGET may also be a callsign (JA1ABC, VP2E/K1ABC) when it is neither a
+locator nor a pair: its DXCC entity's position, as "call" finds it.
+
 Commands:
-  bearing HOME TARGET
+  bearing HOME TARGET [--cty PATH]
       Heading, long path, distance and even heading from HOME to TARGET:
         bearing=44.2 long-path=224.2 km=7026 mi=4366 even=44
       A coordinate of exactly 0 means no position: bearing=none.
+  call [CALL] [--cty PATH]
+      The DXCC entity of a callsign, by AD1C's country file cty.csv:
+        dxcc=291 prefix=K cont=NA cq=5 itu=8 lat=37.60 lon=91.87 name=United States
+      prefix is the entity's primary prefix; cont, cq and itu are the
+      continent and zones of this call, lat and lon its position in decimal
+      degrees (north and WEST positive): the entity's, or the call's own where
+      the file gives one. A maritime or aeronautical
+      mobile (/MM, /AM) prints dxcc=none, a call of no known entity
+      dxcc=unknown. Without CALL, reads one call a line from standard input
+      and prints one line for each, in order (dxcc=invalid for a line that is
+      no callsign, reported on standard error as "line N: ...").
+      The country file is PATH, or else the newer by its version of the
+      cty.csv beside qvk-calc (the shipped one, or one put there) and
+      /usr/share/hamradio-files/cty.csv (Debian's hamradio-files).
+  cty [--cty PATH]
+      The country file "call" uses and its figures:
+        file=PATH version=20230502 entities=340 exact=18471 prefixes=7719
   inverse
       Reads lines "LAT1 LON1 LAT2 LON2" from standard input (signed decimal
       degrees, north and WEST positive) and prints "BEARING DISTANCE" for
@@ -66,7 +90,7 @@ Commands:
       12:00 gives 5:30 PM; --dst adds an hour and the mark "*".
   gmt HH:MM [--military]
       The GMT row at a UTC time: 00:05 gives 12: 05 AM.
-  rotate HOME TARGET [--long] [--rotator HOST:PORT]
+  rotate HOME TARGET [--long] [--rotator HOST:PORT] [--cty PATH]
       Turns the rotator behind Hamlib's rotctld (default 127.0.0.1:4533) to
       the heading from HOME to TARGET, or to the long path with --long, and
       prints the heading and the azimuth rotctld was sent, which is in the
@@ -79,33 +103,14 @@ Commands:
   --version
       The version of Amateur Radio QVK that qvk-calc belongs to.
 
-Exit status: 0 done; 1 invalid input (the reason on standard error, or a bad
-line in "inverse"); 2 an invalid clock offset (the row shows 00: 00); 3 the
-rotator failed (its reason on standard error); 64 bad arguments.
+Exit status: 0 done; 1 invalid input (the reason on standard error, a bad line
+in "inverse" or "call", or no country file that reads); 2 an invalid clock
+offset (the row shows 00: 00); 3 the rotator failed (its reason on standard
+error); 64 bad arguments.
 )";
 
-// The words of a command, with its --flags taken out; a flag with a value
-// is kept as "--name=value".
-struct Arguments {
-    std::vector<std::string> words;
-    std::vector<std::string> flags;
-
-    bool has(const std::string& flag) const
-    {
-        for (const auto& f : flags)
-            if (f == flag) return true;
-        return false;
-    }
-    std::optional<std::string> value(const std::string& flag) const
-    {
-        for (const auto& f : flags)
-            if (f.rfind(flag + "=", 0) == 0) return f.substr(flag.size() + 1);
-        return std::nullopt;
-    }
-};
-
 // The flags that take a value, written "--rotator HOST:PORT" or "--rotator=HOST:PORT".
-bool takesValue(const std::string& flag) { return flag == "--rotator"; }
+bool takesValue(const std::string& flag) { return flag == "--rotator" || flag == "--cty"; }
 
 int usageError(const std::string& problem)
 {
@@ -169,7 +174,7 @@ Heading headingBetween(const Arguments& a, const char* noneLine, int noneStatus)
 {
     const auto home = qvk::calc::readPosition(a.words[0]);
     if (!home.ok) return {std::nullopt, invalidInput(home.error)};
-    const auto target = qvk::calc::readPosition(a.words[1]);
+    const auto target = qvk::calc::readTarget(a.words[1], a.value("--cty"));
     if (!target.ok) return {std::nullopt, invalidInput(target.error)};
     const auto [homeLatitude, homeLongitude] = home.position;
     const auto [targetLatitude, targetLongitude] = target.position;
@@ -297,13 +302,20 @@ struct Command {
     std::size_t words;
     std::initializer_list<const char*> flags;
     int (*run)(const Arguments&);
+    std::size_t optionalWords = 0;  // may follow the `words` that must be given
 };
 
 const Command kCommands[] = {
-    {"bearing", 2, {}, bearing},     {"convert", 1, {}, convert},
-    {"grid", 1, {}, grid},           {"locator", 2, {}, locator},
-    {"sun", 4, {"--military"}, sun}, {"clock", 2, {"--military", "--dst"}, clock},
-    {"gmt", 1, {"--military"}, gmt}, {"rotate", 2, {"--long", "--rotator"}, rotate},
+    {"bearing", 2, {"--cty"}, bearing},
+    {"convert", 1, {}, convert},
+    {"grid", 1, {}, grid},
+    {"locator", 2, {}, locator},
+    {"sun", 4, {"--military"}, sun},
+    {"clock", 2, {"--military", "--dst"}, clock},
+    {"gmt", 1, {"--military"}, gmt},
+    {"rotate", 2, {"--long", "--rotator", "--cty"}, rotate},
+    {"call", 0, {"--cty"}, qvk::calc::callCommand, 1},
+    {"cty", 0, {"--cty"}, qvk::calc::ctyCommand},
 };
 
 }  // namespace
@@ -340,9 +352,11 @@ int main(int argc, char** argv)
         if (name != command.name) continue;
         std::string unknown;
         if (!onlyFlags(arguments, command.flags, unknown)) return usageError("unknown option " + unknown);
-        if (arguments.words.size() != command.words)
-            return usageError(name + " takes " + std::to_string(command.words) + " argument" +
-                              (command.words == 1 ? "" : "s"));
+        if (arguments.words.size() < command.words || arguments.words.size() > command.words + command.optionalWords)
+            return usageError(
+                name + " takes " + std::to_string(command.words) +
+                (command.optionalWords ? " to " + std::to_string(command.words + command.optionalWords) : "") +
+                " argument" + (command.words == 1 && command.optionalWords == 0 ? "" : "s"));
         return command.run(arguments);
     }
     return usageError("unknown command '" + name + "'");

@@ -1,5 +1,7 @@
 #include "app/calc/position_argument.h"
 
+#include "app/calc/country_file_in_use.h"
+#include "catalogue/list_callsign.h"
 #include "catalogue/list_entry.h"
 #include "core/byte_text.h"
 #include "core/maidenhead.h"
@@ -48,6 +50,23 @@ PositionReading readPosition(std::string_view argument)
         return reading;
     }
     return readPair(locatorCorner(normalised));
+}
+
+PositionReading readTarget(std::string_view argument, const std::optional<std::string>& ctyPath)
+{
+    PositionReading reading = readPosition(argument);
+    const std::string call = normalisedCall(utf8ToWindows1252(argument));
+    if (reading.ok || !notACallsignReason(call).empty()) return reading;
+    const auto file = loadCountryFile(ctyPath);
+    if (!file) {
+        reading.error = "Without a country file " + call + " has no position.";
+        return reading;
+    }
+    const auto callsign = callsignOfListText(file->data, call);
+    reading.ok = callsign->lookup.outcome == CallLookup::Outcome::Entity;
+    reading.position = callsign->position;
+    reading.error = callsign->warning;
+    return reading;
 }
 
 }  // namespace qvk::calc

@@ -4,6 +4,7 @@
 
 #include "core/angle_notation.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,11 @@ PositionReading readPair(std::string_view pair);
 
 // A 4- or 6-character locator (its south-west corner) or a pair text.
 PositionReading readPosition(std::string_view argument);
+
+// A target: a locator, a pair text or, failing both, a callsign, whose
+// entity's position (after the call's overrides) comes from the country file
+// at ctyPath or else the newest of the program's three. A valid locator is
+// never read as a call: EL29 is the locator, EL2 is Liberia.
+PositionReading readTarget(std::string_view argument, const std::optional<std::string>& ctyPath);
 
 }  // namespace qvk::calc

@@ -1,0 +1,77 @@
+#include "catalogue/country_file_choice.h"
+
+#include "core/line_file.h"
+#include "core/messages.h"
+
+#include <algorithm>
+
+namespace qvk {
+namespace {
+
+CountryFileReading parsedCountryFile(const std::filesystem::path& path, const std::vector<std::string>& lines)
+{
+    CountryFileReading reading;
+    auto parsed = parseCountryFile(lines);
+    if (const auto* fault = std::get_if<CountryFileFault>(&parsed))
+        reading.problem = countryFileMessage(path.string(), *fault);
+    else
+        reading.file = LoadedCountryFile{path, std::move(std::get<CountryFile>(parsed))};
+    return reading;
+}
+
+struct Candidate {
+    std::filesystem::path path;
+    std::vector<std::string> lines;
+    std::string version;
+};
+
+}  // namespace
+
+CountryFileReading readCountryFile(const std::filesystem::path& path)
+{
+    const auto lines = readLines(path);
+    if (!lines) return {std::nullopt, cannotOpenFileMessage(path.string())};
+    return parsedCountryFile(path, *lines);
+}
+
+std::vector<std::filesystem::path> countryFileCandidates(const std::filesystem::path& settingsFolder,
+                                                         const std::filesystem::path& programFolder)
+{
+    return {settingsFolder / kCountryFileName, std::filesystem::path(kSystemCountryFile),
+            programFolder / kCountryFileName};
+}
+
+CountryFileChoice chooseNewestCountryFile(const std::vector<std::filesystem::path>& paths)
+{
+    CountryFileChoice choice;
+    std::vector<std::filesystem::path> seen;
+    std::vector<Candidate> candidates;
+    for (const auto& path : paths) {
+        std::error_code error;
+        const auto same = std::filesystem::weakly_canonical(path, error);
+        if (!std::filesystem::exists(path, error) || std::ranges::find(seen, same) != seen.end()) continue;
+        seen.push_back(same);
+        auto lines = readLines(path);
+        if (!lines) {
+            choice.problems.push_back(cannotOpenFileMessage(path.string()));
+            continue;
+        }
+        std::string version = countryFileVersion(*lines);
+        candidates.push_back({path, std::move(*lines), std::move(version)});
+    }
+    // Parsing is what costs: only the newest is parsed, and the next ones
+    // only when it turns out damaged. "20230502" against "20240110": the
+    // yyyymmdd versions order as texts.
+    std::ranges::stable_sort(candidates, std::ranges::greater{}, &Candidate::version);
+    for (const Candidate& candidate : candidates) {
+        auto reading = parsedCountryFile(candidate.path, candidate.lines);
+        if (reading.file) {
+            choice.file = std::move(reading.file);
+            break;
+        }
+        choice.problems.push_back(std::move(reading.problem));
+    }
+    return choice;
+}
+
+}  // namespace qvk

@@ -1,0 +1,180 @@
+// qvk-calc call, cty and callsign targets, as a logging script runs them.
+
+#include "app/qvk_calc_run.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUnitedStates = "dxcc=291 prefix=K cont=NA cq=5 itu=8 lat=37.60 lon=91.87 name=United States\n";
+constexpr const char* kJapan = "dxcc=339 prefix=JA cont=AS cq=25 itu=45 lat=36.40 lon=-138.38 name=Japan\n";
+constexpr const char* kAnguilla = "dxcc=12 prefix=VP2E cont=NA cq=8 itu=11 lat=18.23 lon=63.00 name=Anguilla\n";
+
+// A country file of its own for a test, removed afterwards.
+class OwnCountryFile {
+public:
+    explicit OwnCountryFile(const std::string& text)
+        : path_(fs::temp_directory_path() / ("qvk-calc-cty-" + std::to_string(getpid()) + ".csv"))
+    {
+        std::ofstream(path_, std::ios::binary) << text;
+    }
+    ~OwnCountryFile() { fs::remove(path_); }
+    std::string path() const { return path_.string(); }
+
+private:
+    fs::path path_;
+};
+
+TEST(Call, PrintsTheEntityOfOneCall)
+{
+    const Outcome run = qvkCalc({"call", "K1ABC"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, kUnitedStates);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(qvkCalc({"call", "ja1abc"}).out, kJapan);
+    EXPECT_EQ(qvkCalc({"call", "VP2E/K1ABC"}).out, kAnguilla);
+    EXPECT_EQ(qvkCalc({"call", "K1ABC/VP2E"}).out, kAnguilla);
+    // the zones of the call's own prefix, south and east negative
+    EXPECT_EQ(qvkCalc({"call", "VE3ABC"}).out, "dxcc=1 prefix=VE cont=NA cq=4 itu=4 lat=44.35 lon=78.75 name=Canada\n");
+    EXPECT_EQ(qvkCalc({"call", "VK2ABC"}).out,
+              "dxcc=150 prefix=VK cont=OC cq=30 itu=59 lat=-23.70 lon=-132.33 name=Australia\n");
+}
+
+TEST(Call, NoEntityIsAnAnswerNotAnError)
+{
+    for (const char* mobile : {"K1ABC/MM", "JA1ABC/AM"}) {
+        const Outcome run = qvkCalc({"call", mobile});
+        EXPECT_EQ(run.status, 0) << mobile;
+        EXPECT_EQ(run.out, "dxcc=none\n") << mobile;
+    }
+    const Outcome unknown = qvkCalc({"call", "Q1ABC"});
+    EXPECT_EQ(unknown.status, 0);
+    EXPECT_EQ(unknown.out, "dxcc=unknown\n");
+}
+
+TEST(Call, ATextThatIsNoCallsignSaysWhy)
+{
+    const Outcome run = qvkCalc({"call", "K1 ABC"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "'K1 ABC' is not a callsign: only letters, digits and \"/\" belong in one\n");
+    EXPECT_EQ(qvkCalc({"call", "KABC"}).err, "'KABC' is not a callsign: it has no digit\n");
+}
+
+TEST(CallBatch, OneLinePerInputLineSoPasteLinesThemUp)
+{
+    const Outcome run = qvkCalc({"call"}, "K1ABC\r\nK1 ABC\n\nja1abc\nK1ABC/MM\nQ1ABC\nVP2E/K1ABC");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, std::string(kUnitedStates) + "dxcc=invalid\ndxcc=invalid\n" + kJapan + "dxcc=none\n" +
+                           "dxcc=unknown\n" + kAnguilla);
+    EXPECT_EQ(run.err, "line 2: 'K1 ABC' is not a callsign: only letters, digits and \"/\" belong in one\n"
+                       "line 3: an empty text is not a callsign\n");
+
+    const Outcome clean = qvkCalc({"call"}, "K1ABC\nJA1ABC\n");
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, std::string(kUnitedStates) + kJapan);
+    EXPECT_EQ(clean.err, "");
+}
+
+TEST(CallBatch, KeepsInputOrderAndLineNumbersAcrossBlocksAndThreads)
+{
+    const char* calls[] = {"JA1ABC\n", "K1ABC/MM\n", "VP2E/K1ABC\n"};
+    const char* answers[] = {kJapan, "dxcc=none\n", kAnguilla};
+    const int lines = 600'000;  // more than one read block
+    std::string input, expected;
+    for (int i = 1; i <= lines; ++i) {
+        input += i == 500'001 ? "K1/\n" : calls[i % 3];
+        expected += i == 500'001 ? "dxcc=invalid\n" : answers[i % 3];
+    }
+    const Outcome run = qvkCalc({"call"}, input);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "line 500001: 'K1/' is not a callsign: \"/\" only stands between two parts\n");
+    EXPECT_TRUE(run.out == expected);  // not EXPECT_EQ: a failure would print 30 MB
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), lines);
+}
+
+TEST(Call, TheCtyFlagUsesThatFileOnly)
+{
+    const OwnCountryFile own("G,England,223,EU,14,27,51.50,0.50,0.0,G M =K1ABC;\n");
+    EXPECT_EQ(qvkCalc({"call", "K1ABC", "--cty", own.path()}).out,
+              "dxcc=223 prefix=G cont=EU cq=14 itu=27 lat=51.50 lon=0.50 name=England\n");
+    EXPECT_EQ(qvkCalc({"call", "JA1ABC", "--cty=" + own.path()}).out, "dxcc=unknown\n");
+    EXPECT_EQ(qvkCalc({"cty", "--cty", own.path()}).out,
+              "file=" + own.path() + " version=none entities=1 exact=1 prefixes=2\n");
+}
+
+TEST(Call, ADamagedOrMissingCtyFileIsNamedWithItsLine)
+{
+    const OwnCountryFile damaged("G,England,223,EU,14,27,51.50,0.50,0.0,G M;\nF,France\n");
+    const Outcome run = qvkCalc({"call", "K1ABC", "--cty", damaged.path()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Country file " + damaged.path() + ", line 2: 2 fields where 10 belong.\n");
+
+    const Outcome missing = qvkCalc({"cty", "--cty", "/nonexistent/cty.csv"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Cannot open file /nonexistent/cty.csv.\n");
+}
+
+TEST(Cty, NamesTheShippedFileBesideQvkCalcAndItsFigures)
+{
+    // the system's copy from hamradio-files, where installed, has the same
+    // version: the copy beside the program comes first on a tie
+    const Outcome run = qvkCalc({"cty"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "file=" + (fs::path(QVK_CALC_PATH).parent_path() / "cty.csv").string() +
+                           " version=20230502 entities=340 exact=18471 prefixes=7719\n");
+}
+
+TEST(CallTarget, BearingTakesACallsignAsTarget)
+{
+    // England of this file lies at 51.50 and 0.50: N°51.30\W°0.30 in degrees.minutes
+    const OwnCountryFile own("G,England,223,EU,14,27,51.50,0.50,0.0,G M;\n");
+    const Outcome run = qvkCalc({"bearing", "EM72", "G4ABC", "--cty", own.path()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, qvkCalc({"bearing", "EM72", "N51.30\\W0.30"}).out);
+    // Anguilla lies at 18.23 and 63.00; "qvk-calc inverse" from EM72 (32 86) there: 117.938086247 2766130.4655
+    EXPECT_EQ(qvkCalc({"bearing", "EM72", "vp2e/k1abc"}).out,
+              "bearing=117.9 long-path=297.9 km=2766 mi=1719 even=118\n");
+    // a locator stays a locator even where it could be a call
+    EXPECT_EQ(qvkCalc({"bearing", "EM72", "IO91", "--cty", own.path()}).out, qvkCalc({"bearing", "EM72", "IO91"}).out);
+}
+
+TEST(CallTarget, ACallWithoutEntityGivesTheListsWarning)
+{
+    const Outcome maritime = qvkCalc({"bearing", "EM72", "K1ABC/MM"});
+    EXPECT_EQ(maritime.status, 1);
+    EXPECT_EQ(maritime.out, "");
+    EXPECT_EQ(maritime.err, "K1ABC/MM is maritime mobile: no DXCC entity.\n");
+    EXPECT_EQ(qvkCalc({"bearing", "EM72", "q1abc"}).err, "No DXCC entity for Q1ABC.\n");
+    // the rotator is not even asked
+    const Outcome rotate = qvkCalc({"rotate", "EM72", "K1ABC/AM", "--rotator", "127.0.0.1:1"});
+    EXPECT_EQ(rotate.status, 1);
+    EXPECT_EQ(rotate.err, "K1ABC/AM is aeronautical mobile: no DXCC entity.\n");
+    // neither locator, pair nor callsign: the locator's complaint as before
+    EXPECT_EQ(qvkCalc({"bearing", "EM72", "EL"}).err, "Grid description must be 4 or 6 characters in length.\n");
+}
+
+TEST(CallUsage, HelpAndArgumentCounts)
+{
+    const Outcome help = qvkCalc({"--help"});
+    for (const char* command : {"  call [CALL]", "  cty [--cty PATH]"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+    const Outcome two = qvkCalc({"call", "K1ABC", "JA1ABC"});
+    EXPECT_EQ(two.status, 64);
+    EXPECT_NE(two.err.find("call takes 0 to 1 arguments"), std::string::npos);
+    EXPECT_EQ(qvkCalc({"cty", "extra"}).status, 64);
+    EXPECT_EQ(qvkCalc({"call", "K1ABC", "--cty"}).status, 64);
+    EXPECT_EQ(qvkCalc({"call", "K1ABC", "--long"}).status, 64);
+}
+
+}  // namespace
