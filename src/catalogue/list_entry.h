@@ -23,8 +23,8 @@ struct EntryPosition {
     std::string message;
 };
 
-// Resolves an entry through the current coordinate pair text, as the commit
-// of a list entry does.
+// Resolves an entry as the commit of a list entry does: the pair text from
+// its "N°" on (its whole text without one) is checked, converted and read.
 EntryPosition positionOfEntry(std::string_view entryText);
 
 }  // namespace qvk

@@ -48,20 +48,6 @@ std::optional<std::string> toDecimalPair(std::string_view pair)
     return *decimalLatitude + "\\" + *decimalLongitude;
 }
 
-std::string& currentCoordinatePair()
-{
-    static std::string pair;
-    return pair;
-}
-
-bool ConvertToDecMins()
-{
-    auto converted = toDecimalPair(currentCoordinatePair());
-    if (!converted) return false;
-    currentCoordinatePair() = std::move(*converted);
-    return true;
-}
-
 std::string invalidDegreesWarning(std::string_view latitudeText, std::string_view longitudeText)
 {
     return "Invalid degrees: " + quotedInMessage(latitudeText) + "  " + quotedInMessage(longitudeText);
