@@ -10,6 +10,10 @@
 
 namespace qvk {
 
+// The tag of a result whose target was chosen from the list or typed in the
+// grid window, rather than a state's centre ("AL~") or the DXCC list ("DX~").
+inline constexpr std::string_view kChosenTargetTag = "00~";
+
 struct EntryPosition {
     enum class Status {
         Found,
