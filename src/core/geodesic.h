@@ -26,9 +26,9 @@
 
 namespace qvk {
 
-// Kept in double precision, as the result has always been stored: a due-south
-// heading computes as 179.999999999999997 and is kept as 180, so its long path
-// reads 0.0 rather than 360.0.
+// Kept in double precision, not in the computation's extended precision: a
+// due-south heading computes as 179.999999999999997 and is kept as 180, so its
+// long path reads 0.0 rather than 360.0.
 struct BearingResult {
     double bearing = 0;   // degrees, 0 <= bearing <= 360 (a hair below 360 rounds up)
     double distance = 0;  // metres
