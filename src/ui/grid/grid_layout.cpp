@@ -18,12 +18,6 @@
 namespace qvk::ui {
 namespace {
 
-template <typename Control> Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
-
 // Parented at once, so that its size is measured in the window's font.
 QFrame* makePanel(QWidget* window, const char* objectName)
 {

@@ -20,15 +20,6 @@
 #include <algorithm>
 
 namespace qvk::ui {
-namespace {
-
-template <typename Control> Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
-
-}  // namespace
 
 void THome::buildControls()
 {
