@@ -16,9 +16,9 @@ EntryPosition positionOfEntry(std::string_view entryText)
     if (!text::contains(pair, kEast) && !text::contains(pair, kWest))
         return {Status::NoLongitude, {}, kNoLongitudeWarning};
 
-    currentCoordinatePair() = pair;
-    if (!ConvertToDecMins()) return {Status::InvalidDegrees, {}, invalidDegreesWarning(pair)};
-    const PairReading reading = readByHemisphere(currentCoordinatePair());
+    const auto converted = toDecimalPair(pair);
+    if (!converted) return {Status::InvalidDegrees, {}, invalidDegreesWarning(pair)};
+    const PairReading reading = readByHemisphere(*converted);
     if (!reading.ok) return {Status::InvalidNumber, {}, invalidFloatMessage(reading.invalidText)};
     return {Status::Found, reading.position, {}};
 }

@@ -10,6 +10,10 @@
 
 namespace qvk {
 
+// The tag of a result whose target was chosen from the list or typed in the
+// grid window, rather than a state's centre ("AL~") or the DXCC list ("DX~").
+inline constexpr std::string_view kChosenTargetTag = "00~";
+
 struct EntryPosition {
     enum class Status {
         Found,
@@ -23,8 +27,8 @@ struct EntryPosition {
     std::string message;
 };
 
-// Resolves an entry through the current coordinate pair text, as the commit
-// of a list entry does.
+// Resolves an entry as the commit of a list entry does: the pair text from
+// its "N°" on (its whole text without one) is checked, converted and read.
 EntryPosition positionOfEntry(std::string_view entryText);
 
 }  // namespace qvk

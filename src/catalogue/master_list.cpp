@@ -14,7 +14,8 @@ std::vector<std::string> dxccEntries(const std::vector<std::string>& masterLines
 
 std::string byCountryEntry(std::string_view entry)
 {
-    // positions from 1, 0 when absent, as the rewrite has always counted them
+    // positions from 1, 0 when absent, and copies clipped at the ends: an entry
+    // without the two spaces or the "(" is still rewritten, never refused
     const auto spaces = static_cast<long long>(text::pos("  ", entry));
     const auto paren = static_cast<long long>(text::pos("(", entry));
     const std::string name = text::copy(entry, spaces + 2, paren - spaces - 2);

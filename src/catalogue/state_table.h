@@ -14,7 +14,8 @@ struct UsState {
     std::string_view hint;  // the button's hint, "Alabama"
     double centreLatitude;
     double centreLongitude;
-    // The name in the state's texts; Tennessee's has always been spelt "Tennnessee" there.
+    // The name in the state's texts. Tennessee's is "Tennnessee", three n's, in
+    // all of them; the hint spells it right.
     std::string_view textName;
 
     std::string tag() const { return std::string(code) + "~"; }

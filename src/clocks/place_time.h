@@ -10,7 +10,9 @@
 // An hour of offset counts 0.0416674 day rather than 1/24 and the fractions
 // 0.0208333 and 0.0104166 day; the place's time is rounded to the millisecond
 // and shown to the minute, seconds dropped. [0.5] at 12:00 UTC thus shows
-// 12:29 PM while [1.5] shows 1:30 PM: the clocks have always read so.
+// 12:29 PM while [1.5] shows 1:30 PM. The odd factors stay on purpose: exact
+// ones would be tidier but would move some half-hour places by a minute from
+// what these clocks show.
 
 #include <string>
 #include <string_view>

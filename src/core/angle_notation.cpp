@@ -48,20 +48,6 @@ std::optional<std::string> toDecimalPair(std::string_view pair)
     return *decimalLatitude + "\\" + *decimalLongitude;
 }
 
-std::string& currentCoordinatePair()
-{
-    static std::string pair;
-    return pair;
-}
-
-bool ConvertToDecMins()
-{
-    auto converted = toDecimalPair(currentCoordinatePair());
-    if (!converted) return false;
-    currentCoordinatePair() = std::move(*converted);
-    return true;
-}
-
 std::string invalidDegreesWarning(std::string_view latitudeText, std::string_view longitudeText)
 {
     return "Invalid degrees: " + quotedInMessage(latitudeText) + "  " + quotedInMessage(longitudeText);
@@ -94,6 +80,15 @@ PairReading readNumbers(const std::string& latitudeDigits, const std::string& lo
     return reading;
 }
 
+// The digits of the south or east half with their minus sign, which a text
+// that is no number keeps when it is named in the error box.
+std::string negated(std::string_view digits)
+{
+    std::string text(1, '-');
+    text += digits;
+    return text;
+}
+
 }  // namespace
 
 PairReading readByHemisphere(std::string_view convertedPair)
@@ -104,9 +99,9 @@ PairReading readByHemisphere(std::string_view convertedPair)
     if (const auto at = static_cast<long long>(pos(kNorth, convertedPair)))
         latitude = copy(convertedPair, at + 2, backslash - at - 2);
     if (const auto at = static_cast<long long>(pos(kSouth, convertedPair)))
-        latitude = "-" + copy(convertedPair, at + 2, backslash - at - 2);
+        latitude = negated(copy(convertedPair, at + 2, backslash - at - 2));
     if (const auto at = static_cast<long long>(pos(kEast, convertedPair)))
-        longitude = "-" + copy(convertedPair, at + 2, kLongitudeMaxLength);
+        longitude = negated(copy(convertedPair, at + 2, kLongitudeMaxLength));
     if (const auto at = static_cast<long long>(pos(kWest, convertedPair)))
         longitude = copy(convertedPair, at + 2, kLongitudeMaxLength);
     return readNumbers(latitude, longitude);

@@ -10,6 +10,8 @@
 // Every computation takes signed decimal degrees with latitude positive north
 // and longitude positive WEST (east is negative).
 
+#include "core/position.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,27 +24,12 @@ inline constexpr std::string_view kSouth = "S\xB0";
 inline constexpr std::string_view kWest = "W\xB0";
 inline constexpr std::string_view kEast = "E\xB0";
 
-// A position in signed decimal degrees: north positive, west positive.
-struct SignedPosition {
-    long double latitude = 0;
-    long double longitude = 0;
-};
-
 // The pair converted from degrees.minutes to decimal angle texts with two
 // decimals, prefixes kept: N°32.39\W°86.43 gives N°32.65\W°86.72. Only the two
 // characters after each point count. Fails when a part's prefix
 // is missing, a part has no point, the characters after the point are not a
 // number, or they give 60 minutes or more.
 std::optional<std::string> toDecimalPair(std::string_view pair);
-
-// The program's one current coordinate pair text: a caller writes a pair into
-// it, converts it with ConvertToDecMins and reads the numbers back from it.
-std::string& currentCoordinatePair();
-
-// Converts currentCoordinatePair() in place with toDecimalPair. On failure it
-// returns false and the pair keeps its unconverted text; the caller shows the
-// warning and abandons its operation.
-bool ConvertToDecMins();
 
 // The warnings for a text to be resolved that lacks a latitude or a longitude.
 inline constexpr const char* kNoLatitudeWarning = "No N\xB0 or S\xB0 degrees in selected record.";

@@ -120,11 +120,12 @@ BearingResult& storedResult()
 }
 }  // namespace
 
-void CalculateBearing(long double homeLatitude, long double homeLongitude, long double targetLatitude,
-                      long double targetLongitude)
+const BearingResult& CalculateBearing(long double homeLatitude, long double homeLongitude, long double targetLatitude,
+                                      long double targetLongitude)
 {
     if (const auto result = inverseGeodesic(homeLatitude, homeLongitude, targetLatitude, targetLongitude))
         storedResult() = *result;
+    return storedResult();
 }
 
 const BearingResult& lastBearingResult() { return storedResult(); }

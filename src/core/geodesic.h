@@ -19,15 +19,16 @@
 // the same ellipsoid, which converges everywhere.
 //
 // An arithmetic fault (a division by zero, a non-finite intermediate) yields
-// no result: CalculateBearing then keeps the previous result untouched.
+// no result: inverseGeodesic returns none, and CalculateBearing keeps the
+// previous result untouched.
 
 #include <optional>
 
 namespace qvk {
 
-// Kept in double precision, as the result has always been stored: a due-south
-// heading computes as 179.999999999999997 and is kept as 180, so its long path
-// reads 0.0 rather than 360.0.
+// Kept in double precision, not in the computation's extended precision: a
+// due-south heading computes as 179.999999999999997 and is kept as 180, so its
+// long path reads 0.0 rather than 360.0.
 struct BearingResult {
     double bearing = 0;   // degrees, 0 <= bearing <= 360 (a hair below 360 rounds up)
     double distance = 0;  // metres
@@ -50,10 +51,12 @@ std::optional<BearingResult> karneyInverse(long double homeLatitude, long double
 std::optional<BearingResult> inverseGeodesic(long double homeLatitude, long double homeLongitude,
                                              long double targetLatitude, long double targetLongitude);
 
-// Computes the heading and distance and keeps them as the last result; a fault
-// leaves the last result as it was.
-void CalculateBearing(long double homeLatitude, long double homeLongitude, long double targetLatitude,
-                      long double targetLongitude);
+// inverseGeodesic that keeps its result as the process-wide last result and
+// returns that: after a fault, the result of the computation before (zeros at
+// start), so that a display fed from it shows what it showed before instead of
+// nothing.
+const BearingResult& CalculateBearing(long double homeLatitude, long double homeLongitude, long double targetLatitude,
+                                      long double targetLongitude);
 
 // The last result of CalculateBearing, kept for the whole run (zeros at start).
 const BearingResult& lastBearingResult();

@@ -24,9 +24,23 @@ inline std::string cannotCreateFileMessage(std::string_view path)
     return "Cannot create file " + std::string(path) + ".";
 }
 
+// The text in single quotes, as the standard error texts name a value.
+inline std::string singleQuoted(std::string_view text)
+{
+    std::string quoted(1, '\'');
+    quoted += quotedInMessage(text);
+    quoted += '\'';
+    return quoted;
+}
+
 inline std::string invalidFloatMessage(std::string_view text)
 {
-    return "'" + quotedInMessage(text) + "' is not a valid floating point value.";
+    return singleQuoted(text) + " is not a valid floating point value.";
+}
+
+inline std::string invalidIntegerMessage(std::string_view text)
+{
+    return singleQuoted(text) + " is not a valid integer value.";
 }
 
 }  // namespace qvk

@@ -51,7 +51,7 @@ std::optional<long double> parseDecimal(std::string_view text)
     std::string tidy(text.front() == '+' ? text.substr(1) : text);
     bool negative = !tidy.empty() && tidy.front() == '-';
     if (negative) tidy.erase(0, 1);
-    if (tidy.front() == '.') tidy.insert(0, "0");
+    if (tidy.front() == '.') tidy.insert(tidy.begin(), '0');
     long double value = 0;
     const auto [end, error] = std::from_chars(tidy.data(), tidy.data() + tidy.size(), value);
     // beyond a double's range is no number for the program: every position and
@@ -106,14 +106,17 @@ std::string formatFixed(long double value, int decimals)
             if (i >= 0)
                 ++rounded[static_cast<std::size_t>(i)];
             else
-                rounded.insert(0, "1");
+                rounded.insert(rounded.begin(), '1');
         }
     }
     if (rounded.size() < static_cast<std::size_t>(decimals) + 1)
         rounded.insert(0, static_cast<std::size_t>(decimals) + 1 - rounded.size(), '0');
     const auto wholeLength = rounded.size() - static_cast<std::size_t>(decimals);
     std::string text = rounded.substr(0, wholeLength);
-    if (decimals > 0) text += "." + rounded.substr(wholeLength);
+    if (decimals > 0) {
+        text += '.';
+        text += rounded.substr(wholeLength);
+    }
     const bool zero = rounded.find_first_not_of('0') == std::string::npos;
     return negative && !zero ? "-" + text : text;
 }
@@ -130,7 +133,7 @@ std::string formatGrouped(long double value, char separator)
 
 std::string twoDigits(long long value)
 {
-    if (value >= 0 && value < 10) return "0" + std::to_string(value);
+    if (value >= 0 && value < 10) return {'0', static_cast<char>('0' + value)};
     return std::to_string(value);
 }
 

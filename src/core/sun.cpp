@@ -1,6 +1,7 @@
 #include "core/sun.h"
 
 #include "core/number_text.h"
+#include "core/position.h"
 
 #include <cmath>
 
@@ -87,7 +88,7 @@ std::string eventText(int hoursAfterNoon, int minutes, bool military)
 
 std::vector<std::string> SunRiseSet(const SunRequest& request, SunTimes& times)
 {
-    if (request.longitude == 0 || request.latitude == 0) return {};
+    if (!isKnownPosition(request.latitude, request.longitude)) return {};
 
     const double H = request.gmtOffset;
     const double Z = H < 0 ? -12 - H : 12 - H;

@@ -6,8 +6,10 @@
 // each crossing of the zenith distance 90.833 degrees (the horizon with
 // refraction and the Sun's semi-diameter) is interpolated by a parabola. The
 // Sun's place comes from the low-precision series of Van Flandern and
-// Pulkkinen (1979). pi is taken as 3.14159265 throughout, as the times shown
-// have always been computed with it.
+// Pulkkinen (1979). pi is taken as 3.14159265 throughout, not the full value:
+// a time near a minute's edge turns on those last digits, and with this value
+// the times agree to the minute with the reference times they are checked
+// against.
 //
 // A set is therefore found in the window's first twelve hours (this evening, or
 // yesterday evening for a negative offset) and a rise in its last twelve (the
@@ -47,9 +49,9 @@ inline constexpr const char* kSunUpOrDownAllDay = "Sun up or down all day";
 inline constexpr const char* kNoSunrise = "No sunrise this date";
 inline constexpr const char* kNoSunset = "No sunset this date";
 
-// One run: updates `times` and returns the notices to show, in order. A
-// latitude or longitude of exactly 0 means no home position: nothing changes
-// and nothing is reported.
+// One run: updates `times` and returns the notices to show, in order. Without
+// a known home position (isKnownPosition) nothing changes and nothing is
+// reported.
 std::vector<std::string> SunRiseSet(const SunRequest& request, SunTimes& times);
 
 // The two runs made at start: the rise text of the first run (preset rise)

@@ -37,9 +37,9 @@ HomeReading homePosition(std::string_view latitudeText, std::string_view longitu
     std::string pair(latitudeText);
     pair += '\\';
     pair += longitudeText;
-    currentCoordinatePair() = pair;
-    if (!ConvertToDecMins()) return {Outcome::InvalidDegrees, {}, invalidDegreesWarning(latitudeText, longitudeText)};
-    const PairReading reading = readByPosition(currentCoordinatePair(), latitudeText, longitudeText);
+    const auto converted = toDecimalPair(pair);
+    if (!converted) return {Outcome::InvalidDegrees, {}, invalidDegreesWarning(latitudeText, longitudeText)};
+    const PairReading reading = readByPosition(*converted, latitudeText, longitudeText);
     if (!reading.ok) return {Outcome::InvalidNumber, {}, invalidFloatMessage(reading.invalidText)};
     return {Outcome::Found, reading.position, {}};
 }

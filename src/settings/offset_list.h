@@ -13,7 +13,9 @@ struct OffsetEntry {
 };
 
 // The entries in list order. Their texts keep their inner and trailing blanks.
-// "Newfoundland (-03:30) Newfoundland" sets -3, as it always has.
+// "Newfoundland (-03:30) Newfoundland" sets -3, not the -3.5 its text names
+// (Iran's +03:30 does set 3.5): deliberately, so that choosing it again gives
+// the offset that preferences saved with it already hold.
 const std::vector<OffsetEntry>& offsetList();
 
 }  // namespace qvk

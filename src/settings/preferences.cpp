@@ -37,7 +37,7 @@ PreferencesReading parsePreferences(const std::vector<std::string>& lines)
         if (value && *value >= -1 && *value < 1'000'000)
             p.offsetIndex = static_cast<int>(*value);
         else if (reading.error.empty())
-            reading.error = "'" + quotedInMessage(index) + "' is not a valid integer value.";
+            reading.error = invalidIntegerMessage(index);
     }
     return reading;
 }

@@ -51,17 +51,6 @@ TEST(DecimalPairFailure, RejectsTextsThatAreNotDegreesAndMinutes)
     EXPECT_FALSE(toDecimalPair(pair("N°32.39"_cp1252, "W°86.60"_cp1252)));
 }
 
-TEST(ConvertToDecMins, ConvertsTheCurrentPairInPlaceAndKeepsItOnFailure)
-{
-    currentCoordinatePair() = pair("N°32.39"_cp1252, "W°86.43"_cp1252);
-    EXPECT_TRUE(ConvertToDecMins());
-    EXPECT_EQ(currentCoordinatePair(), pair("N°32.65"_cp1252, "W°86.72"_cp1252));
-
-    currentCoordinatePair() = pair("N°32"_cp1252, "W°86.43"_cp1252);
-    EXPECT_FALSE(ConvertToDecMins());
-    EXPECT_EQ(currentCoordinatePair(), pair("N°32"_cp1252, "W°86.43"_cp1252));
-}
-
 TEST(ReadByHemisphere, SouthAndEastAreNegative)
 {
     const auto reading = readByHemisphere(pair("S°33.87"_cp1252, "E°151.22"_cp1252));

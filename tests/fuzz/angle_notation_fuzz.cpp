@@ -17,8 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         qvk::readByHemisphere(*converted);
         qvk::readByPosition(*converted, latitude, longitude);
     }
-    qvk::currentCoordinatePair() = text;
-    qvk::ConvertToDecMins();
     qvk::toggledHemisphere(text, qvk::Axis::Latitude);
     qvk::toggledHemisphere(text, qvk::Axis::Longitude);
     return 0;

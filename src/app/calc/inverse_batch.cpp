@@ -14,7 +14,10 @@ constexpr std::size_t kQuotedLength = 40;
 
 std::string quoted(std::string_view text)
 {
-    return "'" + std::string(text.substr(0, kQuotedLength)) + (text.size() > kQuotedLength ? "...'" : "'");
+    std::string quoted(1, '\'');
+    quoted += text.substr(0, kQuotedLength);
+    quoted += text.size() > kQuotedLength ? "...'" : "'";
+    return quoted;
 }
 
 // Appends value with `decimals` decimals (value*10^decimals must fit 63 bits).

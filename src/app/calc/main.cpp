@@ -12,6 +12,7 @@
 #include "core/geodesic.h"
 #include "core/maidenhead.h"
 #include "core/number_text.h"
+#include "core/position.h"
 #include "core/sun.h"
 #include "core/windows1252.h"
 #include "rotator/rotator_settings.h"
@@ -164,7 +165,7 @@ std::optional<qvk::CivilDate> parseDate(const std::string& text)
 }
 
 // The heading from the first word's position to the second's, or the exit
-// status when there is none ("none" means a coordinate of exactly 0).
+// status when there is none ("none" when either is no known position).
 struct Heading {
     std::optional<qvk::BearingResult> result;
     int status = kDone;
@@ -176,12 +177,12 @@ Heading headingBetween(const Arguments& a, const char* noneLine, int noneStatus)
     if (!home.ok) return {std::nullopt, invalidInput(home.error)};
     const auto target = qvk::calc::readTarget(a.words[1], a.value("--cty"));
     if (!target.ok) return {std::nullopt, invalidInput(target.error)};
-    const auto [homeLatitude, homeLongitude] = home.position;
-    const auto [targetLatitude, targetLongitude] = target.position;
-    if (homeLatitude == 0 || homeLongitude == 0 || targetLatitude == 0 || targetLongitude == 0) {
+    if (!qvk::isKnownPosition(home.position) || !qvk::isKnownPosition(target.position)) {
         std::cout << noneLine << '\n';
         return {std::nullopt, noneStatus};
     }
+    const auto [homeLatitude, homeLongitude] = home.position;
+    const auto [targetLatitude, targetLongitude] = target.position;
     const auto result = qvk::inverseGeodesic(homeLatitude, homeLongitude, targetLatitude, targetLongitude);
     if (!result) {
         std::cout << "fault\n";

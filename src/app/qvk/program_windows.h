@@ -1,6 +1,7 @@
 #pragma once
-// Every window of the program, created in the order the program has always
-// created them, each existing for the whole run and wired to the main window.
+// Every window of the program, each created once and existing for the whole
+// run: the main window first, as the others are its children and the grid
+// window works on it, and each wired to the main window.
 
 #include "ui/charts/about.h"
 #include "ui/charts/us_bands.h"

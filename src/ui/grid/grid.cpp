@@ -1,7 +1,6 @@
 #include "ui/grid/grid.h"
 
 #include "catalogue/list_entry.h"
-#include "core/angle_notation.h"
 #include "core/byte_text.h"
 #include "core/maidenhead.h"
 #include "ui/common/platform.h"
@@ -41,10 +40,10 @@ TGrid::TGrid(Platform& platform, THamDF1& mainWindow, QWidget* parent)
 {
     buildControls();
 
-    connect(RadioButton2, &QRadioButton::toggled, Panel4, &QWidget::setVisible);
-    connect(SpeedButton54, &QToolButton::clicked, this, &TGrid::SpeedButton54Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &QDialog::reject);
-    for (QLineEdit* box : {Edit1, Edit2, Edit3}) box->installEventFilter(this);
+    connect(coordinatesModeButton_, &QRadioButton::toggled, coordinatePanel_, &QWidget::setVisible);
+    connect(calcButton_, &QToolButton::clicked, this, &TGrid::calcClick);
+    connect(cancelButton_, &QToolButton::clicked, this, &QDialog::reject);
+    for (QLineEdit* box : {locatorBox_, latitudeBox_, longitudeBox_}) box->installEventFilter(this);
 }
 
 void TGrid::showEvent(QShowEvent* event)
@@ -58,32 +57,25 @@ bool TGrid::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            SpeedButton54Click();
+            calcClick();
             return true;  // the dialog must not see the key as well
         }
-    }
-    if (event->type() == QEvent::MouseButtonDblClick && (watched == Edit2 || watched == Edit3)) {
-        auto* box = static_cast<QLineEdit*>(watched);
-        const Axis axis = box == Edit2 ? Axis::Latitude : Axis::Longitude;
-        box->setText(toScreen(toggledHemisphere(fromScreen(box->text()), axis)));
-        box->end(false);
-        return true;  // no word selection: the caret stays at the end
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void TGrid::FormActivate()
 {
-    Edit1->selectAll();
+    locatorBox_->selectAll();
     // the caret goes where the operator can see it: the locator box lies
     // under the coordinate panel in "Coordinates" mode
-    (RadioButton2->isChecked() ? Edit2 : Edit1)->setFocus(Qt::OtherFocusReason);
+    (coordinatesModeButton_->isChecked() ? latitudeBox_ : locatorBox_)->setFocus(Qt::OtherFocusReason);
     mainWindow_.prepareForGridTarget();
 }
 
-void TGrid::SpeedButton54Click()
+void TGrid::calcClick()
 {
-    if (RadioButton2->isChecked())
+    if (coordinatesModeButton_->isChecked())
         calcFromCoordinates();
     else
         calcFromLocator();
@@ -91,8 +83,8 @@ void TGrid::SpeedButton54Click()
 
 void TGrid::calcFromLocator()
 {
-    Edit1->setText(toScreen(text::upperAscii(fromScreen(Edit1->text()))));
-    const std::string locator = fromScreen(Edit1->text());
+    locatorBox_->setText(toScreen(text::upperAscii(fromScreen(locatorBox_->text()))));
+    const std::string locator = fromScreen(locatorBox_->text());
     if (const auto warning = locatorWarning(locator)) return platform_.showWarning(toScreen(*warning));
 
     const std::string corner = locatorCorner(locator);
@@ -104,13 +96,13 @@ void TGrid::calcFromLocator()
 void TGrid::calcFromCoordinates()
 {
     // the checks read the upper-cased pair; the description keeps the texts as typed
-    const std::string typed = fromScreen(Edit2->text()) + "\\" + fromScreen(Edit3->text());
-    Edit1->clear();
+    const std::string typed = fromScreen(latitudeBox_->text()) + "\\" + fromScreen(longitudeBox_->text());
+    locatorBox_->clear();
     const EntryPosition target = positionOfEntry(text::upperAscii(typed));
     if (target.status != Status::Found) {
         reportFailure(platform_, target, true);
         if (target.status == Status::NoLatitude || target.status == Status::NoLongitude)
-            Edit1->setFocus(Qt::OtherFocusReason);
+            locatorBox_->setFocus(Qt::OtherFocusReason);
         return;
     }
     handOver(GridCalc(target.position.latitude, target.position.longitude), typed, target.position);
@@ -119,8 +111,9 @@ void TGrid::calcFromCoordinates()
 void TGrid::handOver(const std::string& locator, const std::string& coordinates, const SignedPosition& target)
 {
     const std::string description = "   " + locator + "    " + coordinates;
-    mainWindow_.BreakOutCity("00~", toScreen(description), mainWindow_.homeLatitude(), mainWindow_.homeLongitude(),
-                             static_cast<double>(target.latitude), static_cast<double>(target.longitude));
+    mainWindow_.BreakOutCity(kChosenTargetTag, toScreen(description), mainWindow_.homeLatitude(),
+                             mainWindow_.homeLongitude(), static_cast<double>(target.latitude),
+                             static_cast<double>(target.longitude));
     mainWindow_.showDistanceOfLastResult();
     accept();
 }

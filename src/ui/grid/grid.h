@@ -40,7 +40,7 @@ private:
     void buildControls();  // in grid_layout.cpp
 
     void FormActivate();
-    void SpeedButton54Click();  // "Calc"
+    void calcClick();
     void calcFromLocator();
     void calcFromCoordinates();
     // Shows the target through the main window's BreakOutCity and closes.
@@ -49,15 +49,15 @@ private:
     Platform& platform_;
     THamDF1& mainWindow_;
 
-    QFrame* Panel3 = nullptr;              // locator entry
-    QLineEdit* Edit1 = nullptr;            // locator text
-    QFrame* Panel4 = nullptr;              // coordinate entry, over Panel3
-    QLineEdit* Edit2 = nullptr;            // latitude text
-    QLineEdit* Edit3 = nullptr;            // longitude text
-    QRadioButton* RadioButton1 = nullptr;  // "GRID"
-    QRadioButton* RadioButton2 = nullptr;  // "Coordinates"
-    QToolButton* SpeedButton54 = nullptr;  // "Calc"
-    QToolButton* SpeedButton1 = nullptr;   // "Cancel"
+    QFrame* locatorPanel_ = nullptr;
+    QLineEdit* locatorBox_ = nullptr;
+    QFrame* coordinatePanel_ = nullptr;  // lies over the locator panel
+    QLineEdit* latitudeBox_ = nullptr;
+    QLineEdit* longitudeBox_ = nullptr;
+    QRadioButton* gridModeButton_ = nullptr;
+    QRadioButton* coordinatesModeButton_ = nullptr;
+    QToolButton* calcButton_ = nullptr;
+    QToolButton* cancelButton_ = nullptr;
 };
 
 }  // namespace qvk::ui

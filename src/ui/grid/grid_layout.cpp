@@ -3,7 +3,7 @@
 // and "Cancel" below.
 
 #include "ui/common/flat_button.h"
-#include "ui/common/program_style.h"
+#include "ui/common/form_window.h"
 #include "ui/grid/grid.h"
 
 #include <QFrame>
@@ -12,20 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qvk::ui {
 namespace {
-
-const QColor kBackground(224, 208, 168);
-
-template <typename Control> Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
 
 // Parented at once, so that its size is measured in the window's font.
 QFrame* makePanel(QWidget* window, const char* objectName)
@@ -73,61 +64,57 @@ void TGrid::buildControls()
     setObjectName("Grid");
     setWindowTitle("Grid / Coordinate Calc");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(programFont(8));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, kBackground);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) colours.setColor(role, kNavy);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    applyFormLook(*this);
 
-    RadioButton1 = named(new QRadioButton("GRID"), "RadioButton1");
-    RadioButton2 = named(new QRadioButton("Coordinates"), "RadioButton2");
-    RadioButton1->setChecked(true);
+    gridModeButton_ = named(new QRadioButton("GRID"), "RadioButton1");
+    coordinatesModeButton_ = named(new QRadioButton("Coordinates"), "RadioButton2");
+    gridModeButton_->setChecked(true);
     auto* modes = new QHBoxLayout;
-    modes->addWidget(RadioButton1);
+    modes->addWidget(gridModeButton_);
     modes->addSpacing(12);
-    modes->addWidget(RadioButton2);
+    modes->addWidget(coordinatesModeButton_);
     modes->addStretch();
 
-    // every box holds the widest coordinate, W°180.00, with room to spare
-    const int boxWidth =
-        fontMetrics().horizontalAdvance(QString("W\u00B0180.00")) + 6 * fontMetrics().averageCharWidth();
-    Edit1 = named(new QLineEdit, "Edit1");
-    Edit2 = named(new QLineEdit("N\u00B0"), "Edit2");
-    Edit3 = named(new QLineEdit("W\u00B0"), "Edit3");
-    for (QLineEdit* box : {Edit1, Edit2, Edit3}) box->setFixedWidth(boxWidth);
+    // every box holds the widest coordinate with room to spare
+    const int boxWidth = fontMetrics().horizontalAdvance(kWidestCoordinate) + 6 * fontMetrics().averageCharWidth();
+    locatorBox_ = named(new QLineEdit, "Edit1");
+    latitudeBox_ = named(new QLineEdit("N\u00B0"), "Edit2");
+    longitudeBox_ = named(new QLineEdit("W\u00B0"), "Edit3");
+    for (QLineEdit* box : {locatorBox_, latitudeBox_, longitudeBox_}) box->setFixedWidth(boxWidth);
+    flipHemisphereOnDoubleClick(*latitudeBox_, Axis::Latitude);
+    flipHemisphereOnDoubleClick(*longitudeBox_, Axis::Longitude);
 
-    Panel3 = makePanel(this, "Panel3");
-    PanelRows locatorRows(Panel3);
-    locatorRows.boxRow("Enter GRID name:", Edit1);
+    locatorPanel_ = makePanel(this, "Panel3");
+    PanelRows locatorRows(locatorPanel_);
+    locatorRows.boxRow("Enter GRID name:", locatorBox_);
     locatorRows.helpRow("Alpha Alpha Number Number or");
     locatorRows.helpRow("Alpha Alpha Number Number Alpha Alpha");
     locatorRows.helpRow("Ex:  EL29  or  EL29AB");
 
-    Panel4 = makePanel(this, "Panel4");
-    PanelRows coordinateRows(Panel4);
-    coordinateRows.boxRow("N\u00B0'/ S\u00B0'", Edit2);
-    coordinateRows.boxRow("W\u00B0'/ E\u00B0'", Edit3);
+    coordinatePanel_ = makePanel(this, "Panel4");
+    PanelRows coordinateRows(coordinatePanel_);
+    coordinateRows.boxRow(kLatitudeCaption, latitudeBox_);
+    coordinateRows.boxRow(kLongitudeCaption, longitudeBox_);
     coordinateRows.helpRow("Double click boxes to change degrees.");
     coordinateRows.helpRow("(Ex:  N\u00B029.18    W\u00B094.47)");
 
     // one cell for both panels, sized for the larger, so that showing the
     // coordinate panel covers the locator panel exactly and never resizes
     // the window
-    const QSize panelSize = Panel3->sizeHint().expandedTo(Panel4->sizeHint());
-    Panel3->setFixedSize(panelSize);
-    Panel4->setFixedSize(panelSize);
+    const QSize panelSize = locatorPanel_->sizeHint().expandedTo(coordinatePanel_->sizeHint());
+    locatorPanel_->setFixedSize(panelSize);
+    coordinatePanel_->setFixedSize(panelSize);
     auto* panels = new QGridLayout;
-    panels->addWidget(Panel3, 0, 0);
-    panels->addWidget(Panel4, 0, 0);  // added last, so it lies on top
+    panels->addWidget(locatorPanel_, 0, 0);
+    panels->addWidget(coordinatePanel_, 0, 0);  // added last, so it lies on top
 
     auto* buttonBar = new QFrame;
     buttonBar->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SpeedButton54 = makeFlatButton(buttonBar, "SpeedButton54", "Calc", QRect());
-    SpeedButton1 = makeFlatButton(buttonBar, "SpeedButton1", "Cancel", QRect());
+    calcButton_ = makeFlatButton(buttonBar, "SpeedButton54", "Calc", QRect());
+    cancelButton_ = makeFlatButton(buttonBar, "SpeedButton1", "Cancel", QRect());
     auto* buttons = new QHBoxLayout(buttonBar);
     buttons->setContentsMargins(4, 3, 4, 3);
-    for (QToolButton* button : {SpeedButton54, SpeedButton1}) {
+    for (QToolButton* button : {calcButton_, cancelButton_}) {
         button->setMinimumWidth(fontMetrics().horizontalAdvance("Cancel") + 8 * fontMetrics().averageCharWidth());
         buttons->addWidget(button);
     }
@@ -140,14 +127,13 @@ void TGrid::buildControls()
     form->addLayout(panels);
     form->addWidget(buttonBar, 0, Qt::AlignHCenter);
 
-    Panel4->setVisible(false);  // "GRID" mode at start
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, Edit3);
-    setTabOrder(Edit3, RadioButton1);
+    coordinatePanel_->setVisible(false);  // "GRID" mode at start
+    setTabOrder(locatorBox_, latitudeBox_);
+    setTabOrder(latitudeBox_, longitudeBox_);
+    setTabOrder(longitudeBox_, gridModeButton_);
 
     adjustSize();
-    // centred on the screen, whatever window opens it
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 }  // namespace qvk::ui

@@ -1,6 +1,5 @@
 #include "ui/home/home.h"
 
-#include "core/angle_notation.h"
 #include "core/number_text.h"
 #include "settings/home_station.h"
 #include "settings/offset_list.h"
@@ -24,10 +23,10 @@ THome::THome(Platform& platform, QWidget* parent) : QDialog(parent), platform_(p
 
     // activated, not currentIndexChanged: selecting the stored entry when the
     // window opens must not replace the offset read from the file
-    connect(ComboBox1, &QComboBox::activated, this, &THome::ComboBox1Change);
-    connect(CheckBox1, &QCheckBox::clicked, this, &THome::CheckBox1Click);
-    connect(SpeedButton54, &QToolButton::clicked, this, &THome::SpeedButton54Click);
-    for (QLineEdit* box : {Edit1, Edit2, CurrencyEditGMT3}) box->installEventFilter(this);
+    connect(offsetList_, &QComboBox::activated, this, &THome::offsetChosen);
+    connect(longPathBox_, &QCheckBox::clicked, this, &THome::longPathClick);
+    connect(saveButton_, &QToolButton::clicked, this, &THome::saveClick);
+    offsetBox_->installEventFilter(this);
 }
 
 void THome::applyPreferences(const Preferences& preferences)
@@ -37,11 +36,11 @@ void THome::applyPreferences(const Preferences& preferences)
     if (complete.flags.size() < 3) complete.flags.resize(3, '0');
     flags_ = complete.flags;
 
-    CheckBox1->setChecked(complete.longPath());
-    CheckBox2->setChecked(complete.military());
-    (complete.miles() ? RadioButton1 : RadioButton2)->setChecked(true);
-    Edit2->setText(toScreen(complete.longitudeText));
-    Edit1->setText(toScreen(complete.latitudeText));
+    longPathBox_->setChecked(complete.longPath());
+    militaryTimeBox_->setChecked(complete.military());
+    (complete.miles() ? milesButton_ : kilometresButton_)->setChecked(true);
+    longitudeBox_->setText(toScreen(complete.longitudeText));
+    latitudeBox_->setText(toScreen(complete.latitudeText));
     setOffset(complete.gmtOffset);
     offsetIndex_ = complete.offsetIndex;
 }
@@ -50,19 +49,19 @@ Preferences THome::currentPreferences() const
 {
     Preferences preferences;
     preferences.flags = flags_;
-    preferences.setOptions(longPathChecked(), CheckBox2->isChecked(), milesSelected());
-    preferences.longitudeText = fromScreen(Edit2->text());
-    preferences.latitudeText = fromScreen(Edit1->text());
+    preferences.setOptions(longPathChecked(), militaryTimeBox_->isChecked(), milesSelected());
+    preferences.longitudeText = fromScreen(longitudeBox_->text());
+    preferences.latitudeText = fromScreen(latitudeBox_->text());
     preferences.gmtOffset = gmtOffset_;
     preferences.offsetIndex = offsetIndex_;
     return preferences;
 }
 
-bool THome::milesSelected() const { return RadioButton1->isChecked(); }
+bool THome::milesSelected() const { return milesButton_->isChecked(); }
 
-bool THome::longPathChecked() const { return CheckBox1->isChecked(); }
+bool THome::longPathChecked() const { return longPathBox_->isChecked(); }
 
-void THome::setLongPathChecked(bool checked) { CheckBox1->setChecked(checked); }
+void THome::setLongPathChecked(bool checked) { longPathBox_->setChecked(checked); }
 
 void THome::reject() {}
 
@@ -74,15 +73,8 @@ void THome::showEvent(QShowEvent* event)
 
 bool THome::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonDblClick && (watched == Edit1 || watched == Edit2)) {
-        auto* box = static_cast<QLineEdit*>(watched);
-        const Axis axis = box == Edit1 ? Axis::Latitude : Axis::Longitude;
-        box->setText(toScreen(toggledHemisphere(fromScreen(box->text()), axis)));
-        box->end(false);
-        return true;  // no word selection: the caret stays at the end
-    }
-    if (event->type() == QEvent::FocusIn && watched == CurrencyEditGMT3) {
-        CurrencyEditGMT3Enter();
+    if (event->type() == QEvent::FocusIn && watched == offsetBox_) {
+        offsetBoxEntered();
         return true;  // the box never shows a caret
     }
     return QDialog::eventFilter(watched, event);
@@ -92,24 +84,24 @@ void THome::setOffset(double hours)
 {
     gmtOffset_ = hours;
     // whole hours only: India's 5.5 shows as 6 and is still written as 5.5
-    CurrencyEditGMT3->setText(QString::fromStdString(formatFixed(hours, 0)));
+    offsetBox_->setText(QString::fromStdString(formatFixed(hours, 0)));
 }
 
 void THome::FormActivate()
 {
-    const bool listed = offsetIndex_ >= 0 && offsetIndex_ < ComboBox1->count();
-    ComboBox1->setCurrentIndex(listed ? offsetIndex_ : -1);
+    const bool listed = offsetIndex_ >= 0 && offsetIndex_ < offsetList_->count();
+    offsetList_->setCurrentIndex(listed ? offsetIndex_ : -1);
     // no box holds the focus until the operator picks one
-    Panel1->setFocus(Qt::OtherFocusReason);
+    savePanel_->setFocus(Qt::OtherFocusReason);
 }
 
-void THome::CurrencyEditGMT3Enter()
+void THome::offsetBoxEntered()
 {
     // the offset is set through the list only
-    ComboBox1->setFocus(Qt::OtherFocusReason);
+    offsetList_->setFocus(Qt::OtherFocusReason);
 }
 
-void THome::ComboBox1Change(int index)
+void THome::offsetChosen(int index)
 {
     offsetIndex_ = index;
     const auto& entries = offsetList();
@@ -117,12 +109,12 @@ void THome::ComboBox1Change(int index)
         setOffset(entries[static_cast<std::size_t>(index)].hours);
 }
 
-void THome::CheckBox1Click(bool checked) { emit longPathToggled(checked); }
+void THome::longPathClick(bool checked) { emit longPathToggled(checked); }
 
-void THome::SpeedButton54Click()
+void THome::saveClick()
 {
-    const std::string latitudeText = fromScreen(Edit1->text());
-    const std::string longitudeText = fromScreen(Edit2->text());
+    const std::string latitudeText = fromScreen(latitudeBox_->text());
+    const std::string longitudeText = fromScreen(longitudeBox_->text());
 
     const HomeTextsCheck check = checkHomeTexts(latitudeText, longitudeText);
     if (check.outcome == HomeTextsCheck::Outcome::Warning) return warnNearCentre(platform_, toScreen(check.text));
@@ -132,7 +124,7 @@ void THome::SpeedButton54Click()
     if (home.outcome == HomeReading::Outcome::InvalidDegrees) return warnNearCentre(platform_, toScreen(home.message));
     if (home.outcome == HomeReading::Outcome::InvalidNumber) return platform_.showError(toScreen(home.message));
 
-    emit homeSaved(Edit1->text(), Edit2->text(), static_cast<double>(home.position.latitude),
+    emit homeSaved(latitudeBox_->text(), longitudeBox_->text(), static_cast<double>(home.position.latitude),
                    static_cast<double>(home.position.longitude));
     accept();
 }

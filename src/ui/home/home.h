@@ -62,26 +62,26 @@ private:
     void setOffset(double hours);
 
     void FormActivate();
-    void CurrencyEditGMT3Enter();
-    void ComboBox1Change(int index);
-    void CheckBox1Click(bool checked);
-    void SpeedButton54Click();
+    void offsetBoxEntered();
+    void offsetChosen(int index);
+    void longPathClick(bool checked);
+    void saveClick();
 
     Platform& platform_;
     std::string flags_;  // the flags line as read; characters 1 to 3 come from the controls
     double gmtOffset_ = 0;
     int offsetIndex_ = 0;
 
-    QLineEdit* Edit1 = nullptr;             // latitude text
-    QLineEdit* Edit2 = nullptr;             // longitude text
-    QLineEdit* CurrencyEditGMT3 = nullptr;  // GMT offset, shown whole
-    QComboBox* ComboBox1 = nullptr;         // offset list
-    QCheckBox* CheckBox2 = nullptr;         // "Display Military Time"
-    QCheckBox* CheckBox1 = nullptr;         // "Display Long Path"
-    QRadioButton* RadioButton1 = nullptr;   // "Miles"
-    QRadioButton* RadioButton2 = nullptr;   // "Kilometers"
-    QFrame* Panel1 = nullptr;               // holds "Save" and the focus when shown
-    QToolButton* SpeedButton54 = nullptr;   // "Save"
+    QLineEdit* latitudeBox_ = nullptr;
+    QLineEdit* longitudeBox_ = nullptr;
+    QLineEdit* offsetBox_ = nullptr;  // the GMT offset, shown whole
+    QComboBox* offsetList_ = nullptr;
+    QCheckBox* militaryTimeBox_ = nullptr;
+    QCheckBox* longPathBox_ = nullptr;
+    QRadioButton* milesButton_ = nullptr;
+    QRadioButton* kilometresButton_ = nullptr;
+    QFrame* savePanel_ = nullptr;  // holds "Save" and the focus when shown
+    QToolButton* saveButton_ = nullptr;
 };
 
 }  // namespace qvk::ui

@@ -4,9 +4,9 @@
 #include "catalogue/master_list.h"
 #include "catalogue/state_table.h"
 #include "clocks/toolbar_clock.h"
-#include "core/geodesic.h"
 #include "core/line_file.h"
 #include "core/messages.h"
+#include "core/position.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/platform.h"
 #include "ui/common/screen_text.h"
@@ -35,6 +35,11 @@ constexpr const char* kResetPromptEntry = "Click on a state or dxcc first.";
 // The prompt entry of "Clear": committing it only restores the prompt.
 constexpr const char* kClearPromptEntry = "Click on state or dxcc first.";
 
+// A typed key opens the list, which reaches this far below the list's top;
+// a pointer over that area is moved down beside the divider, off the list.
+constexpr int kOpenListReach = 365;
+constexpr int kPointerDropBesideList = 100;
+
 }  // namespace
 
 THamDF1::THamDF1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
@@ -46,6 +51,7 @@ THamDF1::THamDF1(Platform& platform, QWidget* parent) : QWidget(parent), platfor
     buildStatePanel();
     buildHomeAndHeading();
     buildButtonBar();
+    setListPrompt(kListPrompt, kResetPromptEntry);
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName("Timer2");
@@ -55,7 +61,7 @@ THamDF1::THamDF1(Platform& platform, QWidget* parent) : QWidget(parent), platfor
 
     if (platform_.trayIconAvailable()) {
         trayIcon_ = new QSystemTrayIcon(QIcon(":/icons/app.png"), this);
-        trayIcon_->setToolTip("Amateur Radio QVK");
+        trayIcon_->setToolTip(windowTitle());
         connect(trayIcon_, &QSystemTrayIcon::activated, this, [this] {
             showNormal();
             raise();
@@ -93,7 +99,7 @@ void THamDF1::setRotatorControl(RotatorControl* rotator)
 void THamDF1::compassMenuRequested(const QPoint& position)
 {
     std::optional<BeamHeadings> headings;
-    if (statusBar_->headingText() != kNoHeading) headings = BeamHeadings{lastBearingResult().bearing, longPathHeading_};
+    if (shownResult_) headings = BeamHeadings{shownResult_->bearing, longPathHeading(shownResult_->bearing)};
     QMenu menu(this);
     menu.setObjectName("CompassMenu");
     rotator_->addCompassActions(menu, headings);
@@ -103,19 +109,17 @@ void THamDF1::compassMenuRequested(const QPoint& position)
 void THamDF1::BreakOutCity(std::string_view tag, const QString& name, double homeLatitude, double homeLongitude,
                            double targetLatitude, double targetLongitude)
 {
-    if (tag != kDxccTag && tag != "00~") {
+    if (tag != kDxccTag && tag != kChosenTargetTag) {
         prefixSearch_ = false;
         sortToggle_->hide();
     }
-    if (homeLatitude != 0 && homeLongitude != 0 && targetLatitude != 0 && targetLongitude != 0) {
-        CalculateBearing(homeLatitude, homeLongitude, targetLatitude, targetLongitude);
-        const BearingResult& result = lastBearingResult();
-        const HeadingTexts texts = headingTexts(result.bearing, fromScreen(name));
+    if (isKnownPosition(homeLatitude, homeLongitude) && isKnownPosition(targetLatitude, targetLongitude)) {
+        shownResult_ = CalculateBearing(homeLatitude, homeLongitude, targetLatitude, targetLongitude);
+        const HeadingTexts texts = headingTexts(shownResult_->bearing, fromScreen(name));
         statusBar_->setHeadingText(toScreen(texts.headingPanel));
         headingLabel_->setText(toScreen(texts.headingLabel));
-        longPathHeading_ = texts.longPath;
         longPathLabel_->setText(toScreen(texts.longPathLabel));
-        compass_->showHeading(evenHeading(result.bearing));
+        compass_->showHeading(evenHeading(shownResult_->bearing));
     } else {
         resetDisplay();
         statusBar_->setDistanceText(QString());
@@ -128,6 +132,7 @@ void THamDF1::BreakOutCity(std::string_view tag, const QString& name, double hom
 
 void THamDF1::resetDisplay()
 {
+    shownResult_.reset();
     compass_->showNorth();
     statusBar_->setHeadingText(kNoHeading);
     headingLabel_->setText(kNoHeading);
@@ -141,17 +146,16 @@ void THamDF1::fillDxccInPrefixOrder()
 
 void THamDF1::showDistanceOfLastResult()
 {
-    // a target without a heading (a coordinate of exactly 0) shows no distance either
-    if (statusBar_->headingText() == kNoHeading) return;
+    // a target without a heading (no known position) shows no distance either
+    if (!shownResult_) return;
     const bool miles = windows_.home && windows_.home->milesSelected();
-    statusBar_->setDistanceText(toScreen(distanceText(lastBearingResult().distance, miles)));
+    statusBar_->setDistanceText(toScreen(distanceText(shownResult_->distance, miles)));
 }
 
 void THamDF1::ChgButtonColors(int number)
 {
     for (QToolButton* button : pushButtons_) {
-        const QString name = button->objectName();
-        if (name == "SpeedButton53" || name == "SpeedButton58") continue;  // "Close" and "Clear" keep their colours
+        if (button == closeButton_ || button == clearButton_) continue;  // they keep their colours
         setButtonLook(*button, kNavy, false);
     }
     if (number > 0 && number < static_cast<int>(markableButtons_.size()) && markableButtons_[number])
@@ -167,10 +171,10 @@ void THamDF1::setListPrompt(const QString& text, const QString& onlyEntry)
 
 void THamDF1::ResetComboBox()
 {
-    ChgButtonColors(0);
+    ChgButtonColors(kNoButton);
     setListPrompt(kListPrompt, kResetPromptEntry);
     resetDisplay();
-    statusBar_->setDistanceText("Distance:");
+    statusBar_->setDistanceText(kNoDistance);
 }
 
 void THamDF1::prepareForGridTarget()
@@ -184,11 +188,11 @@ void THamDF1::prepareForGridTarget()
 void THamDF1::clearClick()
 {
     resetDisplay();
-    statusBar_->setDistanceText("Distance:");
+    statusBar_->setDistanceText(kNoDistance);
     setListPrompt(kListPrompt, kClearPromptEntry);
     statusBar_->collapse();
     sortToggle_->hide();
-    ChgButtonColors(0);
+    ChgButtonColors(kNoButton);
 }
 
 // A state button: the heading to the state's centre, then the state's city list.
@@ -201,7 +205,7 @@ void THamDF1::stateButtonClick(int number)
     const QString path = platform_.dataFolder() + toScreen(state.cityListFile());
     if (!QFileInfo::exists(path)) {
         locationList_->showText(toScreen(state.noListText()));
-        ChgButtonColors(0);
+        ChgButtonColors(kNoButton);
         return;
     }
     locationList_->showText(toScreen(state.listText()));
@@ -217,18 +221,18 @@ void THamDF1::stateButtonClick(int number)
     listOffered_ = true;
 }
 
-void THamDF1::SpeedButton51Click()
+void THamDF1::dxccClick()
 {
     prefixSearch_ = true;
     sortToggle_->show();
     BreakOutCity(kDxccTag, QString(), 0, 0, 0, 0);
     locationList_->openList();
     locationList_->setFocus(Qt::OtherFocusReason);
-    ChgButtonColors(51);
+    ChgButtonColors(kDxccButton);
     listOffered_ = true;
 }
 
-void THamDF1::SpeedButton62Click()
+void THamDF1::sortToggleClick()
 {
     if (sortToggle_->isChecked()) {
         locationList_->clearAll();
@@ -275,7 +279,7 @@ void THamDF1::ComboBox2Exit()
         break;
     }
     const auto [latitude, longitude] = entry.position;
-    BreakOutCity("00~", "   " + text, homeLatitude_, homeLongitude_, static_cast<double>(latitude),
+    BreakOutCity(kChosenTargetTag, "   " + text, homeLatitude_, homeLongitude_, static_cast<double>(latitude),
                  static_cast<double>(longitude));
     locationList_->setFocus(Qt::OtherFocusReason);
     locationList_->selectAllForReplacement();
@@ -287,8 +291,8 @@ void THamDF1::ComboBox2Exit()
 void THamDF1::relocatePointerBeforeTyping()
 {
     const QPoint pointer = platform_.cursorPosition();
-    if (pointer.x() >= locationList_->x() && pointer.y() <= locationList_->y() + 365)
-        platform_.setCursorPosition(mapToGlobal(QPoint(divider_->x(), divider_->y() + 100)));
+    if (pointer.x() >= locationList_->x() && pointer.y() <= locationList_->y() + kOpenListReach)
+        platform_.setCursorPosition(mapToGlobal(QPoint(divider_->x(), divider_->y() + kPointerDropBesideList)));
 }
 
 void THamDF1::clockTick()
@@ -312,13 +316,13 @@ void THamDF1::clockTick()
 
 void THamDF1::longPathToggle()
 {
-    if (statusBar_->headingText() == kNoHeading) return;
-    if (longPathToggle_ == 0) {
-        if (longPathHeading_ > 0 && windows_.home) windows_.home->setLongPathChecked(true);
+    if (!shownResult_) return;
+    if (!longPathToggledOn_) {
+        if (longPathHeading(shownResult_->bearing) > 0 && windows_.home) windows_.home->setLongPathChecked(true);
         longPathLabel_->show();
-        longPathToggle_ = 1;
+        longPathToggledOn_ = true;
     } else {
-        longPathToggle_ = 0;
+        longPathToggledOn_ = false;
         longPathLabel_->hide();
         if (windows_.home) windows_.home->setLongPathChecked(false);
     }
@@ -349,7 +353,7 @@ void THamDF1::gridClick()
     sortToggle_->hide();
     ResetComboBox();
     openWindow(windows_.grid);
-    ChgButtonColors(61);
+    ChgButtonColors(kGridButton);
 }
 
 void THamDF1::openWindow(QDialog* window)

@@ -4,11 +4,16 @@
 // result display and the buttons that open every other window.
 //
 // Every result reaches the display through BreakOutCity. The window owns the
-// master list, the home position and the flags of the location list.
+// master list, the home position, the result on show and the flags of the
+// location list.
+
+#include "core/geodesic.h"
+#include "ui/common/parameter_mode.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,17 +58,24 @@ public:
     // and its status; without one the compass has no menu.
     void setRotatorControl(RotatorControl* rotator);
 
+    // The buttons ChgButtonColors marks: 1 to 50 are the states in button
+    // order, and no number marks none.
+    static constexpr int kNoButton = 0;
+    static constexpr int kDxccButton = 51;
+    static constexpr int kGridButton = 61;
+
     // The single road of every result to the display. The four positions are
-    // signed decimal degrees, north and west positive; a position of exactly
-    // 0 means none, and the display is reset instead.
+    // signed decimal degrees, north and west positive; when home or target is
+    // no known position (isKnownPosition), the display is reset instead.
     void BreakOutCity(std::string_view tag, const QString& name, double homeLatitude, double homeLongitude,
                       double targetLatitude, double targetLongitude);
-    // Marks the button of the current choice: 1 to 50 a state, 51 "DXCC", 61 "GRID/N°S°".
+    // Marks the button of the current choice (a state's number, kDxccButton
+    // or kGridButton) and unmarks the others.
     void ChgButtonColors(int number);
     // Returns the location list and the result display to their empty state.
     void ResetComboBox();
-    // Writes the distance of the last result into the distance panel, in the
-    // unit the preferences choose; a target without a heading shows none.
+    // Writes the distance of the result on show into the distance panel, in
+    // the unit the preferences choose; without a result it shows none.
     void showDistanceOfLastResult();
     // Readies the display for a target from the grid window: markers north,
     // texts emptied, the location list cleared with the text "Grid/N°S° Calculation".
@@ -92,15 +104,15 @@ private:
 
     void FormCreate();
     void FormActivate();
-    void InitializeParameters(const QString& mode);
+    void InitializeParameters(ParameterMode mode);
     void LoadPreferences();
     void SavePreferences();
     void showHomeStation(const QString& latitudeText, const QString& longitudeText, double latitude, double longitude);
 
     // handlers
-    void stateButtonClick(int number);  // SpeedButton1 to SpeedButton50
-    void SpeedButton51Click();          // DXCC
-    void SpeedButton62Click();          // sort toggle
+    void stateButtonClick(int number);
+    void dxccClick();
+    void sortToggleClick();
     void preferencesClick();
     void closeClick();
     void clearClick();
@@ -117,6 +129,7 @@ private:
     void clockTick();
     void compassMenuRequested(const QPoint& position);
     void longPathToggle();
+    // Empties the heading texts and points the compass north: no result on show.
     void resetDisplay();
     void fillDxccInPrefixOrder();
     void setListPrompt(const QString& text, const QString& onlyEntry);
@@ -140,6 +153,8 @@ private:
     QWidget* statePanel_ = nullptr;
     std::vector<QToolButton*> markableButtons_;  // index = ChgButtonColors number
     std::vector<QToolButton*> pushButtons_;
+    QToolButton* closeButton_ = nullptr;
+    QToolButton* clearButton_ = nullptr;
     QLineEdit* homeLatitudeBox_ = nullptr;
     QLineEdit* homeLongitudeBox_ = nullptr;
     QLabel* headingLabel_ = nullptr;
@@ -149,12 +164,12 @@ private:
     // state for the whole run
     std::vector<std::string> masterList_;
     std::vector<std::string> byCountry_;
-    std::vector<std::string> clocksBuffer_;
     double homeLatitude_ = 0;
     double homeLongitude_ = 0;
     bool militaryTime_ = false;
-    double longPathHeading_ = 0;
-    int longPathToggle_ = 0;
+    // the heading and distance the display shows; none while it shows no heading
+    std::optional<BearingResult> shownResult_;
+    bool longPathToggledOn_ = false;  // by a double-click on the heading
     int lastShownMinute_ = 0;
     bool hoverResetRequested_ = false;
     bool listOffered_ = false;

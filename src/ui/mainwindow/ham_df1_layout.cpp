@@ -18,7 +18,6 @@ namespace qvk::ui {
 namespace {
 
 const QColor kWindowColour(224, 200, 120);
-const QColor kToolbarColour(192, 176, 144);
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {
@@ -59,7 +58,7 @@ QToolButton* THamDF1::addButton(QWidget* parent, const QString& name, const QStr
 void THamDF1::buildToolbar()
 {
     QFrame* toolbar = makePanel(this, "ToolBar1", QRect(0, 0, 462, 25));
-    setColours(*toolbar, kToolbarColour, kNavy);
+    setColours(*toolbar, kTan, kNavy);
     makeIcon(toolbar, "sunrise", 3);
     sunriseLabel_ = makeLabel(toolbar, "SunriseLabel", "Rise", QRect(22, 0, 42, 25));
     sunriseLabel_->setToolTip("Sunrise");
@@ -102,12 +101,11 @@ void THamDF1::buildCompassAndList()
         list.applyPrefixAlias();
         list.putCaretAtEnd();
     });
-    setListPrompt("DXCC / Country / City List", "Click on a state or dxcc first.");
     connect(locationList_, &SearchComboBox::keyAboutToBeTyped, this, &THamDF1::relocatePointerBeforeTyping);
     connect(locationList_, &SearchComboBox::listOpened, this, [this] { statusBar_->setDistanceText(QString()); });
     connect(locationList_, &SearchComboBox::commitRequested, this, &THamDF1::ComboBox2Exit);
 
-    sortToggle_ = addButton(this, "SpeedButton62", "S ", QRect(454, 32, 8, 19), kNavy, &THamDF1::SpeedButton62Click);
+    sortToggle_ = addButton(this, "SpeedButton62", "S ", QRect(454, 32, 8, 19), kNavy, &THamDF1::sortToggleClick);
     sortToggle_->setCheckable(true);
     sortToggle_->setToolTip("Sort");
     sortToggle_->hide();
@@ -120,13 +118,15 @@ void THamDF1::buildStatePanel()
     statePanel_ = statePanel;
     statePanel_->installEventFilter(this);
     statePanel_->setMouseTracking(true);
-    markableButtons_.assign(62, nullptr);
-    // seven rows of seven states, button 50 alone at the end of the eighth row
+    markableButtons_.assign(kGridButton + 1, nullptr);
+    // seven rows of seven states, the last state alone at the end of the eighth row
     const auto& states = usStates();
-    for (int number = 1; number <= static_cast<int>(states.size()); ++number) {
+    const int stateCount = static_cast<int>(states.size());
+    for (int number = 1; number <= stateCount; ++number) {
         const UsState& state = states[static_cast<std::size_t>(number - 1)];
-        const int column = number == 50 ? 6 : (number - 1) % 7;
-        const int row = number == 50 ? 7 : (number - 1) / 7;
+        const bool last = number == stateCount;
+        const int column = last ? 6 : (number - 1) % 7;
+        const int row = last ? 7 : (number - 1) / 7;
         QToolButton* button = makeFlatButton(statePanel_, QString("SpeedButton%1").arg(number), toScreen(state.code),
                                              QRect(2 + 25 * column, 2 + 21 * row, 24, 20));
         button->setToolTip(toScreen(state.hint));
@@ -136,13 +136,15 @@ void THamDF1::buildStatePanel()
         markableButtons_[static_cast<std::size_t>(number)] = button;
     }
     // the eighth row: "GRID/N°S°" and "DXCC", two buttons wide each
-    markableButtons_[61] = addButton(statePanel_, "SpeedButton61", "GRID/N\u00B0S\u00B0", QRect(2, 149, 49, 20), kNavy,
-                                     &THamDF1::gridClick);
-    markableButtons_[61]->setToolTip("GRID");
-    markableButtons_[51] =
-        addButton(statePanel_, "SpeedButton51", "DXCC", QRect(77, 149, 49, 20), kNavy, &THamDF1::SpeedButton51Click);
-    markableButtons_[51]->setToolTip("DXCC");
-    for (int wide : {51, 61}) markableButtons_[wide]->setFont(programFont(7));
+    QToolButton* grid = addButton(statePanel_, "SpeedButton61", "GRID/N\u00B0S\u00B0", QRect(2, 149, 49, 20), kNavy,
+                                  &THamDF1::gridClick);
+    grid->setToolTip("GRID");
+    QToolButton* dxcc =
+        addButton(statePanel_, "SpeedButton51", "DXCC", QRect(77, 149, 49, 20), kNavy, &THamDF1::dxccClick);
+    dxcc->setToolTip("DXCC");
+    for (QToolButton* wide : {grid, dxcc}) wide->setFont(programFont(7));
+    markableButtons_[kGridButton] = grid;
+    markableButtons_[kDxccButton] = dxcc;
 }
 
 void THamDF1::buildHomeAndHeading()
@@ -178,12 +180,12 @@ void THamDF1::buildButtonBar()
     QFrame* bar = makePanel(this, "ButtonBar", QRect(6, 292, 449, 21));
     bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
     addButton(bar, "SpeedButton52", "Preferences", QRect(2, 1, 74, 19), kNavy, &THamDF1::preferencesClick);
-    addButton(bar, "SpeedButton53", "Close", QRect(78, 1, 58, 19), kMaroon, &THamDF1::closeClick);
+    closeButton_ = addButton(bar, "SpeedButton53", "Close", QRect(78, 1, 58, 19), kMaroon, &THamDF1::closeClick);
     addButton(bar, "SpeedButton54", "US Map", QRect(138, 1, 60, 19), kNavy, &THamDF1::usMapClick);
     addButton(bar, "SpeedButton55", "World Map", QRect(200, 1, 60, 19), kNavy, &THamDF1::worldMapClick);
     addButton(bar, "SpeedButton56", "US Bands", QRect(262, 1, 60, 19), kNavy, &THamDF1::usBandsClick);
     addButton(bar, "SpeedButton57", "Clocks", QRect(324, 1, 60, 19), kNavy, &THamDF1::clocksClick);
-    addButton(bar, "SpeedButton58", "Clear", QRect(386, 1, 60, 19), Qt::white, &THamDF1::clearClick);
+    clearButton_ = addButton(bar, "SpeedButton58", "Clear", QRect(386, 1, 60, 19), Qt::white, &THamDF1::clearClick);
 
     statusBar_ = new StatusBar(this);
     statusBar_->setGeometry(0, 318, 462, 18);

@@ -61,25 +61,30 @@ void THamDF1::showEvent(QShowEvent* event)
 void THamDF1::FormActivate()
 {
     activated_ = true;
-    InitializeParameters("PgmStart");
+    InitializeParameters(ParameterMode::ProgramStart);
     LoadPreferences();
     byCountry_.clear();
     for (const auto& entry : dxccEntries(masterList_)) byCountry_.push_back(byCountryEntry(entry));
 }
 
-void THamDF1::InitializeParameters(const QString& mode)
+// The clocks file belongs to the Clocks window, which reads it at its creation
+// and writes it through writeClocksFile.
+void THamDF1::InitializeParameters(ParameterMode mode)
 {
-    if (mode == "PgmStart") {
-        // nothing reads this copy; a missing file is told once, by the Clocks
-        // window when there is one, which reads the file at its creation
+    switch (mode) {
+    case ParameterMode::ProgramStart: {
+        // the Clocks window reports a missing file itself; without one the
+        // operator still learns of it, once
+        if (windows_.clocks) return;
         const QString path = platform_.settingsFolder() + kClocksFileName;
-        const auto lines = readLines(toFileSystemPath(path));
-        if (lines)
-            clocksBuffer_ = *lines;
-        else if (!windows_.clocks)
-            platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
-    } else if (mode == "ParmUpdate" && windows_.writeClocksFile) {
-        windows_.writeClocksFile();
+        if (!readLines(toFileSystemPath(path))) platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
+        return;
+    }
+    case ParameterMode::ParameterUpdate:
+        if (windows_.writeClocksFile) windows_.writeClocksFile();
+        return;
+    case ParameterMode::ProgramUpdate:
+        return;
     }
 }
 
@@ -151,7 +156,7 @@ void THamDF1::showHomeStation(const QString& latitudeText, const QString& longit
 void THamDF1::closeClick()
 {
     masterList_.clear();
-    InitializeParameters("ParmUpdate");
+    InitializeParameters(ParameterMode::ParameterUpdate);
     close();
 }
 

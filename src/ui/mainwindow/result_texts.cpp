@@ -11,8 +11,7 @@ HeadingTexts headingTexts(double bearing, std::string_view name)
     const std::string heading = "Degrees:  " + formatFixed(bearing, 1);
     texts.headingPanel = heading + "   " + std::string(name);
     texts.headingLabel = heading;
-    texts.longPath = longPathHeading(bearing);
-    texts.longPathLabel = "  (" + formatFixed(texts.longPath, 1) + ")";
+    texts.longPathLabel = "  (" + formatFixed(longPathHeading(bearing), 1) + ")";
     return texts;
 }
 

@@ -8,13 +8,14 @@
 
 namespace qvk {
 
+// The heading panel and heading label, and the distance panel, without a result.
 inline constexpr const char* kNoHeading = "Degrees:";
+inline constexpr const char* kNoDistance = "Distance:";
 
 struct HeadingTexts {
     std::string headingPanel;
     std::string headingLabel;
     std::string longPathLabel;
-    double longPath = 0;
 };
 
 HeadingTexts headingTexts(double bearing, std::string_view name);

@@ -33,7 +33,7 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent)
     setObjectName("StatusBar1");
     setColours(*this, kStatusColour, Qt::black);
     headingPanel_ = makePanel(this, "HeadingPanel", kNoHeading, QRect(0, 1, kHeadingPanelWidth, 17));
-    distancePanel_ = makePanel(this, "DistancePanel", "Distance:", QRect(kHeadingPanelWidth + 2, 1, 50, 17));
+    distancePanel_ = makePanel(this, "DistancePanel", kNoDistance, QRect(kHeadingPanelWidth + 2, 1, 50, 17));
     distancePanel_->setAlignment(Qt::AlignCenter);
     overlay_ = new QLabel(kNoHeading, parent);
     overlay_->setObjectName("StatusOverlay");
