@@ -12,8 +12,6 @@
 namespace qvk::ui {
 namespace {
 
-const QColor kFormBackground(224, 208, 168);
-
 // Owned by its box, so it lives exactly as long as the box does.
 class HemisphereFlip : public QObject {
 public:
@@ -38,7 +36,7 @@ void applyFormLook(QDialog& window)
 {
     window.setFont(programFont(8));
     QPalette colours = window.palette();
-    colours.setColor(QPalette::Window, kFormBackground);
+    colours.setColor(QPalette::Window, kSand);
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) colours.setColor(role, kNavy);
     window.setPalette(colours);
     window.setAutoFillBackground(true);

@@ -4,6 +4,7 @@
 // in which a double-click flips the hemisphere.
 
 #include "core/angle_notation.h"
+#include "ui/common/controls.h"
 
 #include <QString>
 
@@ -11,14 +12,6 @@ class QDialog;
 class QLineEdit;
 
 namespace qvk::ui {
-
-// The control with its object name, in one expression: the forms name every
-// control, and tests find the controls by these names.
-template <typename Control> Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
 
 // The captions of the latitude and longitude boxes, and the widest text
 // either box has to show.

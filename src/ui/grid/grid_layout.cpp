@@ -4,6 +4,7 @@
 
 #include "ui/common/flat_button.h"
 #include "ui/common/form_window.h"
+#include "ui/common/window_frame.h"
 #include "ui/grid/grid.h"
 
 #include <QFrame>
@@ -63,7 +64,7 @@ void TGrid::buildControls()
 {
     setObjectName("Grid");
     setWindowTitle("Grid / Coordinate Calc");
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kTitleAndCloseBox);
     applyFormLook(*this);
 
     gridModeButton_ = named(new QRadioButton("GRID"), "RadioButton1");

@@ -4,6 +4,7 @@
 #include "ui/common/flat_button.h"
 #include "ui/common/form_window.h"
 #include "ui/common/screen_text.h"
+#include "ui/common/window_frame.h"
 #include "ui/home/home.h"
 
 #include <QAbstractItemView>
@@ -26,7 +27,7 @@ void THome::buildControls()
     setObjectName("Home");
     setWindowTitle("Home Parameters");
     // a title but no border icons: "Save" is the way out
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(kTitleOnly);
     applyFormLook(*this);
 
     latitudeBox_ = named(new QLineEdit, "Edit1");

@@ -2,6 +2,8 @@
 // coordinates of the 462 x 336 window.
 
 #include "catalogue/state_table.h"
+#include "ui/common/colours.h"
+#include "ui/common/controls.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/program_style.h"
 #include "ui/common/screen_text.h"
@@ -16,8 +18,6 @@
 
 namespace qvk::ui {
 namespace {
-
-const QColor kWindowColour(224, 200, 120);
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {
@@ -34,14 +34,6 @@ QLabel* makeIcon(QWidget* parent, const QString& icon, int x)
     label->setPixmap(QIcon(":/icons/" + icon + ".png").pixmap(16, 16));
     label->setGeometry(x, 4, 16, 16);
     return label;
-}
-
-QFrame* makePanel(QWidget* parent, const QString& name, const QRect& geometry)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(geometry);
-    return panel;
 }
 
 }  // namespace
@@ -197,7 +189,7 @@ void THamDF1::applyWindowLook()
     setFixedSize(462, 336);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setColours(*this, kWindowColour, kNavy);
+    setColours(*this, kWheat, kNavy);
 }
 
 }  // namespace qvk::ui

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/status_bar.h"
 
+#include "ui/common/colours.h"
 #include "ui/common/flat_button.h"
 #include "ui/mainwindow/result_texts.h"
 
@@ -10,7 +11,6 @@
 namespace qvk::ui {
 namespace {
 
-const QColor kStatusColour(224, 208, 168);
 constexpr int kHeadingPanelWidth = 390;
 constexpr int kExpandedHeadingWidth = 500;
 constexpr int kWidestShownText = 382;
@@ -31,7 +31,7 @@ QLabel* makePanel(QWidget* parent, const QString& name, const QString& text, con
 StatusBar::StatusBar(QWidget* parent) : QFrame(parent)
 {
     setObjectName("StatusBar1");
-    setColours(*this, kStatusColour, Qt::black);
+    setColours(*this, kSand, Qt::black);
     headingPanel_ = makePanel(this, "HeadingPanel", kNoHeading, QRect(0, 1, kHeadingPanelWidth, 17));
     distancePanel_ = makePanel(this, "DistancePanel", kNoDistance, QRect(kHeadingPanelWidth + 2, 1, 50, 17));
     distancePanel_->setAlignment(Qt::AlignCenter);
@@ -39,7 +39,7 @@ StatusBar::StatusBar(QWidget* parent) : QFrame(parent)
     overlay_->setObjectName("StatusOverlay");
     overlay_->setTextFormat(Qt::PlainText);
     overlay_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setColours(*overlay_, kStatusColour, Qt::black);
+    setColours(*overlay_, kSand, Qt::black);
     overlay_->hide();
     overlay_->installEventFilter(this);
 }
