@@ -30,6 +30,7 @@ public:
     QSize desktopSize() const override { return desktop; }
     QDateTime currentUtc() const override { return utc; }
     QDateTime currentLocal() const override { return local; }
+    QTimeZone systemTimeZone() const override { return timeZone; }
     QString settingsFolder() const override { return apartSettings ? apartSettings->path() + "/" : dataFolder(); }
     QString dataFolder() const override { return folder.path() + "/"; }
     bool trayIconAvailable() const override { return trayAvailable; }
@@ -53,6 +54,7 @@ public:
     QSize desktop{1024, 768};
     QDateTime utc;
     QDateTime local;
+    QTimeZone timeZone = QTimeZone::utc();
     bool trayAvailable = true;
     QTemporaryDir folder;
     std::optional<QTemporaryDir> apartSettings;

@@ -52,6 +52,8 @@ QDateTime DesktopPlatform::currentUtc() const { return QDateTime::currentDateTim
 
 QDateTime DesktopPlatform::currentLocal() const { return QDateTime::currentDateTime(); }
 
+QTimeZone DesktopPlatform::systemTimeZone() const { return QTimeZone::systemTimeZone(); }
+
 QString DesktopPlatform::settingsFolder() const { return folderText(folders_.settings); }
 
 QString DesktopPlatform::dataFolder() const { return folderText(folders_.data); }

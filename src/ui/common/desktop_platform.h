@@ -21,6 +21,7 @@ public:
     QSize desktopSize() const override;
     QDateTime currentUtc() const override;
     QDateTime currentLocal() const override;
+    QTimeZone systemTimeZone() const override;
     QString settingsFolder() const override;
     QString dataFolder() const override;
     bool trayIconAvailable() const override;

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QTimeZone>
 
 namespace qvk::ui {
 
@@ -32,6 +33,8 @@ public:
 
     virtual QDateTime currentUtc() const = 0;
     virtual QDateTime currentLocal() const = 0;
+    // The computer's time zone (from the system's tzdata).
+    virtual QTimeZone systemTimeZone() const = 0;
 
     // The folders of the program's files, each with a trailing "/", chosen
     // once at start (see settings/program_folders.h): the settings files
