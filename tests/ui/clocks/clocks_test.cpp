@@ -1,6 +1,7 @@
 // The Clocks window, driven as the operator drives it, with the fake clock.
 
 #include "fake_platform.h"
+#include "named_child.h"
 #include "qstring_printer.h"
 #include "ui/clocks/clock2.h"
 
@@ -70,9 +71,7 @@ protected:
 
     template <typename Control = QWidget> Control& control(const QString& name)
     {
-        auto* found = clocks->findChild<Control*>(name);
-        if (!found) throw std::runtime_error("no control " + name.toStdString());
-        return *found;
+        return child<Control>(*clocks, name);
     }
     QLabel& panel(int row) { return control<QLabel>(QString("Panel%1").arg(row)); }
     QLineEdit& box(int row) { return control<QLineEdit>(QString("Edit%1").arg(row)); }

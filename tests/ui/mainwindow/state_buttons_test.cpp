@@ -16,13 +16,13 @@ protected:
 TEST_F(StateButtonsTest, FiftyButtonsInSevenRowsAndButtonFiftyAlone)
 {
     start();
-    EXPECT_EQ(find<QToolButton>("SpeedButton1")->geometry(), QRect(2, 2, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton7")->geometry(), QRect(152, 2, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton8")->geometry(), QRect(2, 23, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton49")->geometry(), QRect(152, 128, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton50")->geometry(), QRect(152, 149, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton50")->text(), "WY");
-    EXPECT_EQ(find<QToolButton>("SpeedButton42")->toolTip(), "Tennessee");
+    EXPECT_EQ(find<QToolButton>("SpeedButton1").geometry(), QRect(2, 2, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton7").geometry(), QRect(152, 2, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton8").geometry(), QRect(2, 23, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton49").geometry(), QRect(152, 128, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton50").geometry(), QRect(152, 149, 24, 20));
+    EXPECT_EQ(find<QToolButton>("SpeedButton50").text(), "WY");
+    EXPECT_EQ(find<QToolButton>("SpeedButton42").toolTip(), "Tennessee");
 }
 
 TEST_F(StateButtonsTest, AStateShowsItsCentreThenOpensItsCityListForTheCommit)
@@ -34,7 +34,7 @@ TEST_F(StateButtonsTest, AStateShowsItsCentreThenOpensItsCityListForTheCommit)
     EXPECT_TRUE(list().isListOpen());
     EXPECT_EQ(list().currentText(), "");
     EXPECT_GE(list().count(), 40);
-    EXPECT_TRUE(find<QToolButton>("SpeedButton1")->font().bold());
+    EXPECT_TRUE(find<QToolButton>("SpeedButton1").font().bold());
 
     type("birm");  // letters become capitals; city names match without regard to case
     EXPECT_EQ(list().currentText(), "BIRM");
@@ -56,7 +56,7 @@ TEST_F(StateButtonsTest, AMissingCityListStillShowsTheCentre)
     EXPECT_EQ(list().currentText(), "No Alabama City List");
     EXPECT_EQ(list().count(), 0);
     EXPECT_FALSE(list().isListOpen());
-    EXPECT_FALSE(find<QToolButton>("SpeedButton1")->font().bold());
+    EXPECT_FALSE(find<QToolButton>("SpeedButton1").font().bold());
     EXPECT_EQ(text("DistancePanel"), "4,366");  // a state's centre leaves the distance as it was
 }
 
@@ -84,7 +84,7 @@ TEST_F(StateButtonsTest, AStateButtonReplacesTheDxccListAndHidesTheSortToggle)
     click("SpeedButton51");
     letListClose();
     click("SpeedButton2");
-    EXPECT_FALSE(find<QToolButton>("SpeedButton62")->isVisible());
+    EXPECT_FALSE(find<QToolButton>("SpeedButton62").isVisible());
     EXPECT_EQ(list().count(), 0);
     type("4k");  // no prefix search over a state's list, even an empty one
     EXPECT_EQ(list().currentText(), "4K");
@@ -112,7 +112,7 @@ TEST_F(StateButtonsTest, CommittingTheNoListTextAfterAListWasOfferedWarns)
     list().setFocus();
     letListClose();
     QTest::qWait(150);
-    find("Panel1")->setFocus();
+    find("Panel1").setFocus();
     QTest::qWait(50);
     EXPECT_EQ(platform.warnings, QStringList{QString::fromUtf8("No N° or S° degrees in selected record.")});
 }

@@ -6,6 +6,7 @@
 
 #include "fake_platform.h"
 #include "list_driving.h"
+#include "named_child.h"
 #include "point_printer.h"
 #include "qstring_printer.h"
 #include "ui/common/pie_arrow.h"
@@ -40,12 +41,7 @@ protected:
         reactivate();
     }
 
-    template <typename T = QWidget> T& find(const char* name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        if (!widget) throw std::runtime_error(std::string("no control ") + name);
-        return *widget;
-    }
+    template <typename T = QWidget> T& find(const char* name) const { return child<T>(*window, name); }
     SearchComboBox& box() const { return find<SearchComboBox>("ComboBox1"); }
     TPieArrow& arrow() const { return find<TPieArrow>("PieArrow1"); }
     QWidget& square() const { return find("Shape1"); }
