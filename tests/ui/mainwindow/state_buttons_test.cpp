@@ -111,9 +111,8 @@ TEST_F(StateButtonsTest, CommittingTheNoListTextAfterAListWasOfferedWarns)
     click("SpeedButton3");  // Arizona has no list here
     list().setFocus();
     letListClose();
-    QTest::qWait(150);
     find("Panel1").setFocus();
-    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.warnings.isEmpty(); }, 5000));
     EXPECT_EQ(platform.warnings, QStringList{QString::fromUtf8("No N° or S° degrees in selected record.")});
 }
 
