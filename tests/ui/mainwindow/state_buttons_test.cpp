@@ -1,6 +1,9 @@
+#include "layout_checks.h"
 #include "main_window_fixture.h"
 
 #include <QDir>
+
+#include <vector>
 
 namespace qvk::ui {
 namespace {
@@ -16,11 +19,29 @@ protected:
 TEST_F(StateButtonsTest, FiftyButtonsInSevenRowsAndButtonFiftyAlone)
 {
     start();
-    EXPECT_EQ(find<QToolButton>("SpeedButton1").geometry(), QRect(2, 2, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton7").geometry(), QRect(152, 2, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton8").geometry(), QRect(2, 23, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton49").geometry(), QRect(152, 128, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton50").geometry(), QRect(152, 149, 24, 20));
+    std::vector<const QWidget*> buttons;
+    for (int number = 1; number <= 50; ++number)
+        buttons.push_back(&find<QToolButton>(QString("SpeedButton%1").arg(number).toLatin1()));
+    EXPECT_EQ(cutOff(buttons, *window), QStringList{});
+    EXPECT_EQ(overlapping(buttons, *window), QStringList{});
+    for (const QWidget* button : buttons)
+        EXPECT_TRUE(hasRoomFor(*button, shownText(*button))) << shownText(*button).toStdString();
+
+    // seven to a row, left to right, then down
+    for (std::size_t k = 1; k < 49; ++k) {
+        const QWidget& button = *buttons[k];
+        const QWidget& before = *buttons[k - 1];
+        if (k % 7 != 0) {
+            EXPECT_EQ(button.y(), before.y()) << shownText(button).toStdString();
+            EXPECT_GT(button.x(), before.x()) << shownText(button).toStdString();
+        } else {
+            EXPECT_GT(button.y(), before.y()) << shownText(button).toStdString();
+            EXPECT_EQ(button.x(), buttons[k - 7]->x()) << shownText(button).toStdString();
+        }
+    }
+    // Wyoming alone in an eighth row, under Wisconsin at the end of the seventh
+    EXPECT_EQ(buttons[49]->x(), buttons[48]->x());
+    EXPECT_GT(buttons[49]->y(), buttons[48]->y());
     EXPECT_EQ(find<QToolButton>("SpeedButton50").text(), "WY");
     EXPECT_EQ(find<QToolButton>("SpeedButton42").toolTip(), "Tennessee");
 }

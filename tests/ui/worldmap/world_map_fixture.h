@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace qvk::ui {
 
@@ -48,6 +49,13 @@ protected:
     QWidget& anchor() const { return find("Panel4"); }
     QWidget& map() const { return find("Panel3"); }
     QPoint mapPosition() const { return map().pos(); }
+    // The caption of the search list, which has no name of its own.
+    QLabel& searchListLabel() const
+    {
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->text() == "DXCC Search List:") return *label;
+        throw std::runtime_error("no label \"DXCC Search List:\"");
+    }
     void click(const char* buttonName) { QTest::mouseClick(&find<QToolButton>(buttonName), Qt::LeftButton); }
 
     // Keys go where the operator's keyboard sends them: into the open list,
