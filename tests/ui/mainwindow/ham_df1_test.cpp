@@ -38,10 +38,7 @@ TEST_F(MainWindowTest, TheLongPathLabelFollowsThePreferenceAndItsDoubleClick)
 {
     start(latin("1110000000000000000\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"));
     EXPECT_TRUE(find<QLabel>("LongPathLabel").isVisible());
-    click("SpeedButton51");
-    type("g");
-    pressEnterInList();
-    letListClose();
+    chooseDxccEntry("g");
     EXPECT_EQ(text("HeadingLabel"), "Degrees:  43.2");
     EXPECT_EQ(text("DistancePanel"), "4,283");
 
@@ -55,10 +52,7 @@ TEST_F(MainWindowTest, TheLongPathLabelFollowsThePreferenceAndItsDoubleClick)
 TEST_F(MainWindowTest, KilometresWhenThePreferencesSaySo)
 {
     start(latin("0000000000000000000\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"));
-    click("SpeedButton51");
-    type("VK");
-    pressEnterInList();
-    letListClose();
+    chooseDxccEntry("VK");
     EXPECT_EQ(text("HeadingLabel"), "Degrees:  274.7");
     EXPECT_EQ(text("DistancePanel"), "16,090");
 }
@@ -126,10 +120,7 @@ TEST_F(MainWindowTest, BeforeAnyListIsOfferedLeavingTheListWarnsOfNothing)
 TEST_F(MainWindowTest, ClearRestoresThePromptAndCommittingItOnlyRestoresAgain)
 {
     start();
-    click("SpeedButton51");
-    type("g");
-    pressEnterInList();
-    letListClose();
+    chooseDxccEntry("g");
     click("SpeedButton58");  // "Clear"
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
     EXPECT_EQ(text("DistancePanel"), "Distance:");

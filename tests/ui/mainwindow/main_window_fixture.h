@@ -73,6 +73,15 @@ protected:
         reactivate(*window);
     }
     void letListClose() { qvk::ui::letListClose(list(), *window); }
+    // "DXCC", the beginning of an entry typed, Enter on the highlighted entry,
+    // and the list closes, which commits it.
+    void chooseDxccEntry(const QString& typed)
+    {
+        click("SpeedButton51");
+        type(typed);
+        pressEnterInList();
+        letListClose();
+    }
 
     FakePlatform platform;
     std::unique_ptr<THamDF1> window;
