@@ -10,6 +10,7 @@ packages=(
   clang-format  # tools/check-format.sh: the suite fails on an unformatted file
   libgeographiclib-dev
   libhamlib-utils  # rotctld: the rotator tests turn its dummy rotator
+  libfaketime  # runs the dummy rotator's clock ten times as fast: those tests take seconds, not minutes
   xvfb xauth fonts-dejavu-core fonts-liberation2
   tesseract-ocr  # the band chart test reads the chart back as its reader would
   # tools/package.sh: dpkg-shlibdeps for the package's Depends, and the checks

@@ -5,10 +5,7 @@
 #include "rotator/rotator_client.h"
 #include "rotctld_daemon.h"
 
-#include <QDeadlineTimer>
 #include <QProcess>
-#include <QSignalSpy>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -51,16 +48,8 @@ protected:
     {
         RotatorClient client;
         client.setAddress("127.0.0.1", daemon.port());
-        QSignalSpy positions(&client, &RotatorClient::positionRead);
-        double heading = 0;
-        const QDeadlineTimer limit(60000);
-        while (!limit.hasExpired() && heading == 0) {
-            client.requestPosition();
-            if (!positions.wait(15000)) break;
-            heading = headingOfAzimuth(positions.takeLast().at(0).toDouble());
-            if (heading == 0) QTest::qWait(250);
-        }
-        return heading;
+        const auto movedOffNorth = [](double azimuth) { return headingOfAzimuth(azimuth) != 0; };
+        return headingOfAzimuth(readAzimuthUntil(client, movedOffNorth, 60000));
     }
 
     RotctldDaemon daemon;

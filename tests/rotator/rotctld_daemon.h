@@ -1,9 +1,15 @@
 #pragma once
 // The real rotctld with its dummy rotator (-m 1) on a free loopback port, for
-// the length of one test. The dummy turns six degrees a second, from north.
+// the length of one test. The dummy starts at north and turns six degrees a
+// second by its own clock; where libfaketime is installed that clock runs ten
+// times as fast, so that a half circle takes three seconds instead of thirty.
+
+#include "rotator/rotator_client.h"
 
 #include <QProcess>
 #include <QString>
+
+#include <functional>
 
 namespace qvk::rotator {
 
@@ -27,5 +33,10 @@ private:
     QProcess process_;
     int port_ = 0;
 };
+
+// Reads the rotator's azimuth through the client, again as soon as each reply
+// is in, until `enough` holds for it, the client fails, or `limitMs` runs out.
+// The last azimuth read; NAN when none came.
+double readAzimuthUntil(RotatorClient& client, const std::function<bool(double)>& enough, int limitMs);
 
 }  // namespace qvk::rotator

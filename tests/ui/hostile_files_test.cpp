@@ -92,7 +92,7 @@ TEST_F(HostileFiles, AFileWithoutItsFinalLineEndKeepsItsLastLine)
 TEST_F(HostileFiles, AShortFlagsLineIsFilledUpAndWrittenWhole)
 {
     start(latin("1\r\nW°86.43\r\nN°32.39\r\n-6\r\n1"));  // no final line end either
-    EXPECT_TRUE(find<QLabel>("LongPathLabel")->isVisible());
+    EXPECT_TRUE(find<QLabel>("LongPathLabel").isVisible());
     window->close();
     EXPECT_EQ(platform.readFile("prefs.qvk"), latin("100\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"));
 }
@@ -123,9 +123,9 @@ TEST_F(HostileClocksFile, ThreeLinesFillTwoPlacesAndAreWrittenAsTwentyFive)
     platform.writeFile("tms.qvk",
                        "00000111111111111111110000C000000000000000001000000000000\r\nIndia   [5.5]\r\nChicago [-6]");
     TClock2 clocks(platform);
-    EXPECT_EQ(clocks.findChild<QLineEdit*>("Edit1")->text(), "India   [5.5]");
-    EXPECT_EQ(clocks.findChild<QLineEdit*>("Edit2")->text(), "Chicago [-6]");
-    EXPECT_EQ(clocks.findChild<QLineEdit*>("Edit3")->text(), "");
+    EXPECT_EQ(child<QLineEdit>(clocks, "Edit1").text(), "India   [5.5]");
+    EXPECT_EQ(child<QLineEdit>(clocks, "Edit2").text(), "Chicago [-6]");
+    EXPECT_EQ(child<QLineEdit>(clocks, "Edit3").text(), "");
     ASSERT_TRUE(clocks.writeClocksFile());
     EXPECT_EQ(platform.readFile("tms.qvk").count("\r\n"), 25);
 }

@@ -19,12 +19,15 @@ inline void reactivate(QWidget& window)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-// The list closes and the close watch moves the focus away, which commits.
+// The list closes and the close watch moves the focus away, which commits;
+// the watch stops as it does so. The limit is for a loaded machine: the
+// watch looks every 100 ms.
 inline void letListClose(SearchComboBox& list, QWidget& window)
 {
     if (list.isListOpen()) list.hidePopup();
     reactivate(window);
-    QTest::qWait(250);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !list.closeWatch().isActive(); }, 5000))
+        << "the close watch never saw the list closed";
 }
 
 }  // namespace qvk::ui

@@ -2,6 +2,7 @@
 // run through the same table of cases.
 
 #include "fake_platform.h"
+#include "layout_checks.h"
 #include "test_gif.h"
 #include "window_driving.h"
 
@@ -23,14 +24,27 @@ struct ChartCase {
     std::function<std::unique_ptr<ChartWindow>(Platform&)> make;
     QString okPanel;
     QString okButton;
+    QString title;
+    QSize designSize;  // without a picture
 };
 
 void PrintTo(const ChartCase& chart, std::ostream* out) { *out << chart.name; }
 
 const ChartCase chartCases[] = {
-    {"USCallMap", "Zones.gif", [](Platform& p) { return std::make_unique<TUSMap>(p); }, "Panel23", "SpeedButton20"},
-    {"USAmateurBands", "bands.gif", [](Platform& p) { return std::make_unique<TUSBands>(p); }, "Panel1",
-     "SpeedButton1"},
+    {"USCallMap",
+     "Zones.gif",
+     [](Platform& p) { return std::make_unique<TUSMap>(p); },
+     "Panel23",
+     "SpeedButton20",
+     "US Call Map",
+     {501, 348}},
+    {"USAmateurBands",
+     "bands.gif",
+     [](Platform& p) { return std::make_unique<TUSBands>(p); },
+     "Panel1",
+     "SpeedButton1",
+     "US Amateur Bands",
+     {827, 527}},
 };
 
 class ChartWindowTest : public ::testing::TestWithParam<ChartCase> {
@@ -48,6 +62,17 @@ protected:
         EXPECT_FALSE(window->isVisible()) << "OK did not close the window";
     }
 };
+
+TEST_P(ChartWindowTest, WithoutItsFileItKeepsItsDesignSizeWithOkWhole)
+{
+    showAndActivate(*window);
+    EXPECT_EQ(platform.warnings, QStringList{notFound()});
+    EXPECT_EQ(window->windowTitle(), GetParam().title);
+    EXPECT_EQ(window->size(), GetParam().designSize);
+    EXPECT_EQ(cutOff({&okPanel()}, *window), QStringList{});
+    EXPECT_TRUE(okButton().isVisible());
+    EXPECT_TRUE(hasRoomFor(okButton(), "OK"));
+}
 
 TEST_P(ChartWindowTest, A640By480PictureGivesA646By531WindowCentredWithOkAt288And481)
 {

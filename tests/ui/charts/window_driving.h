@@ -2,6 +2,8 @@
 // Driving a window in a test as the operator would: show it, click its
 // buttons, switch away and back.
 
+#include "named_child.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPixmap>
@@ -10,7 +12,6 @@
 #include <QWidget>
 
 #include <ostream>
-#include <stdexcept>
 
 namespace qvk::ui {
 
@@ -23,14 +24,6 @@ void reactivate(QWidget& window);
 
 // Clicks the named button of the window with the mouse.
 void click(QWidget& window, const QString& buttonName);
-
-// A child widget by its name; the test fails when there is none.
-template <typename T = QWidget> T& child(QWidget& window, const QString& name)
-{
-    T* found = window.findChild<T*>(name);
-    if (!found) throw std::runtime_error("no child named " + name.toStdString());
-    return *found;
-}
 
 QPixmap picture(QWidget& window);  // shown by Image1
 QRect screenRect(const QWidget& widget);

@@ -42,15 +42,10 @@ protected:
         window->setSecondaryWindows(windows);
     }
 
-    template <typename T = QWidget> T* control(const char* name) const
-    {
-        T* widget = grid->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QLineEdit* box(const char* name) const { return control<QLineEdit>(name); }
-    void calc() { QTest::mouseClick(control<QToolButton>("SpeedButton54"), Qt::LeftButton); }
-    void chooseCoordinates() { QTest::mouseClick(control<QRadioButton>("RadioButton2"), Qt::LeftButton); }
+    template <typename T = QWidget> T& control(const char* name) const { return child<T>(*grid, name); }
+    QLineEdit* box(const char* name) const { return &control<QLineEdit>(name); }
+    void calc() { QTest::mouseClick(&control<QToolButton>("SpeedButton54"), Qt::LeftButton); }
+    void chooseCoordinates() { QTest::mouseClick(&control<QRadioButton>("RadioButton2"), Qt::LeftButton); }
 
     void calcLocator(const char* locator)
     {
@@ -82,8 +77,8 @@ TEST_F(GridTest, OpeningClearsTheMainWindowForAGridTarget)
     EXPECT_EQ(list().currentText(), screen("Grid/N°S° Calculation"));
     EXPECT_EQ(list().count(), 0);
     EXPECT_EQ(grid->windowTitle(), "Grid / Coordinate Calc");
-    EXPECT_TRUE(control<QRadioButton>("RadioButton1")->isChecked());
-    EXPECT_FALSE(control<QFrame>("Panel4")->isVisible());
+    EXPECT_TRUE(control<QRadioButton>("RadioButton1").isChecked());
+    EXPECT_FALSE(control<QFrame>("Panel4").isVisible());
     EXPECT_EQ(box("Edit2")->text(), "N" + kDegree);
     EXPECT_EQ(box("Edit3")->text(), "W" + kDegree);
 }
@@ -142,7 +137,7 @@ TEST_F(GridTest, SouthAndEastCoordinatesGiveQF56AndReachSydney)
 {
     openGrid();
     chooseCoordinates();
-    EXPECT_TRUE(control<QFrame>("Panel4")->isVisible());
+    EXPECT_TRUE(control<QFrame>("Panel4").isVisible());
     // the operator flips the prefixes with a double-click and types the digits
     QTest::mouseDClick(box("Edit2"), Qt::LeftButton);
     QTest::keyClicks(box("Edit2"), "33.52");
@@ -280,7 +275,7 @@ TEST_F(GridTest, CancelClosesAndLeavesTheDisplayAsOpeningLeftIt)
 {
     openGrid();
     QTest::keyClicks(box("Edit1"), "EL29");
-    QTest::mouseClick(control<QToolButton>("SpeedButton1"), Qt::LeftButton);
+    QTest::mouseClick(&control<QToolButton>("SpeedButton1"), Qt::LeftButton);
     EXPECT_FALSE(grid->isVisible());
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
     EXPECT_EQ(text("DistancePanel"), "");
@@ -298,16 +293,16 @@ TEST_F(GridTest, TheModeAndTheTextsStayForTheNextOpening)
     grid->close();  // the close box
 
     openGrid();
-    EXPECT_TRUE(control<QRadioButton>("RadioButton2")->isChecked());
-    EXPECT_TRUE(control<QFrame>("Panel4")->isVisible());
-    EXPECT_EQ(control<QFrame>("Panel4")->geometry(), control<QFrame>("Panel3")->geometry());
+    EXPECT_TRUE(control<QRadioButton>("RadioButton2").isChecked());
+    EXPECT_TRUE(control<QFrame>("Panel4").isVisible());
+    EXPECT_EQ(control<QFrame>("Panel4").geometry(), control<QFrame>("Panel3").geometry());
     EXPECT_EQ(box("Edit2")->text(), screen("S°33.52"));
     EXPECT_EQ(box("Edit3")->text(), screen("E°151.12"));
     EXPECT_EQ(box("Edit1")->text(), "EL29AB");
     EXPECT_EQ(box("Edit1")->selectedText(), "EL29AB");  // the next keys replace it
 
-    QTest::mouseClick(control<QRadioButton>("RadioButton1"), Qt::LeftButton);
-    EXPECT_FALSE(control<QFrame>("Panel4")->isVisible());
+    QTest::mouseClick(&control<QRadioButton>("RadioButton1"), Qt::LeftButton);
+    EXPECT_FALSE(control<QFrame>("Panel4").isVisible());
 }
 
 }  // namespace

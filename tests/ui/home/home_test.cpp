@@ -1,6 +1,7 @@
 // The Home Parameters window, driven as the operator drives it.
 
 #include "fake_platform.h"
+#include "named_child.h"
 #include "support/windows1252_literal.h"
 #include "ui/home/home.h"
 
@@ -30,12 +31,7 @@ std::string plain(const QString& text) { return QString(text).remove(QChar(0xB0)
 
 class HomeWindow : public ::testing::Test {
 protected:
-    template <typename Control> Control* control(const char* name)
-    {
-        auto* found = home.findChild<Control*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    template <typename Control> Control& control(const char* name) { return child<Control>(home, name); }
 
     void open()
     {
@@ -46,7 +42,7 @@ protected:
 
     void type(const char* box, const QString& text)
     {
-        auto* edit = control<QLineEdit>(box);
+        auto* edit = &control<QLineEdit>(box);
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
@@ -61,7 +57,7 @@ protected:
     // Opens the offset list and clicks the entry, as the operator does.
     void chooseOffset(int index)
     {
-        auto* list = control<QComboBox>("ComboBox1");
+        auto* list = &control<QComboBox>("ComboBox1");
         list->showPopup();
         QAbstractItemView* view = list->view();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
@@ -71,7 +67,7 @@ protected:
         ASSERT_FALSE(view->isVisible());
     }
 
-    void save() { QTest::mouseClick(control<QToolButton>("SpeedButton54"), Qt::LeftButton); }
+    void save() { QTest::mouseClick(&control<QToolButton>("SpeedButton54"), Qt::LeftButton); }
 
     FakePlatform platform;
     THome home{platform};
@@ -193,7 +189,7 @@ TEST_P(ChoosingAnOffset, SetsItAndShowsItInWholeHours)
 {
     open();
     chooseOffset(GetParam().index);
-    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3")->text(), GetParam().shown);
+    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3").text(), GetParam().shown);
     const Preferences preferences = home.currentPreferences();
     EXPECT_EQ(preferences.gmtOffset, GetParam().hours);
     EXPECT_EQ(preferences.offsetIndex, GetParam().index);
@@ -207,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, ChoosingAnOffset,
 TEST_F(HomeWindow, TypingAnEntrysNameChoosesIt)
 {
     open();
-    auto* list = control<QComboBox>("ComboBox1");
+    auto* list = &control<QComboBox>("ComboBox1");
     list->setFocus();
     QTest::keyClicks(list, "Iran");
     EXPECT_EQ(list->currentIndex(), 68);
@@ -220,7 +216,7 @@ TEST_F(HomeWindow, IndiaReadFromTheFileShowsAsSixAndIsKeptAsFiveAndAHalf)
     read.gmtOffset = 5.5;
     read.offsetIndex = 74;
     home.applyPreferences(read);
-    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3")->text(), "6");
+    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3").text(), "6");
     EXPECT_EQ(home.currentPreferences().gmtOffset, 5.5);
 }
 
@@ -240,10 +236,10 @@ TEST_P(Opening, SelectsTheStoredEntryAndLeavesTheOffsetAsRead)
     read.offsetIndex = GetParam().index;
     home.applyPreferences(read);
     open();
-    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentIndex(), GetParam().selected);
+    EXPECT_EQ(control<QComboBox>("ComboBox1").currentIndex(), GetParam().selected);
     EXPECT_EQ(home.currentPreferences().gmtOffset, 2);
     EXPECT_EQ(home.currentPreferences().offsetIndex, GetParam().index);
-    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3")->text(), "2");
+    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3").text(), "2");
 }
 
 INSTANTIATE_TEST_SUITE_P(Indexes, Opening,
@@ -258,7 +254,7 @@ TEST_F(HomeWindow, EveryOpeningSelectsTheStoredEntryAgain)
     read.offsetIndex = 48;
     home.applyPreferences(read);
     open();
-    EXPECT_EQ(control<QComboBox>("ComboBox1")->currentIndex(), 48);
+    EXPECT_EQ(control<QComboBox>("ComboBox1").currentIndex(), 48);
 }
 
 TEST_F(HomeWindow, OpeningLeavesTheFocusOnTheSavePanel)
@@ -268,24 +264,24 @@ TEST_F(HomeWindow, OpeningLeavesTheFocusOnTheSavePanel)
     home.hide();
     open();
     // the window's focus, which the box regains whenever the window is active
-    EXPECT_EQ(home.focusWidget(), control<QFrame>("Panel1"));
+    EXPECT_EQ(home.focusWidget(), &control<QFrame>("Panel1"));
 }
 
 TEST_F(HomeWindow, ClickingTheGmtBoxMovesTheFocusToTheOffsetList)
 {
     open();
-    QTest::mouseClick(control<QLineEdit>("CurrencyEditGMT3"), Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), control<QComboBox>("ComboBox1"));
+    QTest::mouseClick(&control<QLineEdit>("CurrencyEditGMT3"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), &control<QComboBox>("ComboBox1"));
 }
 
 TEST_F(HomeWindow, TabGoesFromTheLongitudeStraightToTheOffsetList)
 {
     open();
     type("Edit2", "W°94.47");
-    QTest::keyClick(control<QLineEdit>("Edit2"), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), control<QComboBox>("ComboBox1"));
-    QTest::keyClick(control<QComboBox>("ComboBox1"), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>("Edit2"));
+    QTest::keyClick(&control<QLineEdit>("Edit2"), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &control<QComboBox>("ComboBox1"));
+    QTest::keyClick(&control<QComboBox>("ComboBox1"), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), &control<QLineEdit>("Edit2"));
 }
 
 // --- Hemispheres -----------------------------------------------------------
@@ -304,7 +300,7 @@ TEST_P(DoubleClick, TogglesTheHemisphereWithTheCaretAtTheEnd)
 {
     open();
     type(GetParam().box, GetParam().typed);
-    auto* edit = control<QLineEdit>(GetParam().box);
+    auto* edit = &control<QLineEdit>(GetParam().box);
     for (const QString& expected : GetParam().afterEachDoubleClick) {
         QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
         EXPECT_EQ(edit->text(), expected);
@@ -322,9 +318,9 @@ INSTANTIATE_TEST_SUITE_P(Boxes, DoubleClick,
 TEST_F(HomeWindow, TickedOptionsGoIntoTheFirstThreeFlagCharacters)
 {
     open();
-    QTest::mouseClick(control<QCheckBox>("CheckBox1"), Qt::LeftButton);
-    QTest::mouseClick(control<QCheckBox>("CheckBox2"), Qt::LeftButton);
-    QTest::mouseClick(control<QRadioButton>("RadioButton2"), Qt::LeftButton);
+    QTest::mouseClick(&control<QCheckBox>("CheckBox1"), Qt::LeftButton);
+    QTest::mouseClick(&control<QCheckBox>("CheckBox2"), Qt::LeftButton);
+    QTest::mouseClick(&control<QRadioButton>("RadioButton2"), Qt::LeftButton);
     EXPECT_EQ(home.currentPreferences().flags, "110" + std::string(16, '0'));
     EXPECT_FALSE(home.milesSelected());
 }
@@ -335,12 +331,12 @@ TEST_F(HomeWindow, FlagsReadFromTheFileSetTheBoxesAndKeepTheirTail)
     read.flags = "011Q2R";
     home.applyPreferences(read);
     EXPECT_FALSE(home.longPathChecked());
-    EXPECT_TRUE(control<QCheckBox>("CheckBox2")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("CheckBox2").isChecked());
     EXPECT_TRUE(home.milesSelected());
-    EXPECT_TRUE(control<QRadioButton>("RadioButton1")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("RadioButton1").isChecked());
 
     open();
-    QTest::mouseClick(control<QRadioButton>("RadioButton2"), Qt::LeftButton);
+    QTest::mouseClick(&control<QRadioButton>("RadioButton2"), Qt::LeftButton);
     EXPECT_EQ(home.currentPreferences().flags, "010Q2R");
 }
 
@@ -357,7 +353,7 @@ TEST_F(HomeWindow, ClickingDisplayLongPathTellsTheMainWindow)
 {
     open();
     QSignalSpy toggled(&home, &THome::longPathToggled);
-    auto* longPath = control<QCheckBox>("CheckBox1");
+    auto* longPath = &control<QCheckBox>("CheckBox1");
     QTest::mouseClick(longPath, Qt::LeftButton);
     QTest::mouseClick(longPath, Qt::LeftButton);
     ASSERT_EQ(toggled.count(), 2);
@@ -378,8 +374,8 @@ TEST_F(HomeWindow, HomeTextsCrossToTheScreenAndBackByteForByte)
     read.latitudeText = "S°33.52"_cp1252;
     read.longitudeText = "E°151.13"_cp1252;
     home.applyPreferences(read);
-    EXPECT_EQ(control<QLineEdit>("Edit1")->text(), "S°33.52");
-    EXPECT_EQ(control<QLineEdit>("Edit2")->text(), "E°151.13");
+    EXPECT_EQ(control<QLineEdit>("Edit1").text(), "S°33.52");
+    EXPECT_EQ(control<QLineEdit>("Edit2").text(), "E°151.13");
 
     open();
     type("Edit1", "N°29.18");
@@ -395,10 +391,10 @@ TEST_F(HomeWindow, ShowsItsCaptionLabelsAndHints)
     for (const QLabel* label : home.findChildren<QLabel*>()) labels << label->text();
     for (const char* caption : {"N°'/ S°'", "W°'/ E°'", "GMT Offset", "Offset List", "Distance:"})
         EXPECT_TRUE(labels.contains(QString::fromUtf8(caption))) << caption;
-    EXPECT_EQ(control<QLineEdit>("Edit1")->toolTip(), "Double click to change NS°");
-    EXPECT_EQ(control<QLineEdit>("Edit2")->toolTip(), "Double click to change WE°");
-    EXPECT_EQ(control<QComboBox>("ComboBox1")->count(), 93);
-    EXPECT_EQ(control<QToolButton>("SpeedButton54")->text(), "Save");
+    EXPECT_EQ(control<QLineEdit>("Edit1").toolTip(), "Double click to change NS°");
+    EXPECT_EQ(control<QLineEdit>("Edit2").toolTip(), "Double click to change WE°");
+    EXPECT_EQ(control<QComboBox>("ComboBox1").count(), 93);
+    EXPECT_EQ(control<QToolButton>("SpeedButton54").text(), "Save");
     EXPECT_FALSE(home.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 

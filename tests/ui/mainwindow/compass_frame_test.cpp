@@ -3,6 +3,7 @@
 
 #include "ui/mainwindow/compass_frame.h"
 
+#include "named_child.h"
 #include "ui/common/pie_arrow.h"
 #include "ui/mainwindow/compass_markers.h"
 
@@ -131,10 +132,9 @@ TEST(CompassFrame, ShowingTheFrameLeavesTheMarkersHidden)
     CompassFrame frame;
     frame.show();
     for (const char* name : {"StartMarker", "TargetMarker"}) {
-        const auto* marker = frame.findChild<QWidget*>(name);
-        ASSERT_NE(marker, nullptr) << name;
-        EXPECT_FALSE(marker->isVisible()) << name;
-        EXPECT_EQ(marker->size(), QSize(6, 6)) << name;
+        const auto& marker = child(frame, name);
+        EXPECT_FALSE(marker.isVisible()) << name;
+        EXPECT_EQ(marker.size(), QSize(6, 6)) << name;
     }
     EXPECT_TRUE(frame.arrow()->isVisible());
 }

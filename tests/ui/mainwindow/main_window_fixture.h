@@ -4,6 +4,7 @@
 
 #include "fake_platform.h"
 #include "list_driving.h"
+#include "named_child.h"
 #include "qstring_printer.h"
 #include "ui/common/search_combo_box.h"
 #include "ui/home/home.h"
@@ -53,14 +54,9 @@ protected:
         return file.readAll();
     }
 
-    template <typename T = QWidget> T* find(const char* name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QString text(const char* labelName) const { return find<QLabel>(labelName)->text(); }
-    void click(const char* buttonName) { QTest::mouseClick(find<QToolButton>(buttonName), Qt::LeftButton); }
+    template <typename T = QWidget> T& find(const char* name) const { return child<T>(*window, name); }
+    QString text(const char* labelName) const { return find<QLabel>(labelName).text(); }
+    void click(const char* buttonName) { QTest::mouseClick(&find<QToolButton>(buttonName), Qt::LeftButton); }
 
     SearchComboBox& list() const { return window->locationList(); }
     // Keys go where the operator's keyboard sends them: into the open list, or the closed box.
@@ -77,6 +73,15 @@ protected:
         reactivate(*window);
     }
     void letListClose() { qvk::ui::letListClose(list(), *window); }
+    // "DXCC", the beginning of an entry typed, Enter on the highlighted entry,
+    // and the list closes, which commits it.
+    void chooseDxccEntry(const QString& typed)
+    {
+        click("SpeedButton51");
+        type(typed);
+        pressEnterInList();
+        letListClose();
+    }
 
     FakePlatform platform;
     std::unique_ptr<THamDF1> window;

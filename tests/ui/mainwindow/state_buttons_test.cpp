@@ -1,6 +1,9 @@
+#include "layout_checks.h"
 #include "main_window_fixture.h"
 
 #include <QDir>
+
+#include <vector>
 
 namespace qvk::ui {
 namespace {
@@ -16,13 +19,31 @@ protected:
 TEST_F(StateButtonsTest, FiftyButtonsInSevenRowsAndButtonFiftyAlone)
 {
     start();
-    EXPECT_EQ(find<QToolButton>("SpeedButton1")->geometry(), QRect(2, 2, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton7")->geometry(), QRect(152, 2, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton8")->geometry(), QRect(2, 23, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton49")->geometry(), QRect(152, 128, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton50")->geometry(), QRect(152, 149, 24, 20));
-    EXPECT_EQ(find<QToolButton>("SpeedButton50")->text(), "WY");
-    EXPECT_EQ(find<QToolButton>("SpeedButton42")->toolTip(), "Tennessee");
+    std::vector<const QWidget*> buttons;
+    for (int number = 1; number <= 50; ++number)
+        buttons.push_back(&find<QToolButton>(QString("SpeedButton%1").arg(number).toLatin1()));
+    EXPECT_EQ(cutOff(buttons, *window), QStringList{});
+    EXPECT_EQ(overlapping(buttons, *window), QStringList{});
+    for (const QWidget* button : buttons)
+        EXPECT_TRUE(hasRoomFor(*button, shownText(*button))) << shownText(*button).toStdString();
+
+    // seven to a row, left to right, then down
+    for (std::size_t k = 1; k < 49; ++k) {
+        const QWidget& button = *buttons[k];
+        const QWidget& before = *buttons[k - 1];
+        if (k % 7 != 0) {
+            EXPECT_EQ(button.y(), before.y()) << shownText(button).toStdString();
+            EXPECT_GT(button.x(), before.x()) << shownText(button).toStdString();
+        } else {
+            EXPECT_GT(button.y(), before.y()) << shownText(button).toStdString();
+            EXPECT_EQ(button.x(), buttons[k - 7]->x()) << shownText(button).toStdString();
+        }
+    }
+    // Wyoming alone in an eighth row, under Wisconsin at the end of the seventh
+    EXPECT_EQ(buttons[49]->x(), buttons[48]->x());
+    EXPECT_GT(buttons[49]->y(), buttons[48]->y());
+    EXPECT_EQ(find<QToolButton>("SpeedButton50").text(), "WY");
+    EXPECT_EQ(find<QToolButton>("SpeedButton42").toolTip(), "Tennessee");
 }
 
 TEST_F(StateButtonsTest, AStateShowsItsCentreThenOpensItsCityListForTheCommit)
@@ -34,7 +55,7 @@ TEST_F(StateButtonsTest, AStateShowsItsCentreThenOpensItsCityListForTheCommit)
     EXPECT_TRUE(list().isListOpen());
     EXPECT_EQ(list().currentText(), "");
     EXPECT_GE(list().count(), 40);
-    EXPECT_TRUE(find<QToolButton>("SpeedButton1")->font().bold());
+    EXPECT_TRUE(find<QToolButton>("SpeedButton1").font().bold());
 
     type("birm");  // letters become capitals; city names match without regard to case
     EXPECT_EQ(list().currentText(), "BIRM");
@@ -56,7 +77,7 @@ TEST_F(StateButtonsTest, AMissingCityListStillShowsTheCentre)
     EXPECT_EQ(list().currentText(), "No Alabama City List");
     EXPECT_EQ(list().count(), 0);
     EXPECT_FALSE(list().isListOpen());
-    EXPECT_FALSE(find<QToolButton>("SpeedButton1")->font().bold());
+    EXPECT_FALSE(find<QToolButton>("SpeedButton1").font().bold());
     EXPECT_EQ(text("DistancePanel"), "4,366");  // a state's centre leaves the distance as it was
 }
 
@@ -84,7 +105,7 @@ TEST_F(StateButtonsTest, AStateButtonReplacesTheDxccListAndHidesTheSortToggle)
     click("SpeedButton51");
     letListClose();
     click("SpeedButton2");
-    EXPECT_FALSE(find<QToolButton>("SpeedButton62")->isVisible());
+    EXPECT_FALSE(find<QToolButton>("SpeedButton62").isVisible());
     EXPECT_EQ(list().count(), 0);
     type("4k");  // no prefix search over a state's list, even an empty one
     EXPECT_EQ(list().currentText(), "4K");
@@ -111,9 +132,8 @@ TEST_F(StateButtonsTest, CommittingTheNoListTextAfterAListWasOfferedWarns)
     click("SpeedButton3");  // Arizona has no list here
     list().setFocus();
     letListClose();
-    QTest::qWait(150);
-    find("Panel1")->setFocus();
-    QTest::qWait(50);
+    find("Panel1").setFocus();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.warnings.isEmpty(); }, 5000));
     EXPECT_EQ(platform.warnings, QStringList{QString::fromUtf8("No N° or S° degrees in selected record.")});
 }
 

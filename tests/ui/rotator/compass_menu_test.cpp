@@ -49,7 +49,7 @@ protected:
         rotator = new RotatorControl(platform, window.get());
         window->setRotatorControl(rotator);
     }
-    CompassFrame& compass() const { return *find<CompassFrame>("CompassFrame"); }
+    CompassFrame& compass() const { return find<CompassFrame>("CompassFrame"); }
 
     // Montgomery, Alabama to London: 44.2 degrees, long path 224.2.
     void showLondon()
@@ -249,10 +249,10 @@ TEST_F(CompassMenuTest, RotatorSettingsOkWritesRotatorQvkAndStartsTheRotator)
     rightClickCompass("RotatorSettings");
     ASSERT_TRUE(platform.modalWindows.contains("Rotator"));
     RotatorDialog& dialog = rotator->dialog();
-    auto* port = dialog.findChild<QSpinBox*>("RotatorPort");
-    port->selectAll();
-    QTest::keyClicks(port, QString::number(rotctld.port()));
-    QTest::mouseClick(dialog.findChild<QPushButton*>("RotatorOk"), Qt::LeftButton);
+    auto& port = child<QSpinBox>(dialog, "RotatorPort");
+    port.selectAll();
+    QTest::keyClicks(&port, QString::number(rotctld.port()));
+    QTest::mouseClick(&child<QPushButton>(dialog, "RotatorOk"), Qt::LeftButton);
 
     EXPECT_EQ(platform.readFile("rotator.qvk"),
               QString("1\r\n127.0.0.1\r\n%1\r\n1\r\n").arg(rotctld.port()).toLatin1());
@@ -265,7 +265,7 @@ TEST_F(CompassMenuTest, RotatorSettingsCancelWritesNothing)
     start();
     attachRotator();
     rightClickCompass("RotatorSettings");
-    QTest::mouseClick(rotator->dialog().findChild<QPushButton*>("RotatorCancel"), Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(rotator->dialog(), "RotatorCancel"), Qt::LeftButton);
     EXPECT_FALSE(platform.fileExists("rotator.qvk"));
     EXPECT_FALSE(rotator->isConfigured());
 }

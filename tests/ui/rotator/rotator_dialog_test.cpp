@@ -1,5 +1,6 @@
 // The "Rotator" window: what it shows and what its buttons hand over.
 
+#include "named_child.h"
 #include "qstring_printer.h"
 #include "ui/rotator/rotator_dialog.h"
 
@@ -23,13 +24,8 @@ protected:
         QObject::connect(&dialog, &RotatorDialog::saved, [this](const RotatorSettings& s) { saved.push_back(s); });
         dialog.show();
     }
-    template <typename T> T* find(const char* name) const
-    {
-        T* control = dialog.findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-    void click(const char* name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+    template <typename T> T& find(const char* name) const { return child<T>(dialog, name); }
+    void click(const char* name) { QTest::mouseClick(&find<QPushButton>(name), Qt::LeftButton); }
 
     RotatorDialog dialog;
     std::vector<RotatorSettings> saved;
@@ -39,31 +35,31 @@ TEST_F(RotatorDialogTest, IsCaptionedRotatorAndOffersRotctldsUsualPlace)
 {
     EXPECT_EQ(dialog.objectName(), "Rotator");
     EXPECT_EQ(dialog.windowTitle(), "Rotator");
-    EXPECT_TRUE(find<QCheckBox>("RotatorEnabled")->isChecked());
-    EXPECT_EQ(find<QLineEdit>("RotatorHost")->text(), "127.0.0.1");
-    EXPECT_EQ(find<QSpinBox>("RotatorPort")->value(), 4533);
-    EXPECT_TRUE(find<QCheckBox>("RotatorPoll")->isChecked());
+    EXPECT_TRUE(find<QCheckBox>("RotatorEnabled").isChecked());
+    EXPECT_EQ(find<QLineEdit>("RotatorHost").text(), "127.0.0.1");
+    EXPECT_EQ(find<QSpinBox>("RotatorPort").value(), 4533);
+    EXPECT_TRUE(find<QCheckBox>("RotatorPoll").isChecked());
 }
 
 TEST_F(RotatorDialogTest, ShowsTheSettingsItIsGiven)
 {
     dialog.setSettings({false, "shack.local", 4535, false});
-    EXPECT_FALSE(find<QCheckBox>("RotatorEnabled")->isChecked());
-    EXPECT_EQ(find<QLineEdit>("RotatorHost")->text(), "shack.local");
-    EXPECT_EQ(find<QSpinBox>("RotatorPort")->value(), 4535);
-    EXPECT_FALSE(find<QCheckBox>("RotatorPoll")->isChecked());
-    EXPECT_FALSE(find<QLineEdit>("RotatorHost")->isEnabled());  // nothing to set for a rotator not in use
+    EXPECT_FALSE(find<QCheckBox>("RotatorEnabled").isChecked());
+    EXPECT_EQ(find<QLineEdit>("RotatorHost").text(), "shack.local");
+    EXPECT_EQ(find<QSpinBox>("RotatorPort").value(), 4535);
+    EXPECT_FALSE(find<QCheckBox>("RotatorPoll").isChecked());
+    EXPECT_FALSE(find<QLineEdit>("RotatorHost").isEnabled());  // nothing to set for a rotator not in use
 }
 
 TEST_F(RotatorDialogTest, OkHandsOverWhatWasTypedAndCloses)
 {
-    QLineEdit* host = find<QLineEdit>("RotatorHost");
+    QLineEdit* host = &find<QLineEdit>("RotatorHost");
     host->selectAll();
     QTest::keyClicks(host, " 10.0.0.7 ");
-    QSpinBox* port = find<QSpinBox>("RotatorPort");
+    QSpinBox* port = &find<QSpinBox>("RotatorPort");
     port->selectAll();
     QTest::keyClicks(port, "4535");
-    QTest::mouseClick(find<QCheckBox>("RotatorPoll"), Qt::LeftButton);
+    QTest::mouseClick(&find<QCheckBox>("RotatorPoll"), Qt::LeftButton);
     click("RotatorOk");
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_EQ(saved[0], (RotatorSettings{true, "10.0.0.7", 4535, false}));
@@ -72,7 +68,7 @@ TEST_F(RotatorDialogTest, OkHandsOverWhatWasTypedAndCloses)
 
 TEST_F(RotatorDialogTest, CancelHandsOverNothing)
 {
-    find<QLineEdit>("RotatorHost")->setText("10.0.0.7");
+    find<QLineEdit>("RotatorHost").setText("10.0.0.7");
     click("RotatorCancel");
     EXPECT_TRUE(saved.empty());
     EXPECT_FALSE(dialog.isVisible());
@@ -80,10 +76,10 @@ TEST_F(RotatorDialogTest, CancelHandsOverNothing)
 
 TEST_F(RotatorDialogTest, ARotatorInUseNeedsAHost)
 {
-    find<QLineEdit>("RotatorHost")->clear();
-    EXPECT_FALSE(find<QPushButton>("RotatorOk")->isEnabled());
-    QTest::mouseClick(find<QCheckBox>("RotatorEnabled"), Qt::LeftButton);  // set aside: no host needed
-    EXPECT_TRUE(find<QPushButton>("RotatorOk")->isEnabled());
+    find<QLineEdit>("RotatorHost").clear();
+    EXPECT_FALSE(find<QPushButton>("RotatorOk").isEnabled());
+    QTest::mouseClick(&find<QCheckBox>("RotatorEnabled"), Qt::LeftButton);  // set aside: no host needed
+    EXPECT_TRUE(find<QPushButton>("RotatorOk").isEnabled());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // shows here at once, and so does an arrow hung a few pixels beside its spot.
 
 #include "fake_platform.h"
+#include "named_child.h"
 #include "qstring_printer.h"
 #include "ui/common/pie_arrow.h"
 #include "ui/worldmap/map_geometry.h"
@@ -115,7 +116,7 @@ protected:
     QPoint drawnTip(const QString& tail)
     {
         window.markTail(tail);
-        const auto& arrow = *window.findChild<TPieArrow*>("PieArrow1");
+        const auto& arrow = child<TPieArrow>(window, "PieArrow1");
         return QPoint(arrow.TargetX(), arrow.TargetY());
     }
 

@@ -6,6 +6,7 @@
 
 #include "fake_platform.h"
 #include "list_driving.h"
+#include "named_child.h"
 #include "point_printer.h"
 #include "qstring_printer.h"
 #include "ui/common/pie_arrow.h"
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace qvk::ui {
 
@@ -40,18 +42,20 @@ protected:
         reactivate();
     }
 
-    template <typename T = QWidget> T& find(const char* name) const
-    {
-        T* widget = window->findChild<T*>(name);
-        if (!widget) throw std::runtime_error(std::string("no control ") + name);
-        return *widget;
-    }
+    template <typename T = QWidget> T& find(const char* name) const { return child<T>(*window, name); }
     SearchComboBox& box() const { return find<SearchComboBox>("ComboBox1"); }
     TPieArrow& arrow() const { return find<TPieArrow>("PieArrow1"); }
     QWidget& square() const { return find("Shape1"); }
     QWidget& anchor() const { return find("Panel4"); }
     QWidget& map() const { return find("Panel3"); }
     QPoint mapPosition() const { return map().pos(); }
+    // The caption of the search list, which has no name of its own.
+    QLabel& searchListLabel() const
+    {
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (label->text() == "DXCC Search List:") return *label;
+        throw std::runtime_error("no label \"DXCC Search List:\"");
+    }
     void click(const char* buttonName) { QTest::mouseClick(&find<QToolButton>(buttonName), Qt::LeftButton); }
 
     // Keys go where the operator's keyboard sends them: into the open list,
