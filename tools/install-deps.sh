@@ -11,6 +11,7 @@ packages=(
   libgeographiclib-dev
   libhamlib-utils  # rotctld: the rotator tests turn its dummy rotator
   xvfb xauth fonts-dejavu-core fonts-liberation2
+  libxcb1-dev  # the caption test reads the title bars from the X server
   tzdata  # the world clocks' time zones: the tests read Sydney's and London's rules
   tesseract-ocr  # the band chart test reads the chart back as its reader would
   # tools/package.sh: dpkg-shlibdeps for the package's Depends, and the checks
