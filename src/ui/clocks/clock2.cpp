@@ -244,7 +244,9 @@ void TClock2::dropZonesOfOtherOffsets()
         const auto offset = placeOffsetMinutes(fromScreen(placeBoxes_[k]->text()));
         if (!offset || keepsStandardOffset(zones_[k], *offset, now)) continue;
         zones_[k] = QTimeZone();
+        // standard time until the operator says otherwise; the zone's flag goes with it
         daylightSaving_[k] = false;
+        setDaylightSavingFlag(dsFlagLine_, rowNumber(k), false);
     }
 }
 

@@ -209,6 +209,7 @@ TEST_F(ClockZones, APlaceRetypedWithAnotherOffsetLosesItsZone)
     EXPECT_EQ(panel(kSydney).text(), "9:00 PM") << "Tokyo keeps no summer time";
     EXPECT_EQ(panel(21).text(), "10:30 PM*");
     EXPECT_EQ(platform.readFile("tmszones.qvk"), zonesFile({{21, "Australia/Adelaide"}}));
+    EXPECT_EQ(fileLine(1), QByteArray::fromStdString(flagLineWith({21}))) << "Sydney's summer time went with it";
 }
 
 }  // namespace
