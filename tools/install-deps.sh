@@ -12,6 +12,8 @@ packages=(
   libhamlib-utils  # rotctld: the rotator tests turn its dummy rotator
   libfaketime  # runs the dummy rotator's clock ten times as fast: those tests take seconds, not minutes
   xvfb xauth fonts-dejavu-core fonts-liberation2
+  libxcb1-dev  # the caption test reads the title bars from the X server
+  tzdata  # the world clocks' time zones: the tests read Sydney's and London's rules
   tesseract-ocr  # the band chart test reads the chart back as its reader would
   # tools/package.sh: dpkg-shlibdeps for the package's Depends, and the checks
   dpkg-dev file lintian desktop-file-utils appstream

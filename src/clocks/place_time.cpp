@@ -4,6 +4,7 @@
 #include "core/number_text.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace qvk {
 namespace {
@@ -48,6 +49,15 @@ double fractionOfDay(const std::string& fraction)
     return 0;
 }
 
+std::optional<int> fractionMinutes(const std::string& fraction)
+{
+    if (fraction.empty()) return 0;
+    if (fraction == "5") return 30;
+    if (fraction == "25") return 15;
+    if (fraction == "75") return 45;
+    return std::nullopt;
+}
+
 std::string twelveHourText(int hour24, int minute)
 {
     const int hour12 = hour24 % 12 == 0 ? 12 : hour24 % 12;
@@ -90,6 +100,17 @@ PlaceTime ComputePlaceTime(std::string_view placeText, bool daylightSaving, bool
     std::string shown = military ? twoDigits(hour24) + ": " + twoDigits(minute) : twelveHourText(hour24, minute);
     if (daylightSaving) shown += "*";
     return {PlaceTime::Status::Shown, shown};
+}
+
+std::optional<int> placeOffsetMinutes(std::string_view placeText)
+{
+    if (!text::contains(placeText, "[") || !text::contains(placeText, "]")) return std::nullopt;
+    const Offset offset = splitOffset(placeText);
+    const auto whole = parseWholeNumber(offset.whole);
+    const auto fraction = fractionMinutes(offset.fraction);
+    if (!whole || *whole < -11 || *whole > 12 || !fraction) return std::nullopt;
+    const int minutes = static_cast<int>(std::abs(*whole)) * 60 + *fraction;
+    return text::contains(offset.whole, "-") ? -minutes : minutes;
 }
 
 std::string gmtRowText(UtcTimeOfDay utc, bool military)

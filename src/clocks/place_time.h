@@ -14,6 +14,7 @@
 // ones would be tidier but would move some half-hour places by a minute from
 // what these clocks show.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,12 @@ struct PlaceTime {
 inline constexpr const char* kInvalidPlaceTime = "00: 00";
 
 PlaceTime ComputePlaceTime(std::string_view placeText, bool daylightSaving, bool military, UtcTimeOfDay utc);
+
+// The place's offset from GMT in minutes, east positive, as its clock keeps
+// it: "[5.5]" is 330 and "[-3.5]" -210. nullopt when the row shows no valid
+// time (no brackets, an offset beyond -11 to 12, a fraction other than 25, 5
+// or 75).
+std::optional<int> placeOffsetMinutes(std::string_view placeText);
 
 // "Decimal value must be .25, .5, or .75 in - '" + the place text + "'".
 std::string badFractionWarning(std::string_view placeText);

@@ -1,5 +1,6 @@
 #include "settings/program_folders.h"
 
+#include "settings/clock_zones_file.h"
 #include "settings/clocks_file.h"
 
 #include <unistd.h>
@@ -50,9 +51,13 @@ std::string prepareSettingsFolder(const fs::path& folder, const fs::path& dataFo
     fs::create_directories(folder, error);
     if (error) return error.message();
     if (access(folder.c_str(), W_OK) != 0) return std::strerror(errno);
-    const fs::path shipped = dataFolder / kClocksFileName;
-    if (fs::exists(shipped, error) && !fs::exists(folder / kClocksFileName, error)) {
-        fs::copy_file(shipped, folder / kClocksFileName, error);
+    // The shipped zones belong to the shipped places: an operator's own
+    // places never get them.
+    if (fs::exists(folder / kClocksFileName, error)) return "";
+    for (const char* name : {kClocksFileName, kClockZonesFileName}) {
+        const fs::path shipped = dataFolder / name;
+        if (!fs::exists(shipped, error) || fs::exists(folder / name, error)) continue;
+        fs::copy_file(shipped, folder / name, error);
         if (error) return "cannot copy \"" + shipped.string() + "\": " + error.message();
     }
     return "";

@@ -13,7 +13,7 @@
 // keeps its settings in $XDG_CONFIG_HOME/qvk (~/.config/qvk when that is not
 // set, or not an absolute path, as the XDG base directory rules say); the
 // folder is created at the first start and seeded with the shipped clocks
-// file. When it cannot be made, the program runs on the shipped defaults,
+// file and its zones. When it cannot be made, the program runs on the shipped defaults,
 // read from the data folder, and says that it cannot save them.
 
 #include <filesystem>
@@ -48,7 +48,7 @@ std::filesystem::path findDataFolder(const std::filesystem::path& programFolder)
 std::optional<std::filesystem::path> userSettingsFolder(const FolderFacts& facts);
 
 // Chooses both folders and, for a user settings folder, creates it and seeds
-// it with the shipped "tms.qvk" when it has none.
+// it with the shipped "tms.qvk" and "tmszones.qvk" when it has no "tms.qvk".
 ProgramFolders chooseProgramFolders(const FolderFacts& facts);
 
 }  // namespace qvk

@@ -78,6 +78,24 @@ TEST(BadFractionWarning, QuotesThePlaceBoxAsTyped)
     EXPECT_EQ(badFractionWarning("India   [5.50]"), "Decimal value must be .25, .5, or .75 in - 'India   [5.50]'");
 }
 
+// The offset a time zone must have to be offered for the row.
+TEST(PlaceOffset, IsTheOffsetTheRowsClockKeeps)
+{
+    EXPECT_EQ(placeOffsetMinutes("Sydney   [10]"), 600);
+    EXPECT_EQ(placeOffsetMinutes("India   [5.5]"), 330);
+    EXPECT_EQ(placeOffsetMinutes("Kathmandu   [5.75]"), 345);
+    EXPECT_EQ(placeOffsetMinutes("Newfoundland   [-3.5]"), -210);  // the fraction behind, as the clock shows it
+    EXPECT_EQ(placeOffsetMinutes("Marquesas [-0.5]"), -30);
+    EXPECT_EQ(placeOffsetMinutes("London   [0]"), 0);
+    EXPECT_EQ(placeOffsetMinutes("Chicago [ -6]"), -360);
+}
+
+TEST(PlaceOffset, IsNoneWhereTheRowShowsNoTime)
+{
+    for (const char* place : {"", "London", "Name [5", "X [13]", "X [-12]", "Paris [1.3]", "St. Louis [-6]", "X [5 ]"})
+        EXPECT_EQ(placeOffsetMinutes(place), std::nullopt) << place;
+}
+
 TEST(GmtRow, HasABlankAfterTheColonInBothForms)
 {
     EXPECT_EQ(gmtRowText({0, 5}, false), "12: 05 AM");

@@ -4,9 +4,9 @@
 
 namespace qvk::rotator {
 
-FakeRotctld::FakeRotctld()
+FakeRotctld::FakeRotctld(quint16 port)
 {
-    server_.listen(QHostAddress::LocalHost, 0);
+    server_.listen(QHostAddress::LocalHost, port);
     QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
             ++connections;

@@ -19,7 +19,8 @@ namespace qvk::rotator {
 
 class FakeRotctld {
 public:
-    FakeRotctld();
+    // On a free port, or on the one given: a rotctld started where the program already looks.
+    explicit FakeRotctld(quint16 port = 0);
 
     int port() const { return server_.serverPort(); }
     QString address() const { return QString("127.0.0.1:%1").arg(port()); }

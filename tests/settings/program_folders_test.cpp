@@ -53,12 +53,14 @@ protected:
     {
         writeFile(root_ / "usr/share/qvk/states.txt", "DX~\r\n");
         writeFile(root_ / "usr/share/qvk/tms.qvk", kShippedClocks);
+        writeFile(root_ / "usr/share/qvk/tmszones.qvk", kShippedZones);
         fs::create_directories(root_ / "usr/bin");
         // root can write to usr/bin: the package's layout decides, not the permission
         return {root_ / "usr/bin", true, std::nullopt, (root_ / "home").string()};
     }
 
     const std::string kShippedClocks = "00000111\r\nIndia   [5.5]\r\n";
+    const std::string kShippedZones = "Asia/Kolkata\r\n";
     fs::path root_;
 };
 
@@ -92,6 +94,7 @@ TEST_F(ProgramFoldersTest, WithoutXdgConfigHomeTheSettingsGoToDotConfigInTheHome
     EXPECT_EQ(folders.data, root_ / "usr/share/qvk");
     EXPECT_EQ(folders.problem, "");
     EXPECT_EQ(slurp(root_ / "home/.config/qvk/tms.qvk"), kShippedClocks);
+    EXPECT_EQ(slurp(root_ / "home/.config/qvk/tmszones.qvk"), kShippedZones);
 }
 
 TEST_F(ProgramFoldersTest, ARelativeXdgConfigHomeIsIgnored)
@@ -108,6 +111,8 @@ TEST_F(ProgramFoldersTest, TheOperatorsOwnClocksAreNeverOverwrittenByTheShippedO
     writeFile(root_ / "home/.config/qvk/tms.qvk", "mine\r\n");
     chooseProgramFolders(installed());
     EXPECT_EQ(slurp(root_ / "home/.config/qvk/tms.qvk"), "mine\r\n");
+    // the shipped zones would give the operator's places another place's daylight saving
+    EXPECT_FALSE(fs::exists(root_ / "home/.config/qvk/tmszones.qvk"));
 }
 
 TEST_F(ProgramFoldersTest, AnUnusableConfigFolderStartsOnTheShippedDefaultsAndSaysItCannotSave)

@@ -35,9 +35,9 @@ TEST_F(InstalledLayout, DataComesFromTheSharedFolderAndSettingsGoToTheOperatorsO
         windows.showMainWindow();
         EXPECT_TRUE(QTest::qWaitFor([&] { return main.homeLatitude() != 0; }));
 
-        QTest::mouseClick(main.findChild<QToolButton*>("SpeedButton1"), Qt::LeftButton);  // Alabama's cities
+        QTest::mouseClick(&child<QToolButton>(main, "SpeedButton1"), Qt::LeftButton);  // Alabama's cities
         EXPECT_EQ(main.locationList().count(), shippedFile("statedata/AL.txt").count('\n'));
-        QTest::mouseClick(main.findChild<QToolButton*>("SpeedButton53"), Qt::LeftButton);  // Close
+        QTest::mouseClick(&child<QToolButton>(main, "SpeedButton53"), Qt::LeftButton);  // Close
         EXPECT_FALSE(main.isVisible());
     }
 

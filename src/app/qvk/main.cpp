@@ -4,6 +4,7 @@
 #include "app/qvk/command_line.h"
 #include "app/qvk/program_windows.h"
 #include "ui/common/desktop_platform.h"
+#include "ui/common/program_name.h"
 #include "ui/common/program_style.h"
 
 #include <QApplication>
@@ -30,8 +31,7 @@ int main(int argc, char** argv)
     }
 
     QApplication application(argc, argv);
-    application.setApplicationName("qvk");
-    application.setApplicationDisplayName("Amateur Radio QVK");
+    qvk::ui::nameTheProgram(application);
     application.setApplicationVersion(qvk::kVersion);
     // the desktop entry's name, so that docks and the window manager match the two
     application.setDesktopFileName(qvk::kDesktopId);

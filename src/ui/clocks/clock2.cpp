@@ -2,6 +2,8 @@
 
 #include "core/line_file.h"
 #include "core/messages.h"
+#include "settings/clock_zones_file.h"
+#include "ui/clocks/clock_zones.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/platform.h"
 #include "ui/common/screen_text.h"
@@ -28,8 +30,16 @@ namespace {
 const QColor kInvalidPlaceColour(255, 0, 0);
 constexpr int kTickMilliseconds = 450;
 
-// Rows count from 1 in the clocks file and the DS flag line.
+// Rows count from 1 in the clocks files and the DS flag line.
 int rowNumber(std::size_t index) { return static_cast<int>(index) + 1; }
+
+// false after the failure has been reported
+bool writeOrReport(Platform& platform, const QString& path, const std::vector<std::string>& lines)
+{
+    if (writeLinesAtomically(toFileSystemPath(path), lines)) return true;
+    platform.showError(toScreen(cannotCreateFileMessage(fromScreen(path))));
+    return false;
+}
 
 }  // namespace
 
@@ -59,10 +69,15 @@ bool TClock2::writeClocksFile()
     ClocksFile file;
     file.flagLine = dsFlagLine_;
     for (std::size_t k = 0; k < placeBoxes_.size(); ++k) file.places[k] = fromScreen(placeBoxes_[k]->text());
-    const QString path = clocksFilePath();
-    if (writeLinesAtomically(toFileSystemPath(path), clocksFileLines(file))) return true;
-    platform_.showError(toScreen(cannotCreateFileMessage(fromScreen(path))));
-    return false;
+    return writeOrReport(platform_, clocksFilePath(), clocksFileLines(file)) && writeClockZones();
+}
+
+bool TClock2::writeClockZones()
+{
+    ClockZones names;
+    for (std::size_t k = 0; k < zones_.size(); ++k)
+        if (zones_[k].isValid()) names[k] = zones_[k].id().toStdString();
+    return writeOrReport(platform_, clockZonesFilePath(), clockZonesLines(names));
 }
 
 void TClock2::reject() {}
@@ -127,7 +142,24 @@ bool TClock2::readClocksFile()
         placeBoxes_[k]->setText(toScreen(file.places[k]));
         placeBoxes_[k]->home(false);
     }
+    readClockZones();
     return true;
+}
+
+void TClock2::readClockZones()
+{
+    const QString path = clockZonesFilePath();
+    const auto lines = readLines(toFileSystemPath(path));
+    if (!lines) return;
+    const ClockZones names = parseClockZones(*lines);
+    QStringList unknown;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        zones_[k] = clockZoneNamed(names[k]);
+        if (!names[k].empty() && !zones_[k].isValid())
+            unknown << toScreen(unknownClockZoneMessage(fromScreen(path), rowNumber(k), names[k]));
+    }
+    // one box for the whole file, however many of its lines tzdata does not know
+    if (!unknown.isEmpty()) platform_.showError(unknown.join('\n'));
 }
 
 void TClock2::UpdateClocks()
@@ -137,6 +169,7 @@ void TClock2::UpdateClocks()
         QLineEdit& box = *placeBoxes_[k];
         QLabel& panel = *timePanels_[k];
         const std::string placeText = fromScreen(box.text());
+        followZone(k);
         // each row reads the clock for itself
         const PlaceTime time = ComputePlaceTime(placeText, daylightSaving_[k], military, utcNow());
         switch (time.status) {
@@ -192,6 +225,31 @@ UtcTimeOfDay TClock2::utcNow() const
 
 QString TClock2::clocksFilePath() const { return platform_.settingsFolder() + kClocksFileName; }
 
+QString TClock2::clockZonesFilePath() const { return platform_.settingsFolder() + kClockZonesFileName; }
+
+void TClock2::followZone(std::size_t index)
+{
+    if (!zones_[index].isValid()) return;
+    daylightSaving_[index] = zones_[index].isDaylightTime(platform_.currentUtc());
+    // the flag line holds the flags as shown, for "tms.qvk" and whoever else reads it
+    setDaylightSavingFlag(dsFlagLine_, rowNumber(index), daylightSaving_[index]);
+}
+
+// A place box that now names a place of another offset is another place.
+void TClock2::dropZonesOfOtherOffsets()
+{
+    const QDateTime now = platform_.currentUtc();
+    for (std::size_t k = 0; k < zones_.size(); ++k) {
+        if (!zones_[k].isValid()) continue;
+        const auto offset = placeOffsetMinutes(fromScreen(placeBoxes_[k]->text()));
+        if (!offset || keepsStandardOffset(zones_[k], *offset, now)) continue;
+        zones_[k] = QTimeZone();
+        // standard time until the operator says otherwise; the zone's flag goes with it
+        daylightSaving_[k] = false;
+        setDaylightSavingFlag(dsFlagLine_, rowNumber(k), false);
+    }
+}
+
 void TClock2::enterEditing()
 {
     paused_ = true;
@@ -213,12 +271,17 @@ void TClock2::timePanelPressed(std::size_t index)
 {
     popupTarget_ = index;
     (daylightSaving_[index] ? daylightSavingChoice_ : standardTimeChoice_)->setChecked(true);
+    // a place with a zone has its flag from the zone
+    const bool byHand = !zones_[index].isValid();
+    standardTimeChoice_->setEnabled(byHand);
+    daylightSavingChoice_->setEnabled(byHand);
 }
 
 void TClock2::timePanelReleased(std::size_t index, Qt::MouseButton button, QPoint globalPosition)
 {
     // an empty panel has no time to switch
     if (button != Qt::RightButton || timePanels_[index]->text().isEmpty()) return;
+    fillZoneMenu(index);
     daylightSavingMenu_->popup(globalPosition);
 }
 
@@ -227,6 +290,33 @@ void TClock2::chooseDaylightSaving(bool on)
     if (!popupTarget_) return;
     daylightSaving_[*popupTarget_] = on;
     // the panel shows the change at the next Reset
+    if (isActiveWindow()) enterEditing();
+}
+
+// "None", then the zones of the offset in the place box as it reads now.
+void TClock2::fillZoneMenu(std::size_t index)
+{
+    zoneMenu_->clear();
+    const QTimeZone& current = zones_[index];
+    QAction* none = zoneMenu_->addAction("None", this, [this] { chooseZone(QTimeZone()); });
+    none->setObjectName("NoTimeZone");
+    none->setCheckable(true);
+    none->setChecked(!current.isValid());
+    const auto offset = placeOffsetMinutes(fromScreen(placeBoxes_[index]->text()));
+    if (!offset) return;
+    zoneMenu_->addSeparator();
+    for (const QByteArray& id : zonesOfStandardOffset(*offset, platform_.currentUtc())) {
+        QAction* zone = zoneMenu_->addAction(QString::fromLatin1(id), this, [this, id] { chooseZone(QTimeZone(id)); });
+        zone->setCheckable(true);
+        zone->setChecked(current.isValid() && current.id() == id);
+    }
+}
+
+void TClock2::chooseZone(const QTimeZone& zone)
+{
+    if (!popupTarget_) return;
+    zones_[*popupTarget_] = zone;
+    // the panel shows the zone's flag at the next Reset
     if (isActiveWindow()) enterEditing();
 }
 
@@ -249,6 +339,7 @@ void TClock2::okClick()
 void TClock2::resetClick()
 {
     fractionRejected_ = false;
+    dropZonesOfOtherOffsets();
     UpdateClocks();
     if (fractionRejected_) return;
 

@@ -7,12 +7,18 @@
 // A change to a place box or to a place's daylight-saving choice pauses the
 // clocks until Reset, which checks every offset and writes "tms.qvk". The row
 // times themselves come from ComputePlaceTime; this class only shows them.
+//
+// A place may follow a time zone ("tmszones.qvk" beside "tms.qvk"): its
+// daylight-saving flag then comes from the zone at every refresh, and the
+// pop-up menu offers the zones of the place's offset. A place whose offset is
+// changed to another loses its zone at Reset.
 
 #include "clocks/place_time.h"
 #include "settings/clocks_file.h"
 #include "ui/common/parameter_mode.h"
 
 #include <QDialog>
+#include <QTimeZone>
 
 #include <array>
 #include <optional>
@@ -37,9 +43,9 @@ public:
     // Reads the clocks file; a missing one is reported and leaves every place empty.
     explicit TClock2(Platform& platform, QWidget* parent = nullptr);
 
-    // Writes the DS flag line and the 24 place texts to "tms.qvk", as Reset
-    // and the main window's "Close" do. false after the failure has been
-    // reported.
+    // Writes the DS flag line and the 24 place texts to "tms.qvk", and the
+    // places' zones to "tmszones.qvk", as Reset and the main window's "Close"
+    // do. false after a failure has been reported.
     bool writeClocksFile();
 
     // OK is the way out: Escape does nothing.
@@ -58,6 +64,9 @@ private:
     // not be read or written.
     bool InitializeParameters(ParameterMode mode);
     bool readClocksFile();
+    // An older settings folder has no zones file: every place then keeps its own flag.
+    void readClockZones();
+    bool writeClockZones();
 
     void UpdateClocks();
     void RxClock2GetTime();
@@ -65,6 +74,9 @@ private:
     void showHomeTime();
     UtcTimeOfDay utcNow() const;
     QString clocksFilePath() const;
+    QString clockZonesFilePath() const;
+    void followZone(std::size_t index);
+    void dropZonesOfOtherOffsets();
 
     void enterEditing();
     // While a change waits for Reset, OK is disabled and Reset enabled; a
@@ -74,6 +86,8 @@ private:
     void timePanelPressed(std::size_t index);
     void timePanelReleased(std::size_t index, Qt::MouseButton button, QPoint globalPosition);
     void chooseDaylightSaving(bool on);
+    void fillZoneMenu(std::size_t index);
+    void chooseZone(const QTimeZone& zone);
     void militaryClick();
     void okClick();
     void resetClick();
@@ -83,7 +97,8 @@ private:
     Platform& platform_;
     std::string dsFlagLine_ = kBuiltInFlagLine;  // shared with the main window's write
     std::array<bool, kClockPlaces> daylightSaving_{};
-    bool homeClockMilitary_ = false;  // as the last computed row set it
+    std::array<QTimeZone, kClockPlaces> zones_;  // invalid: the place has no zone
+    bool homeClockMilitary_ = false;             // as the last computed row set it
     int lastMinuteShown_ = kNoMinute;
     bool paused_ = false;
     bool fractionRejected_ = false;
@@ -103,6 +118,7 @@ private:
     QMenu* daylightSavingMenu_ = nullptr;
     QAction* standardTimeChoice_ = nullptr;
     QAction* daylightSavingChoice_ = nullptr;
+    QMenu* zoneMenu_ = nullptr;
     QTimer* clockTimer_ = nullptr;
 };
 

@@ -152,6 +152,10 @@ void TClock2::buildPopupMenu()
         choice->setCheckable(true);
         choices->addAction(choice);
     }
+    daylightSavingMenu_->addSeparator();
+    // filled for the place each time the menu opens
+    zoneMenu_ = daylightSavingMenu_->addMenu("Time Zone");
+    zoneMenu_->setObjectName("TimeZoneMenu");
 }
 
 }  // namespace qvk::ui

@@ -12,7 +12,6 @@
 namespace qvk::ui {
 namespace {
 
-const QColor kDiscYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
 // Radii from the centre of pixel 125, 125, in pixels.
@@ -85,7 +84,7 @@ QImage compassCardImage(qreal devicePixelRatio)
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     painter.translate(kDiscRadius, kDiscRadius);  // the centre of pixel 125, 125
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kDiscYellow);
+    painter.setBrush(kCompassDiscYellow);
     painter.drawEllipse(QPointF(0, 0), kDiscRadius, kDiscRadius);
     drawTickRing(painter);
     drawNumbers(painter);

@@ -9,11 +9,15 @@
 // circle (85 to 94 pixels), so the arrow's tips point at them without covering
 // them. Outside the disc the card is transparent.
 
+#include <QColor>
 #include <QImage>
 
 namespace qvk::ui {
 
 inline constexpr int kCompassCardSize = 251;
+// Beyond this radius the numbers and the ticks begin.
+inline constexpr double kCompassScaleRadius = 96;
+inline const QColor kCompassDiscYellow(255, 255, 0);
 
 // The card at the given pixel density (2 for a high-density screen).
 QImage compassCardImage(qreal devicePixelRatio = 1.0);

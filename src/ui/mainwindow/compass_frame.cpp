@@ -27,7 +27,9 @@ constexpr int kBevelWidth = 2;
 constexpr qreal kNeedleLength = 95;
 constexpr qreal kNeedleTipRadius = 3;
 constexpr qreal kNeedleHitDistance = 4;  // how near the pointer counts as on the needle
+// The status band lies inside the scale, below the cross-hairs' centre ring.
 constexpr int kStatusHeight = 13;
+constexpr int kStatusBelowCentre = 30;
 
 QPointF cardCentre() { return {kBevelWidth + kCompassCardSize / 2.0, kBevelWidth + kCompassCardSize / 2.0}; }
 
@@ -35,6 +37,15 @@ QPointF needleTip(double heading)
 {
     const double angle = qDegreesToRadians(heading);
     return cardCentre() + kNeedleLength * QPointF(std::sin(angle), -std::cos(angle));
+}
+
+// As wide as the scale leaves room for at the band's lower edge.
+QRect rotatorStatusBand()
+{
+    const QPointF centre = cardCentre();
+    const qreal lowerEdge = kStatusBelowCentre + kStatusHeight;
+    const int halfWidth = qFloor(std::sqrt(kCompassScaleRadius * kCompassScaleRadius - lowerEdge * lowerEdge)) - 1;
+    return QRect(qCeil(centre.x()) - halfWidth, qCeil(centre.y()) + kStatusBelowCentre, 2 * halfWidth, kStatusHeight);
 }
 
 qreal distanceToSegment(QPointF point, QPointF from, QPointF to)
@@ -163,8 +174,8 @@ void CompassFrame::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     painter.drawPixmap(kBevelWidth, kBevelWidth, card_);
-    if (rotatorAzimuth_) paintNeedle(painter);
     if (!rotatorStatus_.isEmpty()) paintRotatorStatus(painter);
+    if (rotatorAzimuth_) paintNeedle(painter);
 }
 
 void CompassFrame::paintNeedle(QPainter& painter) const
@@ -179,13 +190,15 @@ void CompassFrame::paintNeedle(QPainter& painter) const
     painter.restore();
 }
 
-// Across the foot of the frame, over the lowest ticks, in the frame's amber:
-// seen at a glance, and gone with the status.
+// On the card below its centre, where it hides none of the scale; the needle
+// and the arrow, the results, pass over it. A long text is cut short here and
+// read in full in the tooltip.
 void CompassFrame::paintRotatorStatus(QPainter& painter) const
 {
     painter.save();
-    const QRect box(kBevelWidth, height() - kBevelWidth - kStatusHeight, width() - 2 * kBevelWidth, kStatusHeight);
-    painter.fillRect(box, kFrameAmber);
+    const QRect box = rotatorStatusBand();
+    // the cross-hair would strike through the letters
+    painter.fillRect(box, kCompassDiscYellow);
     painter.setFont(programFont(7));
     painter.setPen(rotatorProblem_ ? kMaroon : kNavy);
     const QRect textBox = box.adjusted(3, 0, -3, 0);

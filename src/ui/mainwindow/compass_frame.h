@@ -8,9 +8,9 @@
 // frame starts out pointing north.
 //
 // With a rotator, a thin green needle from the card's centre shows where the
-// antenna points, under the arrow, and a one-line rotator status sits at the
-// foot of the frame; both are painted, never controls, and absent without a
-// rotator.
+// antenna points, under the arrow, and a one-line rotator status sits in a
+// band on the card below its centre, inside the scale; both are painted,
+// never controls, and absent without a rotator.
 
 #include <QFrame>
 #include <QPixmap>

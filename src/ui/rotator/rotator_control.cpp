@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 namespace qvk::ui {
 namespace {
@@ -58,16 +59,17 @@ RotatorControl::RotatorControl(Platform& platform, QWidget* window) : QObject(wi
         turningTo_.reset();
         showStatus(QString::fromStdString(qvk::rotator::stoppedMessage()), false);
     });
-    connect(client_, &qvk::rotator::RotatorClient::failed, this, [this](const QString& message) {
-        turningTo_.reset();
-        showStatus(message, true);
-    });
+    connect(client_, &qvk::rotator::RotatorClient::failed, this, &RotatorControl::problemReported);
 
     pollTimer_ = new QTimer(this);
     pollTimer_->setInterval(kPollMilliseconds);
     connect(pollTimer_, &QTimer::timeout, this, [this] {
         if (client_->isConnected()) client_->requestPosition();
     });
+    retryTimer_ = new QTimer(this);
+    retryTimer_->setObjectName("RotatorRetry");
+    retryTimer_->setInterval(kRetryMilliseconds);
+    connect(retryTimer_, &QTimer::timeout, this, &RotatorControl::retry);
 
     if (const auto lines = readLines(rotatorFile(platform_))) {
         configured_ = true;
@@ -103,19 +105,27 @@ void RotatorControl::addCompassActions(QMenu& menu, std::optional<BeamHeadings> 
     menu.addAction("Rotator settings...", this, &RotatorControl::openSettings)->setObjectName("RotatorSettings");
 }
 
+// The operator's commands tell what became of them, even when a retry is under way.
 void RotatorControl::turnTo(double heading)
 {
-    if (isConfigured()) client_->turnToHeading(heading);
+    if (!isConfigured()) return;
+    retrying_ = false;
+    client_->turnToHeading(heading);
 }
 
 void RotatorControl::stop()
 {
-    if (isConfigured()) client_->stop();
+    if (!isConfigured()) return;
+    retrying_ = false;
+    client_->stop();
 }
 
 void RotatorControl::openSettings()
 {
-    dialog_->setSettings(settings_);
+    qvk::rotator::RotatorSettings shown = settings_;
+    // looking at the settings must not switch a rotator on
+    if (!configured_) shown.enabled = false;
+    dialog_->setSettings(shown);
     platform_.runModal(*dialog_);
 }
 
@@ -131,6 +141,8 @@ void RotatorControl::applySettings(const qvk::rotator::RotatorSettings& settings
     configured_ = true;
     client_->disconnectFromRotator();
     pollTimer_->stop();
+    retryTimer_->stop();
+    retrying_ = false;
     turningTo_.reset();
     emit antennaHeadingChanged(std::nullopt);
     showStatus(QString(), false);
@@ -148,7 +160,7 @@ void RotatorControl::startIfConfigured()
 
 void RotatorControl::showStatus(const QString& text, bool problem)
 {
-    showingNews_ = !text.isEmpty() && !problem;
+    shown_ = text.isEmpty() ? Shown::Nothing : problem ? Shown::Problem : Shown::News;
     emit statusChanged(text, problem);
 }
 
@@ -159,7 +171,7 @@ void RotatorControl::positionRead(double azimuth)
     emit antennaHeadingChanged(heading);
     // news is done with once the needle shows it: the antenna has arrived, or stands still
     const bool arrived = turningTo_ && headingGap(heading, *turningTo_) <= kArrivedWithin;
-    if (arrived || (!turningTo_ && showingNews_)) {
+    if (arrived || (!turningTo_ && shown_ == Shown::News)) {
         turningTo_.reset();
         showStatus(QString(), false);
     }
@@ -167,12 +179,37 @@ void RotatorControl::positionRead(double azimuth)
 
 void RotatorControl::connectionChanged(bool connected)
 {
-    if (connected && settings_.poll) {
-        pollTimer_->start();
+    if (connected) {
+        retrying_ = false;
+        retryTimer_->stop();
+        // whatever kept the rotator away is over
+        if (shown_ == Shown::Problem) showStatus(QString(), false);
+        if (settings_.poll) pollTimer_->start();
         return;
     }
     pollTimer_->stop();
     emit antennaHeadingChanged(std::nullopt);
+}
+
+void RotatorControl::problemReported(const QString& message)
+{
+    turningTo_.reset();
+    const bool answersRetry = std::exchange(retrying_, false);
+    if (!client_->isConnected() && isConfigured() && !retryTimer_->isActive()) retryTimer_->start();
+    // still away: the status already says so
+    if (answersRetry && shown_ == Shown::Problem) return;
+    showStatus(message, true);
+}
+
+// A position read connects first; with polling off its answer is not shown.
+void RotatorControl::retry()
+{
+    if (!isConfigured() || client_->isConnected()) {
+        retryTimer_->stop();
+        return;
+    }
+    retrying_ = true;
+    client_->requestPosition();
 }
 
 }  // namespace qvk::ui

@@ -4,9 +4,11 @@
 // and the compass's right-click menu.
 //
 // Without "rotator.qvk" it never opens a connection and shows nothing: the
-// menu then offers only "Rotator settings...", whose "OK" writes the file.
-// Whatever goes wrong with the rotator is told as one short status text
-// (statusChanged), never as a box.
+// menu then offers only "Rotator settings...", which opens with no rotator in
+// use and whose "OK" writes the file. Whatever goes wrong with the rotator is
+// told as one short status text (statusChanged), never as a box. While the
+// connection is down it is tried again every ten seconds, without telling the
+// same problem again; once it is back, the problem's text goes.
 
 #include "rotator/rotator_settings.h"
 
@@ -38,6 +40,7 @@ class RotatorControl : public QObject {
     Q_OBJECT
 public:
     static constexpr int kPollMilliseconds = 1000;
+    static constexpr int kRetryMilliseconds = 10000;
 
     // Reads "rotator.qvk" from the program folder; the dialog is a child of
     // `window`.
@@ -69,15 +72,21 @@ private:
     void showStatus(const QString& text, bool problem);
     void positionRead(double azimuth);
     void connectionChanged(bool connected);
+    void problemReported(const QString& message);
+    void retry();
+
+    enum class Shown { Nothing, News, Problem };  // what the status tells
 
     Platform& platform_;
     RotatorDialog* dialog_ = nullptr;
     qvk::rotator::RotatorClient* client_ = nullptr;
     QTimer* pollTimer_ = nullptr;
+    QTimer* retryTimer_ = nullptr;
     qvk::rotator::RotatorSettings settings_;
     bool configured_ = false;
     std::optional<double> turningTo_;  // the heading of the last turn, until the antenna is there
-    bool showingNews_ = false;         // the status tells of a turn or a stop, not a problem
+    Shown shown_ = Shown::Nothing;
+    bool retrying_ = false;  // the client's next report answers a retry, not the operator
 };
 
 }  // namespace qvk::ui

@@ -8,9 +8,12 @@
 #include "ui/rotator/rotator_control.h"
 #include "ui/rotator/rotator_dialog.h"
 
+#include "rotator/rotator_client.h"
+
 #include "core/geodesic.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -80,6 +83,14 @@ protected:
         QApplication::sendEvent(&compass(), &event);
         QCoreApplication::processEvents();
         return *offered;
+    }
+
+    // A port that was free a moment ago.
+    static quint16 freePort()
+    {
+        QTcpServer placeholder;
+        placeholder.listen(QHostAddress::LocalHost, 0);
+        return placeholder.serverPort();
     }
 
     bool waitUntil(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, kPatience); }
@@ -208,10 +219,7 @@ TEST_F(CompassMenuTest, WithoutPollingThereIsNoNeedleAndNoReading)
 
 TEST_F(CompassMenuTest, AnUnreachableRotatorIsAStatusTextNeverABox)
 {
-    QTcpServer placeholder;  // a port that was free a moment ago
-    placeholder.listen(QHostAddress::LocalHost, 0);
-    const int port = placeholder.serverPort();
-    placeholder.close();
+    const int port = freePort();
     writeRotatorFile(port);
     start();
     attachRotator();
@@ -225,6 +233,35 @@ TEST_F(CompassMenuTest, AnUnreachableRotatorIsAStatusTextNeverABox)
     rightClickCompass("TurnShortPath");  // the next command tries again, and tells again
     ASSERT_TRUE(!statuses.isEmpty() || statuses.wait(kPatience));
     EXPECT_EQ(statuses.at(0).at(0).toString(), expected);
+    EXPECT_TRUE(noBoxWasShown());
+}
+
+TEST_F(CompassMenuTest, ARotctldStartedAfterTheProgramIsFoundWithinTenSecondsWithoutAWordBetween)
+{
+    const quint16 port = freePort();
+    writeRotatorFile(port);
+    start();
+    attachRotator();
+    const QString away = QString("Rotator not reachable at 127.0.0.1:%1").arg(port);
+    ASSERT_TRUE(waitUntil([&] { return compass().rotatorStatus() == away; }));
+
+    auto* retry = &child<QTimer>(*rotator, "RotatorRetry");
+    ASSERT_NE(retry, nullptr);
+    EXPECT_TRUE(retry->isActive());
+    EXPECT_EQ(retry->interval(), 10000);
+    retry->setInterval(50);  // the test's ten seconds pass quicker
+
+    QSignalSpy attempts(&rotator->client(), &qvk::rotator::RotatorClient::failed);
+    QSignalSpy statuses(rotator, &RotatorControl::statusChanged);
+    ASSERT_TRUE(waitUntil([&] { return attempts.count() >= 3; }));
+    EXPECT_TRUE(statuses.isEmpty()) << "a retry that finds it still away tells nothing new";
+    EXPECT_EQ(compass().rotatorStatus(), away);
+
+    FakeRotctld rotctld(port);
+    ASSERT_EQ(rotctld.port(), port);
+    EXPECT_TRUE(waitUntil([&] { return needleNear(0); }));
+    EXPECT_EQ(compass().rotatorStatus(), "");
+    EXPECT_FALSE(retry->isActive());
     EXPECT_TRUE(noBoxWasShown());
 }
 
@@ -249,6 +286,7 @@ TEST_F(CompassMenuTest, RotatorSettingsOkWritesRotatorQvkAndStartsTheRotator)
     rightClickCompass("RotatorSettings");
     ASSERT_TRUE(platform.modalWindows.contains("Rotator"));
     RotatorDialog& dialog = rotator->dialog();
+    QTest::mouseClick(&child<QCheckBox>(dialog, "RotatorEnabled"), Qt::LeftButton);
     auto& port = child<QSpinBox>(dialog, "RotatorPort");
     port.selectAll();
     QTest::keyClicks(&port, QString::number(rotctld.port()));
@@ -258,6 +296,18 @@ TEST_F(CompassMenuTest, RotatorSettingsOkWritesRotatorQvkAndStartsTheRotator)
               QString("1\r\n127.0.0.1\r\n%1\r\n1\r\n").arg(rotctld.port()).toLatin1());
     EXPECT_TRUE(rotator->isConfigured());
     EXPECT_TRUE(waitUntil([&] { return needleNear(0); }));  // reading the antenna at once
+}
+
+TEST_F(CompassMenuTest, TheFirstLookAtTheSettingsSwitchesNoRotatorOn)
+{
+    start();
+    attachRotator();
+    rightClickCompass("RotatorSettings");
+    RotatorDialog& dialog = rotator->dialog();
+    EXPECT_FALSE(child<QCheckBox>(dialog, "RotatorEnabled").isChecked());
+    QTest::mouseClick(&child<QPushButton>(dialog, "RotatorOk"), Qt::LeftButton);
+    EXPECT_FALSE(rotator->isConfigured());
+    EXPECT_TRUE(platform.readFile("rotator.qvk").startsWith("0\r\n")) << "set aside until the operator ticks it";
 }
 
 TEST_F(CompassMenuTest, RotatorSettingsCancelWritesNothing)
