@@ -64,7 +64,8 @@ ALIAS_TABLE = [
     ("ZR", ["ZS", "ZT", "ZU"]),
     ("YO", ["YP", "YQ", "YR"]),
     ("4P", ["4Q", "4R", "4S"]),
-    ("PJ5", ["PJ6", "PJ7", "PJ8"]),
+    ("PJ5", ["PJ6"]),
+    ("PJ7", ["PJ8"]),
     ("7T", ["7U", "7V", "7W", "7X", "7Y"]),
     ("9Q", ["9R", "9S", "9T"]),
     ("AP", ["AQ", "AR", "AS"]),
@@ -133,17 +134,16 @@ ZERO_SIDE = {("KH1", "lat"): "N", ("PY0S", "lat"): "N", ("CE9", "lon"): "W"}
 # Entities whose own cty.csv prefix is an alias of the table. They are listed
 # under that prefix all the same (picked from the list, not typed): typing it
 # gives the canonical prefix and finds the entity the table names. A new case
-# stops the script until it has been looked at and added here.
-#   PJ7  Sint Maarten (PJ0, PJ7, PJ8): the table files PJ6-PJ8 under PJ5, as in
-#        the days of the Netherlands Antilles; the list gives Saba &
-#        St. Eustatius only the PJ5-PJ6 that cty.csv gives it.
-KEEP_ALIAS_PREFIX = {"PJ7"}
+# stops the script until it has been looked at and added here. There is none
+# today: Sint Maarten's PJ7, once filed under PJ5 with all of PJ6-PJ8, is a
+# canonical prefix of its own.
+KEEP_ALIAS_PREFIX = set()
 
 
 # ---------------------------------------------------------------------------
 def check_alias_table():
     rows = sum(len(r) for _, r in ALIAS_TABLE)
-    if len(CANONICAL) != 59 or rows != 267 or len(ALIAS) != 267:
+    if len(CANONICAL) != 60 or rows != 266 or len(ALIAS) != 266:
         sys.exit(f"alias table: {len(CANONICAL)} canonical, {rows} aliases")
     if set(ALIAS) & set(CANONICAL):
         sys.exit("alias table: an alias is also a canonical prefix")

@@ -76,6 +76,23 @@ TEST_F(MainWindowTest, AliasesApplyOnlyInPrefixOrder)
     EXPECT_EQ(list().currentText(), "4K");
 }
 
+TEST_F(MainWindowTest, TypingPJ7FindsSintMaartenAndPJ6Saba)
+{
+    start();
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"pj7", "PJ7", "PJ7-PJ8  Sint Maarten"},
+        {"pj8", "PJ7", "PJ7-PJ8  Sint Maarten"},
+        {"pj6", "PJ5", "PJ5-PJ6  Saba & St. Eustatius"},
+    };
+    for (const auto& [typed, text, entry] : rows) {
+        click("SpeedButton51");
+        type(typed);
+        EXPECT_EQ(list().currentText(), text) << typed;
+        EXPECT_TRUE(list().view()->currentIndex().data().toString().startsWith(entry)) << typed;
+        letListClose();
+    }
+}
+
 TEST_F(MainWindowTest, TheSortToggleSwitchesBetweenCountryAndPrefixOrder)
 {
     start();
