@@ -119,12 +119,11 @@ void THamDF1::LoadPreferences()
         platform_.showError(toScreen(home.message));
         return;
     }
-    homeLatitude_ = static_cast<double>(home.position.latitude);
-    homeLongitude_ = static_cast<double>(home.position.longitude);
+    home_ = home.position;
 
     SunRequest sun;
-    sun.latitude = homeLatitude_;
-    sun.longitude = -homeLongitude_;  // the sun counts east positive
+    sun.latitude = static_cast<double>(home_->latitude);
+    sun.longitude = -static_cast<double>(home_->longitude);  // the sun counts east positive
     sun.gmtOffset = preferences.gmtOffset;
     sun.military = militaryTime_;
     const QDate today = platform_.currentLocal().date();
@@ -149,8 +148,7 @@ void THamDF1::showHomeStation(const QString& latitudeText, const QString& longit
 {
     homeLatitudeBox_->setText(latitudeText);
     homeLongitudeBox_->setText(longitudeText);
-    homeLatitude_ = latitude;
-    homeLongitude_ = longitude;
+    home_ = SignedPosition{latitude, longitude};
 }
 
 void THamDF1::closeClick()

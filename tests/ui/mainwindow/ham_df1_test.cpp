@@ -177,19 +177,48 @@ TEST_F(MainWindowTest, TheChosenButtonIsMarkedMaroonAndBold)
     EXPECT_EQ(find<QToolButton>("SpeedButton58")->palette().color(QPalette::ButtonText), QColor(Qt::white));
 }
 
-TEST_F(MainWindowTest, APositionOfExactlyZeroShowsNoHeadingAndNoDistance)
+TEST_F(MainWindowTest, ATargetOnTheEquatorHasAHeading)
 {
+    // a coordinate of exactly 0 once counted as no position at all
     start();
-    window->BreakOutCity("00~", "   Somewhere", window->homeLatitude(), window->homeLongitude(), 0.0, 10.0);
+    window->BreakOutCity("00~", "   Somewhere", window->home(), SignedPosition{0.0, 10.0});
+    window->showDistanceOfLastResult();
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:  97.1");
+    EXPECT_EQ(text("DistancePanel"), "5,450");
+
+    click("SpeedButton51");
+    type("kh1");  // Baker & Howland Islands, N°0.00 as cty.csv gives them
+    pressEnterInList();
+    letListClose();
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:  269.7");
+}
+
+TEST_F(MainWindowTest, AHomeOnTheGreenwichMeridianHasSunriseSunsetAndHeadings)
+{
+    platform.utc = QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    platform.local = QDateTime(QDate(2026, 12, 7), QTime(12, 0));
+    start(latin("0010000000000000000\r\nW°0.00\r\nN°51.28\r\n0\r\n23\r\n"));
+    EXPECT_EQ(text("SunriseLabel"), "7:52A");
+    EXPECT_EQ(text("SunsetLabel"), "3:52P");
+    click("SpeedButton1");  // Alabama
+    EXPECT_TRUE(text("HeadingPanel").endsWith("   Central Alabama"));
+    EXPECT_NE(text("HeadingLabel"), "Degrees:");
+}
+
+TEST_F(MainWindowTest, WithoutAHomeStationNothingHasAHeading)
+{
+    start(QByteArray());
+    QCoreApplication::processEvents();
+    click("SpeedButton1");
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
     EXPECT_EQ(text("HeadingLabel"), "Degrees:");
-    EXPECT_EQ(text("DistancePanel"), "");
+    EXPECT_EQ(text("SunriseLabel"), "Rise");
 }
 
 TEST_F(MainWindowTest, AnAmpersandShowsAsItself)
 {
     start();
-    window->BreakOutCity("00~", "   Trinidad & Tobago", 32.65, 86.72, 10.5, 61.3);
+    window->BreakOutCity("00~", "   Trinidad & Tobago", SignedPosition{32.65, 86.72}, SignedPosition{10.5, 61.3});
     EXPECT_TRUE(text("HeadingPanel").endsWith("   Trinidad & Tobago"));
     EXPECT_TRUE(text("StatusOverlay").endsWith("   Trinidad & Tobago"));
 }
@@ -197,11 +226,11 @@ TEST_F(MainWindowTest, AnAmpersandShowsAsItself)
 TEST_F(MainWindowTest, TheStatusBarExpandsOnlyForALongHeadingText)
 {
     start();
-    window->BreakOutCity("00~", "   Short", 32.65, 86.72, 51.5, 0.12);
+    window->BreakOutCity("00~", "   Short", SignedPosition{32.65, 86.72}, SignedPosition{51.5, 0.12});
     QTest::mouseDClick(find("StatusBar1"), Qt::LeftButton);
     EXPECT_FALSE(find<QLabel>("StatusOverlay")->isVisible());
 
-    window->BreakOutCity("00~", "   " + QString(60, 'W'), 32.65, 86.72, 51.5, 0.12);
+    window->BreakOutCity("00~", "   " + QString(60, 'W'), SignedPosition{32.65, 86.72}, SignedPosition{51.5, 0.12});
     QTest::mouseDClick(find("StatusBar1"), Qt::LeftButton);
     EXPECT_TRUE(find<QLabel>("StatusOverlay")->isVisible());
     QTest::mouseDClick(find<QLabel>("StatusOverlay"), Qt::LeftButton);
@@ -225,8 +254,8 @@ TEST_F(MainWindowTest, PreferencesRoundTripKeepsTheFlagLineAndTexts)
     const QByteArray prefs = latin("0011010110000000001\r\nE°151.13\r\nS°33.52\r\n10\r\n87\r\n");
     start(prefs);
     EXPECT_EQ(find<QLineEdit>("HomeLatitude")->text(), "S" + kDegree + "33.52");
-    EXPECT_DOUBLE_EQ(window->homeLatitude(), -33.87);
-    EXPECT_DOUBLE_EQ(window->homeLongitude(), -151.22);
+    EXPECT_DOUBLE_EQ(homeLatitude(*window), -33.87);
+    EXPECT_DOUBLE_EQ(homeLongitude(*window), -151.22);
     window->close();
     EXPECT_EQ(platform.readFile("prefs.qvk"), prefs);
 }
@@ -237,7 +266,7 @@ TEST_F(MainWindowTest, AFreshInstallAsksForTheHomeStationInsteadOfAnError)
     QCoreApplication::processEvents();
     EXPECT_TRUE(platform.errors.isEmpty());
     EXPECT_EQ(platform.modalWindows, QStringList{"Home"});
-    EXPECT_EQ(window->homeLatitude(), 0.0);
+    EXPECT_FALSE(window->home());
 }
 
 TEST_F(MainWindowTest, AMissingDxccListIsReportedAndTheDxccButtonGivesAnEmptyList)
@@ -253,14 +282,14 @@ TEST_F(MainWindowTest, AMalformedPreferencesFileIsReportedAndTheRestStillLoads)
 {
     start(latin("0\r\nW°86.43\r\nN°32.39\r\nminus six\r\n1\r\n"));
     EXPECT_EQ(platform.errors, QStringList{"'minus six' is not a valid floating point value."});
-    EXPECT_DOUBLE_EQ(window->homeLatitude(), 32.65);
+    EXPECT_DOUBLE_EQ(homeLatitude(*window), 32.65);
 }
 
 TEST_F(MainWindowTest, AnInvalidHomePositionWarnsAndLeavesTheHomeUnset)
 {
     start(latin("0\r\nW°86.43\r\nN°32\r\n-6\r\n1\r\n"));
     EXPECT_EQ(platform.warnings, QStringList{"Invalid degrees: N" + kDegree + "32  W" + kDegree + "86.43"});
-    EXPECT_EQ(window->homeLatitude(), 0.0);
+    EXPECT_FALSE(window->home());
 }
 
 TEST_F(MainWindowTest, AMissingClocksFileIsReportedOnceAndStartUpGoesOn)
@@ -278,7 +307,7 @@ TEST_F(MainWindowTest, AMissingClocksFileIsReportedOnceAndStartUpGoesOn)
     second.activateWindow();
     QCoreApplication::processEvents();
     EXPECT_EQ(platform.errors.count("Cannot open file " + platform.settingsFolder() + "tms.qvk."), 1);
-    EXPECT_DOUBLE_EQ(second.homeLatitude(), 32.65);
+    EXPECT_DOUBLE_EQ(homeLatitude(second), 32.65);
 }
 
 TEST_F(MainWindowTest, HidingGoesToTheTrayOnlyWhenThereIsOne)
