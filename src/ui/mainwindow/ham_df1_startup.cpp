@@ -94,6 +94,7 @@ void THamDF1::LoadPreferences()
     const auto lines = readLines(toFileSystemPath(path));
     if (!lines) {
         // a fresh install: ask for the home station instead of reporting a missing file
+        if (windows_.home) windows_.home->takeComputersTimeZone();
         QTimer::singleShot(0, this, &THamDF1::preferencesClick);
         return;
     }

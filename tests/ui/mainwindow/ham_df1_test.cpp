@@ -2,6 +2,8 @@
 
 #include "ui/mainwindow/compass_frame.h"
 
+#include <QComboBox>
+
 namespace qvk::ui {
 namespace {
 
@@ -267,6 +269,31 @@ TEST_F(MainWindowTest, AFreshInstallAsksForTheHomeStationInsteadOfAnError)
     EXPECT_TRUE(platform.errors.isEmpty());
     EXPECT_EQ(platform.modalWindows, QStringList{"Home"});
     EXPECT_FALSE(window->home());
+}
+
+TEST_F(MainWindowTest, AFirstStartInChicagoInSummerPicksCentralStandardTime)
+{
+    // once "Eastern (-5:00)" with an offset of 0; in July Chicago keeps
+    // daylight time (-5), but the list names standard times
+    platform.timeZone = QTimeZone("America/Chicago");
+    platform.utc = QDateTime(QDate(2026, 7, 15), QTime(17, 0), Qt::UTC);
+    platform.local = QDateTime(QDate(2026, 7, 15), QTime(12, 0));
+    start(QByteArray());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(home->findChild<QComboBox*>("ComboBox1")->currentText(), "Central          (-6:00)");
+    EXPECT_EQ(home->findChild<QLineEdit*>("CurrencyEditGMT3")->text(), "-6");
+    EXPECT_EQ(home->currentPreferences().gmtOffset, -6);
+    EXPECT_EQ(home->currentPreferences().offsetIndex, 1);
+}
+
+TEST_F(MainWindowTest, AFirstStartInAZoneTheListLacksSelectsNoEntry)
+{
+    platform.timeZone = QTimeZone("Asia/Kathmandu");  // 5:45
+    start(QByteArray());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(home->findChild<QComboBox*>("ComboBox1")->currentIndex(), -1);
+    EXPECT_EQ(home->currentPreferences().gmtOffset, 5.75);
+    EXPECT_EQ(home->currentPreferences().offsetIndex, -1);
 }
 
 TEST_F(MainWindowTest, AMissingDxccListIsReportedAndTheDxccButtonGivesAnEmptyList)
