@@ -109,6 +109,12 @@ private:
     void LoadPreferences();
     void SavePreferences();
     void showHomeStation(const QString& latitudeText, const QString& longitudeText, double latitude, double longitude);
+    // How often a notice of a polar day or night is shown: at start once for
+    // each of the two runs, as the program always has; after a Save once.
+    enum class SunNotices { EachRun, Once };
+    // Today's sunrise and sunset at the home station into the toolbar, unless
+    // they show already for this home and offset.
+    void showSunTimes(double gmtOffset, SunNotices notices);
 
     // handlers
     void stateButtonClick(int number);
@@ -167,6 +173,14 @@ private:
     std::vector<std::string> byCountry_;
     std::optional<SignedPosition> home_;
     bool militaryTime_ = false;
+    // the home station and GMT offset the toolbar's sunrise and sunset are for
+    struct SunBasis {
+        double latitude = 0;
+        double longitude = 0;
+        double gmtOffset = 0;
+        friend bool operator==(const SunBasis&, const SunBasis&) = default;
+    };
+    std::optional<SunBasis> sunShownFor_;
     // the heading and distance the display shows; none while it shows no heading
     std::optional<BearingResult> shownResult_;
     bool longPathToggledOn_ = false;  // by a double-click on the heading

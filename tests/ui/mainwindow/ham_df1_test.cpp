@@ -296,6 +296,61 @@ TEST_F(MainWindowTest, AFirstStartInAZoneTheListLacksSelectsNoEntry)
     EXPECT_EQ(home->currentPreferences().offsetIndex, -1);
 }
 
+// The Home Parameters window as the main window's "Preferences" opens it.
+class SavingTheHomeStation : public MainWindowTest {
+protected:
+    void typeHome(const char* latitude, const char* longitude)
+    {
+        home->findChild<QLineEdit*>("Edit1")->setText(QString::fromUtf8(latitude));
+        home->findChild<QLineEdit*>("Edit2")->setText(QString::fromUtf8(longitude));
+    }
+    void save() { QTest::mouseClick(home->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton); }
+    void openPreferences() { click("SpeedButton52"); }
+};
+
+TEST_F(SavingTheHomeStation, TheFirstSaveShowsSunriseAndSunsetAtOnce)
+{
+    platform.timeZone = QTimeZone("Australia/Sydney");
+    platform.utc = QDateTime(QDate(2026, 12, 7), QTime(0, 0), Qt::UTC);
+    platform.local = QDateTime(QDate(2026, 12, 7), QTime(11, 0));
+    start(QByteArray());
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(home->isVisible());
+    EXPECT_EQ(text("SunriseLabel"), "Rise");
+    typeHome("S°33.52", "E°151.13");
+    save();
+    // standard time, +10, as the offset list names it
+    EXPECT_EQ(text("SunriseLabel"), "4:37A");
+    EXPECT_EQ(text("SunsetLabel"), "6:56P");
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(SavingTheHomeStation, AChangedHomeOrOffsetRecomputesAndEachNoticeComesOncePerChange)
+{
+    platform.local = QDateTime(QDate(2026, 6, 21), QTime(12, 0));
+    start(latin("0000000000000000000\r\nE°10.00\r\nN°80.00\r\n1\r\n24\r\n"));        // Svalbard, GMT (+1:00)
+    const QStringList polarDay{"Sun up or down all day", "Sun up or down all day"};  // one for each run at start
+    EXPECT_EQ(platform.messages, polarDay);
+
+    openPreferences();
+    save();  // nothing changed: nothing again
+    EXPECT_EQ(platform.messages, polarDay);
+
+    openPreferences();
+    auto* offsets = home->findChild<QComboBox*>("ComboBox1");
+    offsets->setFocus();
+    QTest::keyClick(offsets, Qt::Key_Down);  // GMT (+2:00)
+    save();
+    EXPECT_EQ(platform.messages, polarDay + QStringList{"Sun up or down all day"});
+
+    openPreferences();
+    typeHome("N°59.55", "E°10.45");  // Oslo
+    save();
+    EXPECT_EQ(text("SunriseLabel"), "3:54A");
+    EXPECT_EQ(text("SunsetLabel"), "10:44P");
+    EXPECT_EQ(platform.messages.size(), 3);
+}
+
 TEST_F(MainWindowTest, AMissingDxccListIsReportedAndTheDxccButtonGivesAnEmptyList)
 {
     start(kMontgomeryPrefs, false);
