@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 
+#include <cmath>
+
 namespace qvk::ui {
 namespace {
 
@@ -260,6 +262,38 @@ TEST_F(MainWindowTest, PreferencesRoundTripKeepsTheFlagLineAndTexts)
     EXPECT_DOUBLE_EQ(homeLongitude(*window), -151.22);
     window->close();
     EXPECT_EQ(platform.readFile("prefs.qvk"), prefs);
+}
+
+// WCAG's contrast ratio of two colours: 1 (none) to 21 (black on white).
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(MainWindowTest, EveryButtonStaysReadableUnderThePointer)
+{
+    // "Clear" was white text on a white fill while the pointer was on it
+    start();
+    for (QToolButton* button : window->findChildren<QToolButton*>()) {
+        if (button->text().isEmpty()) continue;  // the toolbar's pictures
+        // the fill where the text goes, drawn without the text
+        const QString caption = button->text();
+        button->setText(QString());
+        button->setAttribute(Qt::WA_UnderMouse, true);
+        const QImage hovered = button->grab().toImage();
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        button->setText(caption);
+        const QColor fill = hovered.pixelColor(hovered.rect().center());
+        const QColor text = button->palette().color(QPalette::ButtonText);
+        EXPECT_GE(contrast(fill, text), 4.5)
+            << button->objectName().toStdString() << " " << caption.toStdString() << ": " << fill.name().toStdString()
+            << " behind " << text.name().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, AFreshInstallAsksForTheHomeStationInsteadOfAnError)
