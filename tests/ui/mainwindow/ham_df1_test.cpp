@@ -305,33 +305,40 @@ TEST_F(MainWindowTest, AFreshInstallAsksForTheHomeStationInsteadOfAnError)
     EXPECT_FALSE(window->home());
 }
 
-TEST_F(MainWindowTest, AFirstStartInChicagoInSummerPicksCentralStandardTime)
+// A first start, without "prefs.qvk", on a computer in a time zone.
+class FirstStart : public MainWindowTest {
+protected:
+    void startIn(const char* zone, const QDateTime& utc)
+    {
+        platform.timeZone = QTimeZone(zone);
+        platform.utc = utc;
+        platform.local = utc.toTimeZone(platform.timeZone);
+        start(QByteArray());
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(FirstStart, InChicagoInSummerPicksCentralStandardTime)
 {
     // once "Eastern (-5:00)" with an offset of 0; in July Chicago keeps
     // daylight time (-5), but the list names standard times
-    platform.timeZone = QTimeZone("America/Chicago");
-    platform.utc = QDateTime(QDate(2026, 7, 15), QTime(17, 0), Qt::UTC);
-    platform.local = QDateTime(QDate(2026, 7, 15), QTime(12, 0));
-    start(QByteArray());
-    QCoreApplication::processEvents();
+    startIn("America/Chicago", QDateTime(QDate(2026, 7, 15), QTime(17, 0), Qt::UTC));
     EXPECT_EQ(home->findChild<QComboBox*>("ComboBox1")->currentText(), "Central          (-6:00)");
     EXPECT_EQ(home->findChild<QLineEdit*>("CurrencyEditGMT3")->text(), "-6");
     EXPECT_EQ(home->currentPreferences().gmtOffset, -6);
     EXPECT_EQ(home->currentPreferences().offsetIndex, 1);
 }
 
-TEST_F(MainWindowTest, AFirstStartInAZoneTheListLacksSelectsNoEntry)
+TEST_F(FirstStart, InAZoneTheListLacksSelectsNoEntry)
 {
-    platform.timeZone = QTimeZone("Asia/Kathmandu");  // 5:45
-    start(QByteArray());
-    QCoreApplication::processEvents();
+    startIn("Asia/Kathmandu", QDateTime(QDate(2026, 7, 15), QTime(17, 0), Qt::UTC));  // 5:45
     EXPECT_EQ(home->findChild<QComboBox*>("ComboBox1")->currentIndex(), -1);
     EXPECT_EQ(home->currentPreferences().gmtOffset, 5.75);
     EXPECT_EQ(home->currentPreferences().offsetIndex, -1);
 }
 
 // The Home Parameters window as the main window's "Preferences" opens it.
-class SavingTheHomeStation : public MainWindowTest {
+class SavingTheHomeStation : public FirstStart {
 protected:
     void typeHome(const char* latitude, const char* longitude)
     {
@@ -344,11 +351,7 @@ protected:
 
 TEST_F(SavingTheHomeStation, TheFirstSaveShowsSunriseAndSunsetAtOnce)
 {
-    platform.timeZone = QTimeZone("Australia/Sydney");
-    platform.utc = QDateTime(QDate(2026, 12, 7), QTime(0, 0), Qt::UTC);
-    platform.local = QDateTime(QDate(2026, 12, 7), QTime(11, 0));
-    start(QByteArray());
-    QCoreApplication::processEvents();
+    startIn("Australia/Sydney", QDateTime(QDate(2026, 12, 7), QTime(0, 0), Qt::UTC));
     ASSERT_TRUE(home->isVisible());
     EXPECT_EQ(text("SunriseLabel"), "Rise");
     typeHome("S°33.52", "E°151.13");
