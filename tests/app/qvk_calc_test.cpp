@@ -140,7 +140,7 @@ TEST(Inverse, PrintsBearingAndDistanceForEachLine)
     lines >> bearing >> distance;
     EXPECT_NEAR(bearing, 87.335615051, 1e-8);
     EXPECT_NEAR(distance, 3288016.9328, 1e-3);
-    // no all-non-zero rule here: the same point twice is 0 metres apart
+    // zeros are a place like any other: the same point twice is 0 metres apart
     lines >> bearing >> distance;
     EXPECT_NEAR(distance, 0, 1e-3);
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')).size(), std::string("44.239034550 7025963.5036").size());
