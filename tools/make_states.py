@@ -64,7 +64,8 @@ ALIAS_TABLE = [
     ("ZR", ["ZS", "ZT", "ZU"]),
     ("YO", ["YP", "YQ", "YR"]),
     ("4P", ["4Q", "4R", "4S"]),
-    ("PJ5", ["PJ6", "PJ7", "PJ8"]),
+    ("PJ5", ["PJ6"]),
+    ("PJ7", ["PJ8"]),
     ("7T", ["7U", "7V", "7W", "7X", "7Y"]),
     ("9Q", ["9R", "9S", "9T"]),
     ("AP", ["AQ", "AR", "AS"]),
@@ -120,30 +121,19 @@ NAME_FIX = {
     "Asiatic Turkey": "Turkey",
 }
 
-# cty.csv writes a few positions as exactly 0.00, which the program reads as
-# "no position" (it would show no heading). Such a coordinate is moved one
-# minute off zero toward the side where the place really lies:
-#   KH1  Baker (0°12'N) and Howland (0°48'N) lie north of the equator;
-#   PY0S St. Peter & St. Paul Rocks lie at 0°55'N;
-#   CE9  Antarctica is given as the South Pole, where every meridian meets, so
-#        the side of the longitude is arbitrary: west is taken.
-# A coordinate that is not zero but rounds to 0°00' keeps its own sign.
-ZERO_SIDE = {("KH1", "lat"): "N", ("PY0S", "lat"): "N", ("CE9", "lon"): "W"}
-
 # Entities whose own cty.csv prefix is an alias of the table. They are listed
 # under that prefix all the same (picked from the list, not typed): typing it
 # gives the canonical prefix and finds the entity the table names. A new case
-# stops the script until it has been looked at and added here.
-#   PJ7  Sint Maarten (PJ0, PJ7, PJ8): the table files PJ6-PJ8 under PJ5, as in
-#        the days of the Netherlands Antilles; the list gives Saba &
-#        St. Eustatius only the PJ5-PJ6 that cty.csv gives it.
-KEEP_ALIAS_PREFIX = {"PJ7"}
+# stops the script until it has been looked at and added here. There is none
+# today: Sint Maarten's PJ7, once filed under PJ5 with all of PJ6-PJ8, is a
+# canonical prefix of its own.
+KEEP_ALIAS_PREFIX = set()
 
 
 # ---------------------------------------------------------------------------
 def check_alias_table():
     rows = sum(len(r) for _, r in ALIAS_TABLE)
-    if len(CANONICAL) != 59 or rows != 267 or len(ALIAS) != 267:
+    if len(CANONICAL) != 60 or rows != 266 or len(ALIAS) != 266:
         sys.exit(f"alias table: {len(CANONICAL)} canonical, {rows} aliases")
     if set(ALIAS) & set(CANONICAL):
         sys.exit("alias table: an alias is also a canonical prefix")
@@ -187,16 +177,12 @@ def range_field(canonical, prefixes):
     return f"{canonical}-{last}" if last else canonical
 
 
-def angle(value, pos_side, neg_side, key):
-    """Decimal degrees to "X°d.mm", minutes rounded half up (59.6' carries)."""
+def angle(value, pos_side, neg_side):
+    """Decimal degrees to "X°d.mm", minutes rounded half up (59.6' carries).
+    cty.csv gives a few places as exactly 0.00 (KH1's latitude, CE9's
+    longitude at the South Pole); they are written N°0.00 and W°0.00."""
     minutes = int((abs(Decimal(value)) * 60).quantize(Decimal(1), ROUND_HALF_UP))
-    side = pos_side if Decimal(value) > 0 else neg_side
-    if minutes == 0:
-        if Decimal(value) == 0:
-            if key not in ZERO_SIDE:
-                sys.exit(f"{key}: coordinate is exactly 0; add it to ZERO_SIDE")
-            side = ZERO_SIDE[key]
-        minutes = 1
+    side = pos_side if Decimal(value) >= 0 else neg_side
     return f"{side}{DEG}{minutes // 60}.{minutes % 60:02d}"
 
 
@@ -291,8 +277,7 @@ def build(entities, prefixes):
         name = NAME_FIX.get(e["name"], e["name"])
         if name != e["name"]:
             notes.append(f"name {e['name']!r} written as {name!r}")
-        pos = (angle(e["lat"], "N", "S", (e["prefix"], "lat")) + "\\" +
-               angle(e["lon"], "W", "E", (e["prefix"], "lon")))
+        pos = angle(e["lat"], "N", "S") + "\\" + angle(e["lon"], "W", "E")
         for field in fields:
             text = (f"{field}  {name} ({e['cont']} CQ{e['cq']} ITU{e['itu']})"
                     f" {pos}")
@@ -342,8 +327,6 @@ def self_check(data, entities, prefixes, unreachable=KEEP_ALIAS_PREFIX):
         lon = int(m["lond"]) + int(m["lonm"]) / 60
         if lat > 90 or lon > 180:
             err(f"coordinate out of range: {ln!r}")
-        if lat == 0 or lon == 0:
-            err(f"coordinate of 0°00': {ln!r}")
         entries.append(dict(text=ln[3:], field=m["field"], name=m["name"],
                             lat=lat * (1 if m["ns"] == "N" else -1),
                             lon=lon * (1 if m["we"] == "W" else -1)))
@@ -405,14 +388,13 @@ def self_check(data, entities, prefixes, unreachable=KEEP_ALIAS_PREFIX):
         hit = found(own)
         if own not in unreachable and (hit is None or hit["name"] != name):
             err(f"typing {own} does not find {name}")
-        # Position: within half a minute of cty.csv (a minute for the
-        # coordinates moved off zero), on the same side (west positive).
+        # Position: within half a minute of cty.csv, on the same side (west
+        # positive).
         for line in mine:
             for got, src in ((line["lat"], ent["lat"]),
                              (line["lon"], ent["lon"])):
                 src = float(src)
-                tol = 1 / 60 + 1e-9 if src == 0 else 0.5 / 60 + 1e-9
-                if abs(got - src) > tol or (src != 0 and got * src < 0):
+                if abs(got - src) > 0.5 / 60 + 1e-9 or got * src < 0:
                     err(f"{name}: position {got:.4f} against {src}")
     return errors
 

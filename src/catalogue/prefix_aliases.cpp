@@ -10,6 +10,8 @@ struct AliasRow {
     std::vector<std::string_view> aliases;
 };
 
+// Since the Netherlands Antilles were dissolved (2010), PJ5 and PJ6 are Saba &
+// St. Eustatius and PJ7 and PJ8 Sint Maarten: typing PJ7 must not lead to Saba.
 // clang-format off
 const std::vector<AliasRow> kAliasRows = {
     {"4J", {"4K"}}, {"5H", {"5I"}}, {"5N", {"5O"}}, {"5R", {"5S"}}, {"5Y", {"5Z"}}, {"6V", {"6W"}},
@@ -18,7 +20,7 @@ const std::vector<AliasRow> kAliasRows = {
     {"ZL", {"ZM"}}, {"C8", {"C9"}},
     {"EM", {"EN", "EO"}}, {"JT", {"JU", "JV"}}, {"OA", {"OB", "OC"}}, {"EU", {"EV", "EW"}},
     {"TA", {"TB", "TC"}}, {"ZR", {"ZS", "ZT", "ZU"}}, {"YO", {"YP", "YQ", "YR"}},
-    {"4P", {"4Q", "4R", "4S"}}, {"PJ5", {"PJ6", "PJ7", "PJ8"}}, {"7T", {"7U", "7V", "7W", "7X", "7Y"}},
+    {"4P", {"4Q", "4R", "4S"}}, {"PJ5", {"PJ6"}}, {"PJ7", {"PJ8"}}, {"7T", {"7U", "7V", "7W", "7X", "7Y"}},
     {"9Q", {"9R", "9S", "9T"}}, {"AP", {"AQ", "AR", "AS"}}, {"CA", {"CB", "CC", "CD", "CE"}},
     {"CV", {"CW", "CX"}}, {"EA", {"EB", "EC", "ED", "EE", "EF", "EG", "EH"}}, {"OF", {"OG", "OH", "OI"}},
     {"SN", {"SO", "SP", "SQ", "SR"}}, {"SV", {"SW", "SX", "SY", "SZ"}}, {"UJ", {"UK", "UL", "UM"}},

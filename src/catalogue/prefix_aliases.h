@@ -19,7 +19,7 @@ struct PrefixAlias {
     std::string_view canonical;
 };
 
-// All 267 aliases, in the order they are tried.
+// All 266 aliases, in the order they are tried.
 const std::vector<PrefixAlias>& prefixAliases();
 
 }  // namespace qvk

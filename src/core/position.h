@@ -2,27 +2,19 @@
 // A place as every computation takes it: signed decimal degrees, latitude
 // positive north, longitude positive WEST (east is negative).
 //
-// The program has no separate mark for a place it does not know: a coordinate
-// of exactly 0 stands for "no position". An unset home station and the
-// targets of the "DXCC" button are all zeros, and a heading to or from them
-// would be a heading to nowhere. The price is that a place exactly on the
-// equator or on the Greenwich meridian is never computed; isKnownPosition is
-// the one place that draws this line.
+// Every pair of numbers is a place, zeros included: the equator and the
+// Greenwich meridian run through real stations (much of south-east England
+// lies within minutes of W°0.00). Where a place may be missing (no home
+// station stored yet, or the "DXCC" button, whose target is a list rather
+// than a place) the code says so with std::optional<SignedPosition>.
 
 namespace qvk {
 
 struct SignedPosition {
     long double latitude = 0;
     long double longitude = 0;
+
+    friend bool operator==(const SignedPosition&, const SignedPosition&) = default;
 };
-
-// False when either coordinate is exactly 0; the sign convention does not
-// matter, so east-positive longitudes may be given as well.
-constexpr bool isKnownPosition(long double latitude, long double longitude) { return latitude != 0 && longitude != 0; }
-
-constexpr bool isKnownPosition(const SignedPosition& position)
-{
-    return isKnownPosition(position.latitude, position.longitude);
-}
 
 }  // namespace qvk

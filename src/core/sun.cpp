@@ -1,7 +1,6 @@
 #include "core/sun.h"
 
 #include "core/number_text.h"
-#include "core/position.h"
 
 #include <cmath>
 
@@ -88,8 +87,6 @@ std::string eventText(int hoursAfterNoon, int minutes, bool military)
 
 std::vector<std::string> SunRiseSet(const SunRequest& request, SunTimes& times)
 {
-    if (!isKnownPosition(request.latitude, request.longitude)) return {};
-
     const double H = request.gmtOffset;
     const double Z = H < 0 ? -12 - H : 12 - H;
     const double Z0 = Z / 24;

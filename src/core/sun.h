@@ -49,9 +49,7 @@ inline constexpr const char* kSunUpOrDownAllDay = "Sun up or down all day";
 inline constexpr const char* kNoSunrise = "No sunrise this date";
 inline constexpr const char* kNoSunset = "No sunset this date";
 
-// One run: updates `times` and returns the notices to show, in order. Without
-// a known home position (isKnownPosition) nothing changes and nothing is
-// reported.
+// One run: updates `times` and returns the notices to show, in order.
 std::vector<std::string> SunRiseSet(const SunRequest& request, SunTimes& times);
 
 // The two runs made at start: the rise text of the first run (preset rise)

@@ -1,5 +1,8 @@
 #include "settings/offset_list.h"
 
+#include <algorithm>
+#include <string>
+
 namespace qvk {
 
 const std::vector<OffsetEntry>& offsetList()
@@ -84,6 +87,21 @@ const std::vector<OffsetEntry>& offsetList()
     };
     // clang-format on
     return entries;
+}
+
+int offsetEntryForZone(double hours, std::string_view zoneName)
+{
+    // the city is the name's last part, with blanks for underscores: America/La_Paz
+    std::string city(zoneName.substr(zoneName.rfind('/') + 1));
+    std::replace(city.begin(), city.end(), '_', ' ');
+    const auto& entries = offsetList();
+    int first = -1;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].hours != hours) continue;
+        if (!city.empty() && entries[i].text.find(city) != std::string_view::npos) return static_cast<int>(i);
+        if (first < 0) first = static_cast<int>(i);
+    }
+    return first;
 }
 
 }  // namespace qvk

@@ -18,4 +18,10 @@ struct OffsetEntry {
 // the offset that preferences saved with it already hold.
 const std::vector<OffsetEntry>& offsetList();
 
+// The entry for a time zone (an IANA name such as "Australia/Sydney") whose
+// standard offset is `hours`: of the entries that set exactly that offset, the
+// one whose text names the zone's city, else the first ("Central (-6:00)" for
+// America/Chicago); -1 when no entry sets it (Nepal's 5:45).
+int offsetEntryForZone(double hours, std::string_view zoneName);
+
 }  // namespace qvk

@@ -43,11 +43,23 @@ TEST(Bearing, DueSouthHasALongPathOfZero)
               "bearing=180.0 long-path=0.0 km=555 mi=345 even=180\n");
 }
 
-TEST(Bearing, AnExactZeroCoordinateHasNoHeading)
+TEST(Bearing, TheEquatorAndTheGreenwichMeridianArePlacesLikeAnyOther)
 {
-    // JJ00's corner lies on the equator and the zero meridian
-    EXPECT_EQ(qvkCalc({"bearing", "EM72", "JJ00"}).out, "bearing=none\n");
-    EXPECT_EQ(qvkCalc({"bearing", "N0.00\\W86.43", "IO91"}).out, "bearing=none\n");
+    // a coordinate of exactly 0 once gave bearing=none
+    EXPECT_EQ(qvkCalc({"bearing", "N°51.28\\W°0.00", "IO91"}).out,
+              "bearing=250.3 long-path=70.3 km=149 mi=93 even=250\n");
+    EXPECT_EQ(qvkCalc({"bearing", "FN31", "JO01"}).out, "bearing=52.0 long-path=232.0 km=5592 mi=3475 even=52\n");
+    EXPECT_EQ(qvkCalc({"bearing", "EM72", "JJ00"}).out, qvkCalc({"bearing", "EM72", "N0.00\\E0.00"}).out);
+}
+
+TEST(Bearing, OnlyAnEmptyPositionHasNoHeading)
+{
+    const Outcome run = qvkCalc({"bearing", "", "IO91"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "bearing=none\n");
+    EXPECT_EQ(qvkCalc({"bearing", "EM72", " "}).out, "bearing=none\n");
+    // a position that is given must still be one
+    EXPECT_EQ(qvkCalc({"bearing", "EZ29", ""}).err, "Invalid Grid description - Z\n");
 }
 
 TEST(Bearing, InvalidPositionsGiveTheProgramsWarnings)
@@ -128,7 +140,7 @@ TEST(Inverse, PrintsBearingAndDistanceForEachLine)
     lines >> bearing >> distance;
     EXPECT_NEAR(bearing, 87.335615051, 1e-8);
     EXPECT_NEAR(distance, 3288016.9328, 1e-3);
-    // no all-non-zero rule here: the same point twice is 0 metres apart
+    // zeros are a place like any other: the same point twice is 0 metres apart
     lines >> bearing >> distance;
     EXPECT_NEAR(distance, 0, 1e-3);
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')).size(), std::string("44.239034550 7025963.5036").size());
@@ -199,7 +211,7 @@ TEST(Rotate, NoHeadingTurnsNothing)
 {
     // the rotator is not even asked: the status is 1, not 3
     const std::string address = "127.0.0.1:" + std::to_string(freeLoopbackPort());
-    const Outcome run = qvkCalc({"rotate", "EM72", "JJ00", "--long", "--rotator=" + address});
+    const Outcome run = qvkCalc({"rotate", "EM72", "", "--long", "--rotator=" + address});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "heading=none\n");
     EXPECT_EQ(qvkCalc({"rotate", "EZ29", "IO91", "--rotator", address}).err, "Invalid Grid description - Z\n");

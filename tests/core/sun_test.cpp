@@ -55,14 +55,15 @@ TEST(SunRiseSet, ARiseWithoutASetReportsNoSunset)
     EXPECT_EQ(day.firstRunNotices, std::vector<std::string>{kNoSunset});
 }
 
-TEST(SunRiseSet, AZeroCoordinateMeansNoHomeAndChangesNothing)
+TEST(SunRiseSet, TheEquatorAndTheGreenwichMeridianHaveSunriseAndSunset)
 {
-    SunTimes times;
-    times.riseText = "kept";
-    EXPECT_TRUE(SunRiseSet(at(0, 10, 1, {2026, 12, 7}), times).empty());
-    EXPECT_TRUE(SunRiseSet(at(48.85, 0, 1, {2026, 12, 7}), times).empty());
-    EXPECT_EQ(times.riseText, "kept");
-    EXPECT_EQ(times.setText, "");
+    // a coordinate of exactly 0 once counted as no home at all
+    const SunDay greenwich = sunTimesForDay(at(51.4667, 0, 0, {2026, 12, 7}));
+    EXPECT_EQ(greenwich.riseText, "7:52A");
+    EXPECT_EQ(greenwich.setText, "3:52P");
+    const SunDay equator = sunTimesForDay(at(0, 10, 1, {2026, 12, 7}));
+    EXPECT_EQ(equator.riseText, "6:08A");
+    EXPECT_EQ(equator.setText, "6:15P");
 }
 
 TEST(SunRiseSet, ANegativeOffsetShowsYesterdaysSetAndThisMorningsRise)

@@ -58,5 +58,26 @@ INSTANTIATE_TEST_SUITE_P(
                       Entry{79, "Singapore  (+08:00) Singapore ", 8}, Entry{80, "Taipei (+08:00) Taipei ", 8},
                       Entry{92, "Central Pacific (+11:00) Magadan, Solomon Is., New Caledonia", 11}));
 
+TEST(OffsetEntryForZone, PrefersTheEntryThatNamesTheZonesCity)
+{
+    const struct {
+        double hours;
+        const char* zone;
+        int entry;
+    } rows[] = {
+        {-6, "America/Chicago", 1},      // no entry names Chicago: the first of -6, "Central (-6:00)"
+        {-5, "America/New_York", 0},     // "Eastern (-5:00)"
+        {10, "Australia/Sydney", 87},    // "AUS Eastern (+10:00) Canberra, Melbourne, Sydney", not "GMT (+10:00)"
+        {10, "Australia/Brisbane", 88},  // same offset, another entry
+        {-4, "America/La_Paz", 46},      // the underscore is a blank: "SA Western (-04:00) Caracas, La Paz"
+        {0, "Europe/London", 53},        // "GMT (0.00) ... London"
+        {0, "UTC", 23},                  // a name without a city: "GMT (0:00)"
+        {3, "Europe/Istanbul", 26},      // named by "GTB (+02:00)", but today at +3: "GMT (+3:00)"
+        {-3.5, "America/St_Johns", -1},  // "Newfoundland (-03:30)" sets -3, not the zone's -3.5
+        {5.75, "Asia/Kathmandu", -1},    // no entry sets 5:45
+    };
+    for (const auto& row : rows) EXPECT_EQ(offsetEntryForZone(row.hours, row.zone), row.entry) << row.zone;
+}
+
 }  // namespace
 }  // namespace qvk

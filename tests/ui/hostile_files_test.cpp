@@ -102,7 +102,7 @@ TEST_F(HostileFiles, AMegabyteOffsetLineGivesAShortMessageAndTheHomeStillLoads)
     start(latin("0\r\nW°86.43\r\nN°32.39\r\n") + QByteArray(1024 * 1024, '7') + "x\r\n1\r\n");
     ASSERT_EQ(platform.errors.size(), 1);
     EXPECT_LT(platform.errors[0].size(), 200);
-    EXPECT_DOUBLE_EQ(window->homeLatitude(), 32.65);
+    EXPECT_DOUBLE_EQ(homeLatitude(*window), 32.65);
 }
 
 TEST_F(HostileFiles, GarbagePreferencesNeverStopTheProgramAndAreWrittenBackInShape)

@@ -33,7 +33,7 @@ TEST_F(InstalledLayout, DataComesFromTheSharedFolderAndSettingsGoToTheOperatorsO
         ProgramWindows windows(platform);
         THamDF1& main = windows.mainWindow();
         windows.showMainWindow();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return main.homeLatitude() != 0; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return main.home().has_value(); }));
 
         QTest::mouseClick(&child<QToolButton>(main, "SpeedButton1"), Qt::LeftButton);  // Alabama's cities
         EXPECT_EQ(main.locationList().count(), shippedFile("statedata/AL.txt").count('\n'));

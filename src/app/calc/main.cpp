@@ -12,7 +12,6 @@
 #include "core/geodesic.h"
 #include "core/maidenhead.h"
 #include "core/number_text.h"
-#include "core/position.h"
 #include "core/sun.h"
 #include "core/windows1252.h"
 #include "rotator/rotator_settings.h"
@@ -51,7 +50,7 @@ Commands:
   bearing HOME TARGET [--cty PATH]
       Heading, long path, distance and even heading from HOME to TARGET:
         bearing=44.2 long-path=224.2 km=7026 mi=4366 even=44
-      A coordinate of exactly 0 means no position: bearing=none.
+      An empty HOME or TARGET ('') is no position: bearing=none.
   call [CALL] [--cty PATH]
       The DXCC entity of a callsign, by AD1C's country file cty.csv:
         dxcc=291 prefix=K cont=NA cq=5 itu=8 lat=37.60 lon=91.87 name=United States
@@ -98,7 +97,7 @@ Commands:
       rotator's own range (224.2 is -135.8 on a rotator of -180 to 180):
         heading=224.2 azimuth=-135.8
       It returns once rotctld has taken the turn, not when the antenna
-      arrives. A coordinate of exactly 0 turns nothing: heading=none.
+      arrives. An empty HOME or TARGET turns nothing: heading=none.
   --help
       This text.
   --version
@@ -165,19 +164,28 @@ std::optional<qvk::CivilDate> parseDate(const std::string& text)
 }
 
 // The heading from the first word's position to the second's, or the exit
-// status when there is none ("none" when either is no known position).
+// status when there is none.
 struct Heading {
     std::optional<qvk::BearingResult> result;
     int status = kDone;
 };
 
+// An empty word (a script's unset variable, say) is a position not given: no
+// heading, as the program shows none before a home station is stored.
+bool isMissing(const std::string& word) { return word.find_first_not_of(" \t") == std::string::npos; }
+
 Heading headingBetween(const Arguments& a, const char* noneLine, int noneStatus)
 {
-    const auto home = qvk::calc::readPosition(a.words[0]);
-    if (!home.ok) return {std::nullopt, invalidInput(home.error)};
-    const auto target = qvk::calc::readTarget(a.words[1], a.value("--cty"));
-    if (!target.ok) return {std::nullopt, invalidInput(target.error)};
-    if (!qvk::isKnownPosition(home.position) || !qvk::isKnownPosition(target.position)) {
+    qvk::calc::PositionReading home, target;
+    if (!isMissing(a.words[0])) {
+        home = qvk::calc::readPosition(a.words[0]);
+        if (!home.ok) return {std::nullopt, invalidInput(home.error)};
+    }
+    if (!isMissing(a.words[1])) {
+        target = qvk::calc::readTarget(a.words[1], a.value("--cty"));
+        if (!target.ok) return {std::nullopt, invalidInput(target.error)};
+    }
+    if (!home.ok || !target.ok) {
         std::cout << noneLine << '\n';
         return {std::nullopt, noneStatus};
     }

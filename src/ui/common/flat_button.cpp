@@ -1,6 +1,11 @@
 #include "ui/common/flat_button.h"
 
 namespace qvk::ui {
+namespace {
+
+constexpr int kLightText = 160;  // of 255
+
+}  // namespace
 
 QToolButton* makeFlatButton(QWidget* parent, const QString& objectName, const QString& text, const QRect& geometry,
                             const QColor& textColour)
@@ -21,6 +26,10 @@ void setButtonLook(QToolButton& button, const QColor& textColour, bool bold)
     QPalette palette = button.palette();
     palette.setColor(QPalette::Active, QPalette::ButtonText, textColour);
     palette.setColor(QPalette::Inactive, QPalette::ButtonText, textColour);
+    // Under the pointer a flat button is filled with the palette's button
+    // colour, near-white in most styles: a light text ("Clear" is white)
+    // gets the navy of the program's texts as its fill, or it would vanish.
+    if (textColour.lightness() > kLightText) palette.setColor(QPalette::Button, kNavy);
     button.setPalette(palette);
     QFont font = button.font();
     font.setBold(bold);

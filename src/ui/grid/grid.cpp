@@ -111,9 +111,7 @@ void TGrid::calcFromCoordinates()
 void TGrid::handOver(const std::string& locator, const std::string& coordinates, const SignedPosition& target)
 {
     const std::string description = "   " + locator + "    " + coordinates;
-    mainWindow_.BreakOutCity(kChosenTargetTag, toScreen(description), mainWindow_.homeLatitude(),
-                             mainWindow_.homeLongitude(), static_cast<double>(target.latitude),
-                             static_cast<double>(target.longitude));
+    mainWindow_.BreakOutCity(kChosenTargetTag, toScreen(description), mainWindow_.home(), target);
     mainWindow_.showDistanceOfLastResult();
     accept();
 }

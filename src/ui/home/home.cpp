@@ -45,6 +45,14 @@ void THome::applyPreferences(const Preferences& preferences)
     offsetIndex_ = complete.offsetIndex;
 }
 
+void THome::takeComputersTimeZone()
+{
+    const QTimeZone zone = platform_.systemTimeZone();
+    const double hours = zone.standardTimeOffset(platform_.currentUtc()) / 3600.0;
+    setOffset(hours);
+    offsetIndex_ = offsetEntryForZone(hours, zone.id().toStdString());
+}
+
 Preferences THome::currentPreferences() const
 {
     Preferences preferences;

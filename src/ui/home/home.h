@@ -32,6 +32,10 @@ public:
     // Fills the controls from the file's values; the flags line is kept so
     // that its fourth and later characters are written back as read.
     void applyPreferences(const qvk::Preferences& preferences);
+    // A first start, without "prefs.qvk": the offset of the computer's time
+    // zone and the list's entry for it. The list names standard times, so
+    // the zone's standard offset is taken, summer or winter.
+    void takeComputersTimeZone();
     // The values as they stand in the window now: what the file receives.
     qvk::Preferences currentPreferences() const;
 

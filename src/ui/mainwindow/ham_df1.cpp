@@ -6,7 +6,6 @@
 #include "clocks/toolbar_clock.h"
 #include "core/line_file.h"
 #include "core/messages.h"
-#include "core/position.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/platform.h"
 #include "ui/common/screen_text.h"
@@ -106,15 +105,15 @@ void THamDF1::compassMenuRequested(const QPoint& position)
     menu.exec(compass_->mapToGlobal(position));
 }
 
-void THamDF1::BreakOutCity(std::string_view tag, const QString& name, double homeLatitude, double homeLongitude,
-                           double targetLatitude, double targetLongitude)
+void THamDF1::BreakOutCity(std::string_view tag, const QString& name, const std::optional<SignedPosition>& home,
+                           const std::optional<SignedPosition>& target)
 {
     if (tag != kDxccTag && tag != kChosenTargetTag) {
         prefixSearch_ = false;
         sortToggle_->hide();
     }
-    if (isKnownPosition(homeLatitude, homeLongitude) && isKnownPosition(targetLatitude, targetLongitude)) {
-        shownResult_ = CalculateBearing(homeLatitude, homeLongitude, targetLatitude, targetLongitude);
+    if (home && target) {
+        shownResult_ = CalculateBearing(home->latitude, home->longitude, target->latitude, target->longitude);
         const HeadingTexts texts = headingTexts(shownResult_->bearing, fromScreen(name));
         statusBar_->setHeadingText(toScreen(texts.headingPanel));
         headingLabel_->setText(toScreen(texts.headingLabel));
@@ -146,7 +145,7 @@ void THamDF1::fillDxccInPrefixOrder()
 
 void THamDF1::showDistanceOfLastResult()
 {
-    // a target without a heading (no known position) shows no distance either
+    // a target without a heading (no home station yet) shows no distance either
     if (!shownResult_) return;
     const bool miles = windows_.home && windows_.home->milesSelected();
     statusBar_->setDistanceText(toScreen(distanceText(shownResult_->distance, miles)));
@@ -199,8 +198,8 @@ void THamDF1::clearClick()
 void THamDF1::stateButtonClick(int number)
 {
     const UsState& state = usStates()[static_cast<std::size_t>(number - 1)];
-    BreakOutCity(state.tag(), toScreen(state.centreCaption()), homeLatitude_, homeLongitude_, state.centreLatitude,
-                 state.centreLongitude);
+    BreakOutCity(state.tag(), toScreen(state.centreCaption()), home_,
+                 SignedPosition{state.centreLatitude, state.centreLongitude});
     locationList_->clearAll();
     const QString path = platform_.dataFolder() + toScreen(state.cityListFile());
     if (!QFileInfo::exists(path)) {
@@ -225,7 +224,7 @@ void THamDF1::dxccClick()
 {
     prefixSearch_ = true;
     sortToggle_->show();
-    BreakOutCity(kDxccTag, QString(), 0, 0, 0, 0);
+    BreakOutCity(kDxccTag, QString(), home_, std::nullopt);
     locationList_->openList();
     locationList_->setFocus(Qt::OtherFocusReason);
     ChgButtonColors(kDxccButton);
@@ -278,9 +277,7 @@ void THamDF1::ComboBox2Exit()
     case EntryPosition::Status::Found:
         break;
     }
-    const auto [latitude, longitude] = entry.position;
-    BreakOutCity(kChosenTargetTag, "   " + text, homeLatitude_, homeLongitude_, static_cast<double>(latitude),
-                 static_cast<double>(longitude));
+    BreakOutCity(kChosenTargetTag, "   " + text, home_, entry.position);
     locationList_->setFocus(Qt::OtherFocusReason);
     locationList_->selectAllForReplacement();
     clockTimer_->start();

@@ -8,6 +8,7 @@
 // location list.
 
 #include "core/geodesic.h"
+#include "core/position.h"
 #include "ui/common/parameter_mode.h"
 
 #include <QWidget>
@@ -64,11 +65,11 @@ public:
     static constexpr int kDxccButton = 51;
     static constexpr int kGridButton = 61;
 
-    // The single road of every result to the display. The four positions are
-    // signed decimal degrees, north and west positive; when home or target is
-    // no known position (isKnownPosition), the display is reset instead.
-    void BreakOutCity(std::string_view tag, const QString& name, double homeLatitude, double homeLongitude,
-                      double targetLatitude, double targetLongitude);
+    // The single road of every result to the display. Positions are signed
+    // decimal degrees, north and west positive; without a home station or a
+    // target (the "DXCC" button's list) the display is reset instead.
+    void BreakOutCity(std::string_view tag, const QString& name, const std::optional<SignedPosition>& home,
+                      const std::optional<SignedPosition>& target);
     // Marks the button of the current choice (a state's number, kDxccButton
     // or kGridButton) and unmarks the others.
     void ChgButtonColors(int number);
@@ -81,8 +82,8 @@ public:
     // texts emptied, the location list cleared with the text "Grid/N°S° Calculation".
     void prepareForGridTarget();
 
-    double homeLatitude() const { return homeLatitude_; }
-    double homeLongitude() const { return homeLongitude_; }
+    // None until a home station has been stored.
+    const std::optional<SignedPosition>& home() const { return home_; }
     SearchComboBox& locationList() const { return *locationList_; }
 
 protected:
@@ -108,6 +109,12 @@ private:
     void LoadPreferences();
     void SavePreferences();
     void showHomeStation(const QString& latitudeText, const QString& longitudeText, double latitude, double longitude);
+    // How often a notice of a polar day or night is shown: at start once for
+    // each of the two runs, as the program always has; after a Save once.
+    enum class SunNotices { EachRun, Once };
+    // Today's sunrise and sunset at the home station into the toolbar, unless
+    // they show already for this home and offset.
+    void showSunTimes(double gmtOffset, SunNotices notices);
 
     // handlers
     void stateButtonClick(int number);
@@ -164,9 +171,16 @@ private:
     // state for the whole run
     std::vector<std::string> masterList_;
     std::vector<std::string> byCountry_;
-    double homeLatitude_ = 0;
-    double homeLongitude_ = 0;
+    std::optional<SignedPosition> home_;
     bool militaryTime_ = false;
+    // the home station and GMT offset the toolbar's sunrise and sunset are for
+    struct SunBasis {
+        double latitude = 0;
+        double longitude = 0;
+        double gmtOffset = 0;
+        friend bool operator==(const SunBasis&, const SunBasis&) = default;
+    };
+    std::optional<SunBasis> sunShownFor_;
     // the heading and distance the display shows; none while it shows no heading
     std::optional<BearingResult> shownResult_;
     bool longPathToggledOn_ = false;  // by a double-click on the heading

@@ -94,6 +94,7 @@ void THamDF1::LoadPreferences()
     const auto lines = readLines(toFileSystemPath(path));
     if (!lines) {
         // a fresh install: ask for the home station instead of reporting a missing file
+        if (windows_.home) windows_.home->takeComputersTimeZone();
         QTimer::singleShot(0, this, &THamDF1::preferencesClick);
         return;
     }
@@ -119,20 +120,30 @@ void THamDF1::LoadPreferences()
         platform_.showError(toScreen(home.message));
         return;
     }
-    homeLatitude_ = static_cast<double>(home.position.latitude);
-    homeLongitude_ = static_cast<double>(home.position.longitude);
+    home_ = home.position;
+    showSunTimes(preferences.gmtOffset, SunNotices::EachRun);
+}
+
+void THamDF1::showSunTimes(double gmtOffset, SunNotices notices)
+{
+    if (!home_) return;
+    // in the precision the sun takes, which is what a Save hands over
+    const SunBasis basis{static_cast<double>(home_->latitude), static_cast<double>(home_->longitude), gmtOffset};
+    if (sunShownFor_ == basis) return;
+    sunShownFor_ = basis;
 
     SunRequest sun;
-    sun.latitude = homeLatitude_;
-    sun.longitude = -homeLongitude_;  // the sun counts east positive
-    sun.gmtOffset = preferences.gmtOffset;
+    sun.latitude = basis.latitude;
+    sun.longitude = -basis.longitude;  // the sun counts east positive
+    sun.gmtOffset = gmtOffset;
     sun.military = militaryTime_;
     const QDate today = platform_.currentLocal().date();
     sun.date = {today.year(), today.month(), today.day()};
     const SunDay day = sunTimesForDay(sun);
     for (const auto& notice : day.firstRunNotices) platform_.showMessage(toScreen(notice));
     sunriseLabel_->setText(toScreen(day.riseText));
-    for (const auto& notice : day.secondRunNotices) platform_.showMessage(toScreen(notice));
+    if (notices == SunNotices::EachRun)
+        for (const auto& notice : day.secondRunNotices) platform_.showMessage(toScreen(notice));
     sunsetLabel_->setText(toScreen(day.setText));
 }
 
@@ -149,8 +160,8 @@ void THamDF1::showHomeStation(const QString& latitudeText, const QString& longit
 {
     homeLatitudeBox_->setText(latitudeText);
     homeLongitudeBox_->setText(longitudeText);
-    homeLatitude_ = latitude;
-    homeLongitude_ = longitude;
+    home_ = SignedPosition{latitude, longitude};
+    if (windows_.home) showSunTimes(windows_.home->currentPreferences().gmtOffset, SunNotices::Once);
 }
 
 void THamDF1::closeClick()

@@ -68,7 +68,7 @@ protected:
 TEST_F(GridTest, OpeningClearsTheMainWindowForAGridTarget)
 {
     startMainWindowWithGrid();
-    window->BreakOutCity("00~", "   London", window->homeLatitude(), window->homeLongitude(), 51.5, 0.12);
+    window->BreakOutCity("00~", "   London", window->home(), SignedPosition{51.5, 0.12});
     window->showDistanceOfLastResult();
     openGrid();
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
@@ -123,14 +123,20 @@ TEST_F(GridTest, IO91WMLiesWestOfGreenwichThoughItsWholeDegreesAreZero)
     EXPECT_EQ(text("DistancePanel"), "4,364");
 }
 
-TEST_F(GridTest, ACornerOnTheEquatorIsHandedOverAndShowsNoHeading)
+TEST_F(GridTest, CornersOnTheEquatorAndTheGreenwichMeridianHaveHeadings)
 {
+    // 359 squares once showed no heading, as if 0 were no position
     openGrid();
     calcLocator("JJ00");  // N°0.00\E°0.00
     EXPECT_TRUE(platform.warnings.isEmpty());
-    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
-    EXPECT_EQ(text("DistancePanel"), "");
+    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  91.6      JJ00    N°0.00\\E°0.00"));
+    EXPECT_EQ(text("DistancePanel"), "6,031");
     EXPECT_FALSE(grid->isVisible());
+
+    openGrid();
+    calcLocator("JO01");
+    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  44.7      JO01    N°51.00\\E°0.00"));
+    EXPECT_EQ(text("DistancePanel"), "4,382");
 }
 
 TEST_F(GridTest, SouthAndEastCoordinatesGiveQF56AndReachSydney)

@@ -2,6 +2,10 @@
 
 #include "ui/mainwindow/compass_frame.h"
 
+#include <QComboBox>
+
+#include <cmath>
+
 namespace qvk::ui {
 namespace {
 
@@ -68,6 +72,23 @@ TEST_F(MainWindowTest, AliasesApplyOnlyInPrefixOrder)
     EXPECT_EQ(list().currentText(), "DXCC sorted by country.");
     type("4K");
     EXPECT_EQ(list().currentText(), "4K");
+}
+
+TEST_F(MainWindowTest, TypingPJ7FindsSintMaartenAndPJ6Saba)
+{
+    start();
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"pj7", "PJ7", "PJ7-PJ8  Sint Maarten"},
+        {"pj8", "PJ7", "PJ7-PJ8  Sint Maarten"},
+        {"pj6", "PJ5", "PJ5-PJ6  Saba & St. Eustatius"},
+    };
+    for (const auto& [typed, text, entry] : rows) {
+        click("SpeedButton51");
+        type(typed);
+        EXPECT_EQ(list().currentText(), text) << typed;
+        EXPECT_TRUE(list().view()->currentIndex().data().toString().startsWith(entry)) << typed;
+        letListClose();
+    }
 }
 
 TEST_F(MainWindowTest, TheSortToggleSwitchesBetweenCountryAndPrefixOrder)
@@ -151,19 +172,48 @@ TEST_F(MainWindowTest, TheChosenButtonIsMarkedMaroonAndBold)
     EXPECT_EQ(find<QToolButton>("SpeedButton58").palette().color(QPalette::ButtonText), QColor(Qt::white));
 }
 
-TEST_F(MainWindowTest, APositionOfExactlyZeroShowsNoHeadingAndNoDistance)
+TEST_F(MainWindowTest, ATargetOnTheEquatorHasAHeading)
 {
+    // a coordinate of exactly 0 once counted as no position at all
     start();
-    window->BreakOutCity("00~", "   Somewhere", window->homeLatitude(), window->homeLongitude(), 0.0, 10.0);
+    window->BreakOutCity("00~", "   Somewhere", window->home(), SignedPosition{0.0, 10.0});
+    window->showDistanceOfLastResult();
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:  97.1");
+    EXPECT_EQ(text("DistancePanel"), "5,450");
+
+    click("SpeedButton51");
+    type("kh1");  // Baker & Howland Islands, N°0.00 as cty.csv gives them
+    pressEnterInList();
+    letListClose();
+    EXPECT_EQ(text("HeadingLabel"), "Degrees:  269.7");
+}
+
+TEST_F(MainWindowTest, AHomeOnTheGreenwichMeridianHasSunriseSunsetAndHeadings)
+{
+    platform.utc = QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    platform.local = QDateTime(QDate(2026, 12, 7), QTime(12, 0));
+    start(latin("0010000000000000000\r\nW°0.00\r\nN°51.28\r\n0\r\n23\r\n"));
+    EXPECT_EQ(text("SunriseLabel"), "7:52A");
+    EXPECT_EQ(text("SunsetLabel"), "3:52P");
+    click("SpeedButton1");  // Alabama
+    EXPECT_TRUE(text("HeadingPanel").endsWith("   Central Alabama"));
+    EXPECT_NE(text("HeadingLabel"), "Degrees:");
+}
+
+TEST_F(MainWindowTest, WithoutAHomeStationNothingHasAHeading)
+{
+    start(QByteArray());
+    QCoreApplication::processEvents();
+    click("SpeedButton1");
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
     EXPECT_EQ(text("HeadingLabel"), "Degrees:");
-    EXPECT_EQ(text("DistancePanel"), "");
+    EXPECT_EQ(text("SunriseLabel"), "Rise");
 }
 
 TEST_F(MainWindowTest, AnAmpersandShowsAsItself)
 {
     start();
-    window->BreakOutCity("00~", "   Trinidad & Tobago", 32.65, 86.72, 10.5, 61.3);
+    window->BreakOutCity("00~", "   Trinidad & Tobago", SignedPosition{32.65, 86.72}, SignedPosition{10.5, 61.3});
     EXPECT_TRUE(text("HeadingPanel").endsWith("   Trinidad & Tobago"));
     EXPECT_TRUE(text("StatusOverlay").endsWith("   Trinidad & Tobago"));
 }
@@ -171,11 +221,11 @@ TEST_F(MainWindowTest, AnAmpersandShowsAsItself)
 TEST_F(MainWindowTest, TheStatusBarExpandsOnlyForALongHeadingText)
 {
     start();
-    window->BreakOutCity("00~", "   Short", 32.65, 86.72, 51.5, 0.12);
+    window->BreakOutCity("00~", "   Short", SignedPosition{32.65, 86.72}, SignedPosition{51.5, 0.12});
     QTest::mouseDClick(&find("StatusBar1"), Qt::LeftButton);
     EXPECT_FALSE(find<QLabel>("StatusOverlay").isVisible());
 
-    window->BreakOutCity("00~", "   " + QString(60, 'W'), 32.65, 86.72, 51.5, 0.12);
+    window->BreakOutCity("00~", "   " + QString(60, 'W'), SignedPosition{32.65, 86.72}, SignedPosition{51.5, 0.12});
     QTest::mouseDClick(&find("StatusBar1"), Qt::LeftButton);
     EXPECT_TRUE(find<QLabel>("StatusOverlay").isVisible());
     QTest::mouseDClick(&find<QLabel>("StatusOverlay"), Qt::LeftButton);
@@ -199,10 +249,42 @@ TEST_F(MainWindowTest, PreferencesRoundTripKeepsTheFlagLineAndTexts)
     const QByteArray prefs = latin("0011010110000000001\r\nE°151.13\r\nS°33.52\r\n10\r\n87\r\n");
     start(prefs);
     EXPECT_EQ(find<QLineEdit>("HomeLatitude").text(), "S" + kDegree + "33.52");
-    EXPECT_DOUBLE_EQ(window->homeLatitude(), -33.87);
-    EXPECT_DOUBLE_EQ(window->homeLongitude(), -151.22);
+    EXPECT_DOUBLE_EQ(homeLatitude(*window), -33.87);
+    EXPECT_DOUBLE_EQ(homeLongitude(*window), -151.22);
     window->close();
     EXPECT_EQ(platform.readFile("prefs.qvk"), prefs);
+}
+
+// WCAG's contrast ratio of two colours: 1 (none) to 21 (black on white).
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(MainWindowTest, EveryButtonStaysReadableUnderThePointer)
+{
+    // "Clear" was white text on a white fill while the pointer was on it
+    start();
+    for (QToolButton* button : window->findChildren<QToolButton*>()) {
+        if (button->text().isEmpty()) continue;  // the toolbar's pictures
+        // the fill where the text goes, drawn without the text
+        const QString caption = button->text();
+        button->setText(QString());
+        button->setAttribute(Qt::WA_UnderMouse, true);
+        const QImage hovered = button->grab().toImage();
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        button->setText(caption);
+        const QColor fill = hovered.pixelColor(hovered.rect().center());
+        const QColor text = button->palette().color(QPalette::ButtonText);
+        EXPECT_GE(contrast(fill, text), 4.5)
+            << button->objectName().toStdString() << " " << caption.toStdString() << ": " << fill.name().toStdString()
+            << " behind " << text.name().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, AFreshInstallAsksForTheHomeStationInsteadOfAnError)
@@ -211,7 +293,90 @@ TEST_F(MainWindowTest, AFreshInstallAsksForTheHomeStationInsteadOfAnError)
     QCoreApplication::processEvents();
     EXPECT_TRUE(platform.errors.isEmpty());
     EXPECT_EQ(platform.modalWindows, QStringList{"Home"});
-    EXPECT_EQ(window->homeLatitude(), 0.0);
+    EXPECT_FALSE(window->home());
+}
+
+// A first start, without "prefs.qvk", on a computer in a time zone.
+class FirstStart : public MainWindowTest {
+protected:
+    void startIn(const char* zone, const QDateTime& utc)
+    {
+        platform.timeZone = QTimeZone(zone);
+        platform.utc = utc;
+        platform.local = utc.toTimeZone(platform.timeZone);
+        start(QByteArray());
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(FirstStart, InChicagoInSummerPicksCentralStandardTime)
+{
+    // once "Eastern (-5:00)" with an offset of 0; in July Chicago keeps
+    // daylight time (-5), but the list names standard times
+    startIn("America/Chicago", QDateTime(QDate(2026, 7, 15), QTime(17, 0), Qt::UTC));
+    EXPECT_EQ(home->findChild<QComboBox*>("ComboBox1")->currentText(), "Central          (-6:00)");
+    EXPECT_EQ(home->findChild<QLineEdit*>("CurrencyEditGMT3")->text(), "-6");
+    EXPECT_EQ(home->currentPreferences().gmtOffset, -6);
+    EXPECT_EQ(home->currentPreferences().offsetIndex, 1);
+}
+
+TEST_F(FirstStart, InAZoneTheListLacksSelectsNoEntry)
+{
+    startIn("Asia/Kathmandu", QDateTime(QDate(2026, 7, 15), QTime(17, 0), Qt::UTC));  // 5:45
+    EXPECT_EQ(home->findChild<QComboBox*>("ComboBox1")->currentIndex(), -1);
+    EXPECT_EQ(home->currentPreferences().gmtOffset, 5.75);
+    EXPECT_EQ(home->currentPreferences().offsetIndex, -1);
+}
+
+// The Home Parameters window as the main window's "Preferences" opens it.
+class SavingTheHomeStation : public FirstStart {
+protected:
+    void typeHome(const char* latitude, const char* longitude)
+    {
+        home->findChild<QLineEdit*>("Edit1")->setText(QString::fromUtf8(latitude));
+        home->findChild<QLineEdit*>("Edit2")->setText(QString::fromUtf8(longitude));
+    }
+    void save() { QTest::mouseClick(home->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton); }
+    void openPreferences() { click("SpeedButton52"); }
+};
+
+TEST_F(SavingTheHomeStation, TheFirstSaveShowsSunriseAndSunsetAtOnce)
+{
+    startIn("Australia/Sydney", QDateTime(QDate(2026, 12, 7), QTime(0, 0), Qt::UTC));
+    ASSERT_TRUE(home->isVisible());
+    EXPECT_EQ(text("SunriseLabel"), "Rise");
+    typeHome("S°33.52", "E°151.13");
+    save();
+    // standard time, +10, as the offset list names it
+    EXPECT_EQ(text("SunriseLabel"), "4:37A");
+    EXPECT_EQ(text("SunsetLabel"), "6:56P");
+    EXPECT_TRUE(platform.messages.isEmpty());
+}
+
+TEST_F(SavingTheHomeStation, AChangedHomeOrOffsetRecomputesAndEachNoticeComesOncePerChange)
+{
+    platform.local = QDateTime(QDate(2026, 6, 21), QTime(12, 0));
+    start(latin("0000000000000000000\r\nE°10.00\r\nN°80.00\r\n1\r\n24\r\n"));        // Svalbard, GMT (+1:00)
+    const QStringList polarDay{"Sun up or down all day", "Sun up or down all day"};  // one for each run at start
+    EXPECT_EQ(platform.messages, polarDay);
+
+    openPreferences();
+    save();  // nothing changed: nothing again
+    EXPECT_EQ(platform.messages, polarDay);
+
+    openPreferences();
+    auto* offsets = home->findChild<QComboBox*>("ComboBox1");
+    offsets->setFocus();
+    QTest::keyClick(offsets, Qt::Key_Down);  // GMT (+2:00)
+    save();
+    EXPECT_EQ(platform.messages, polarDay + QStringList{"Sun up or down all day"});
+
+    openPreferences();
+    typeHome("N°59.55", "E°10.45");  // Oslo
+    save();
+    EXPECT_EQ(text("SunriseLabel"), "3:54A");
+    EXPECT_EQ(text("SunsetLabel"), "10:44P");
+    EXPECT_EQ(platform.messages.size(), 3);
 }
 
 TEST_F(MainWindowTest, AMissingDxccListIsReportedAndTheDxccButtonGivesAnEmptyList)
@@ -227,14 +392,14 @@ TEST_F(MainWindowTest, AMalformedPreferencesFileIsReportedAndTheRestStillLoads)
 {
     start(latin("0\r\nW°86.43\r\nN°32.39\r\nminus six\r\n1\r\n"));
     EXPECT_EQ(platform.errors, QStringList{"'minus six' is not a valid floating point value."});
-    EXPECT_DOUBLE_EQ(window->homeLatitude(), 32.65);
+    EXPECT_DOUBLE_EQ(homeLatitude(*window), 32.65);
 }
 
 TEST_F(MainWindowTest, AnInvalidHomePositionWarnsAndLeavesTheHomeUnset)
 {
     start(latin("0\r\nW°86.43\r\nN°32\r\n-6\r\n1\r\n"));
     EXPECT_EQ(platform.warnings, QStringList{"Invalid degrees: N" + kDegree + "32  W" + kDegree + "86.43"});
-    EXPECT_EQ(window->homeLatitude(), 0.0);
+    EXPECT_FALSE(window->home());
 }
 
 TEST_F(MainWindowTest, AMissingClocksFileIsReportedOnceAndStartUpGoesOn)
@@ -252,7 +417,7 @@ TEST_F(MainWindowTest, AMissingClocksFileIsReportedOnceAndStartUpGoesOn)
     second.activateWindow();
     QCoreApplication::processEvents();
     EXPECT_EQ(platform.errors.count("Cannot open file " + platform.settingsFolder() + "tms.qvk."), 1);
-    EXPECT_DOUBLE_EQ(second.homeLatitude(), 32.65);
+    EXPECT_DOUBLE_EQ(homeLatitude(second), 32.65);
 }
 
 TEST_F(MainWindowTest, HidingGoesToTheTrayOnlyWhenThereIsOne)

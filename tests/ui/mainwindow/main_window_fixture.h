@@ -18,9 +18,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace qvk::ui {
+
+// The home station's latitude and longitude (north and west positive) for
+// comparing; NaN, which equals nothing, without a home station.
+inline double homeLatitude(const THamDF1& window)
+{
+    return window.home() ? static_cast<double>(window.home()->latitude) : std::nan("");
+}
+inline double homeLongitude(const THamDF1& window)
+{
+    return window.home() ? static_cast<double>(window.home()->longitude) : std::nan("");
+}
 
 // "°" as the program's files hold it.
 inline QByteArray latin(const char* text) { return QString::fromUtf8(text).toLatin1(); }

@@ -70,7 +70,7 @@ TEST_F(StateButtonsTest, AStateShowsItsCentreThenOpensItsCityListForTheCommit)
 TEST_F(StateButtonsTest, AMissingCityListStillShowsTheCentre)
 {
     start();
-    window->BreakOutCity("00~", "   Earlier", 32.65, 86.72, 51.5, 0.12);
+    window->BreakOutCity("00~", "   Earlier", SignedPosition{32.65, 86.72}, SignedPosition{51.5, 0.12});
     window->showDistanceOfLastResult();
     click("SpeedButton1");
     EXPECT_TRUE(text("HeadingPanel").endsWith("   Central Alabama"));
@@ -93,7 +93,7 @@ TEST_F(StateButtonsTest, ColoradosCentreLongitudeIsTakenAsADecimalNumber)
 {
     start();
     click("SpeedButton6");  // 39.14 N, 105.60 W: 105.60 would be no angle in degrees and minutes
-    window->BreakOutCity("00~", "   Same place", window->homeLatitude(), window->homeLongitude(), 39.14, 105.60);
+    window->BreakOutCity("00~", "   Same place", window->home(), SignedPosition{39.14, 105.60});
     const QString same = text("HeadingLabel");
     click("SpeedButton6");
     EXPECT_EQ(text("HeadingLabel"), same);

@@ -55,10 +55,7 @@ protected:
     CompassFrame& compass() const { return find<CompassFrame>("CompassFrame"); }
 
     // Montgomery, Alabama to London: 44.2 degrees, long path 224.2.
-    void showLondon()
-    {
-        window->BreakOutCity("00~", "   London", window->homeLatitude(), window->homeLongitude(), 51.5, 7.0 / 60);
-    }
+    void showLondon() { window->BreakOutCity("00~", "   London", window->home(), SignedPosition{51.5, 7.0 / 60}); }
 
     // Right-clicks the compass and picks the item of that name (none: the
     // menu is closed); returns what the menu offered.
