@@ -314,8 +314,8 @@ TEST_F(FirstStart, InChicagoInSummerPicksCentralStandardTime)
     // once "Eastern (-5:00)" with an offset of 0; in July Chicago keeps
     // daylight time (-5), but the list names standard times
     startIn("America/Chicago", QDateTime(QDate(2026, 7, 15), QTime(17, 0), Qt::UTC));
-    EXPECT_EQ(home->findChild<QComboBox*>("ComboBox1")->currentText(), "Central          (-6:00)");
-    EXPECT_EQ(home->findChild<QLineEdit*>("CurrencyEditGMT3")->text(), "-6");
+    EXPECT_EQ(child<QComboBox>(*home, "ComboBox1").currentText(), "Central          (-6:00)");
+    EXPECT_EQ(child<QLineEdit>(*home, "CurrencyEditGMT3").text(), "-6");
     EXPECT_EQ(home->currentPreferences().gmtOffset, -6);
     EXPECT_EQ(home->currentPreferences().offsetIndex, 1);
 }
@@ -323,7 +323,7 @@ TEST_F(FirstStart, InChicagoInSummerPicksCentralStandardTime)
 TEST_F(FirstStart, InAZoneTheListLacksSelectsNoEntry)
 {
     startIn("Asia/Kathmandu", QDateTime(QDate(2026, 7, 15), QTime(17, 0), Qt::UTC));  // 5:45
-    EXPECT_EQ(home->findChild<QComboBox*>("ComboBox1")->currentIndex(), -1);
+    EXPECT_EQ(child<QComboBox>(*home, "ComboBox1").currentIndex(), -1);
     EXPECT_EQ(home->currentPreferences().gmtOffset, 5.75);
     EXPECT_EQ(home->currentPreferences().offsetIndex, -1);
 }
@@ -333,10 +333,10 @@ class SavingTheHomeStation : public FirstStart {
 protected:
     void typeHome(const char* latitude, const char* longitude)
     {
-        home->findChild<QLineEdit*>("Edit1")->setText(QString::fromUtf8(latitude));
-        home->findChild<QLineEdit*>("Edit2")->setText(QString::fromUtf8(longitude));
+        child<QLineEdit>(*home, "Edit1").setText(QString::fromUtf8(latitude));
+        child<QLineEdit>(*home, "Edit2").setText(QString::fromUtf8(longitude));
     }
-    void save() { QTest::mouseClick(home->findChild<QToolButton*>("SpeedButton54"), Qt::LeftButton); }
+    void save() { QTest::mouseClick(&child<QToolButton>(*home, "SpeedButton54"), Qt::LeftButton); }
     void openPreferences() { click("SpeedButton52"); }
 };
 
@@ -365,7 +365,7 @@ TEST_F(SavingTheHomeStation, AChangedHomeOrOffsetRecomputesAndEachNoticeComesOnc
     EXPECT_EQ(platform.messages, polarDay);
 
     openPreferences();
-    auto* offsets = home->findChild<QComboBox*>("ComboBox1");
+    auto* offsets = &child<QComboBox>(*home, "ComboBox1");
     offsets->setFocus();
     QTest::keyClick(offsets, Qt::Key_Down);  // GMT (+2:00)
     save();
