@@ -4,6 +4,8 @@
 
 #include "core/line_file.h"
 
+#include "core/messages.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -151,15 +153,15 @@ std::optional<std::string> cutLinesMessage(std::string_view file, const LineFile
 {
     std::string message;
     if (reading.cutLines > 0) {
-        message = std::string(file) + ", line " + std::to_string(reading.firstCutLine) + ": longer than " +
-                  std::to_string(kLongestLine) + " characters; cut";
+        message = atLineMessage(file, reading.firstCutLine,
+                                "longer than " + std::to_string(kLongestLine) + " characters; cut");
         if (const std::size_t more = reading.cutLines - 1; more > 0)
             message += " (and " + std::to_string(more) + (more == 1 ? " more line)" : " more lines)");
         message += ".";
     }
     if (reading.tooManyLines) {
         if (!message.empty()) message += " ";
-        message += std::string(file) + ": more than " + std::to_string(kMostLines) + " lines; the rest was not read.";
+        message += inFileMessage(file, "more than " + std::to_string(kMostLines) + " lines; the rest was not read.");
     }
     if (message.empty()) return std::nullopt;
     return message;

@@ -73,6 +73,11 @@ struct SaveOutcome {
     explicit operator bool() const { return saved; }
 };
 
+// Why a save of the file would be refused before it starts: it is read-only
+// (for everyone, or for this user), a folder is in its place, or its links
+// run in a loop; nullopt when a save may be tried.
+std::optional<std::string> saveRefusal(const std::filesystem::path& path);
+
 // Replaces the file (or a symlink's target) with the lines. When not saved,
 // the old file is untouched and no temporary file is left behind. A file that
 // exists but may not be written by this user is not replaced.

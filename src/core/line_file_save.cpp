@@ -96,20 +96,37 @@ int createLockedTemporary(const std::filesystem::path& target, std::filesystem::
     return -1;
 }
 
+// The error that refuses a save of the file `target` (links followed), or 0.
+int refusal(const std::filesystem::path& target, struct stat& existing, bool& exists)
+{
+    exists = ::stat(target.c_str(), &existing) == 0;
+    if (!exists) return 0;
+    if (S_ISDIR(existing.st_mode)) return EISDIR;
+    // renaming over a read-only file would go round what its owner wanted
+    if ((existing.st_mode & 0222) == 0) return EACCES;
+    return ::access(target.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
 }  // namespace
+
+std::optional<std::string> saveRefusal(const std::filesystem::path& path)
+{
+    const auto target = linkTarget(path);
+    if (!target) return std::strerror(ELOOP);
+    struct stat existing {};
+    bool exists = false;
+    if (const int error = refusal(*target, existing, exists)) return std::strerror(error);
+    return std::nullopt;
+}
 
 SaveOutcome writeLinesAtomically(const std::filesystem::path& path, const std::vector<std::string>& lines)
 {
     const auto found = linkTarget(path);
     if (!found) return notSaved(ELOOP);
     const std::filesystem::path& target = *found;
-
     struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) return notSaved(EISDIR);
-    // made read-only (for everyone, or for this user): renaming over it would go round that
-    if (exists && (existing.st_mode & 0222) == 0) return notSaved(EACCES);
-    if (exists && ::access(target.c_str(), W_OK) != 0) return notSaved(errno);
+    bool exists = false;
+    if (const int error = refusal(target, existing, exists)) return notSaved(error);
 
     std::string bytes;
     for (const auto& line : lines) bytes += line + "\r\n";

@@ -24,6 +24,30 @@ inline std::string cannotCreateFileMessage(std::string_view path)
     return "Cannot create file " + std::string(path) + ".";
 }
 
+// A file that exists but could not be read: "Cannot read file /home/op/qvk/prefs.qvk: Permission denied."
+inline std::string cannotReadFileMessage(std::string_view path, std::string_view reason)
+{
+    return "Cannot read file " + std::string(path) + ": " + std::string(reason) + ".";
+}
+
+// The system's reason added: "Cannot create file /home/op/qvk/prefs.qvk: No space left on device."
+inline std::string cannotCreateFileMessage(std::string_view path, std::string_view reason)
+{
+    return "Cannot create file " + std::string(path) + ": " + std::string(reason) + ".";
+}
+
+// A message about what a file holds names the file, and the line where there is one:
+// "/home/op/qvk/prefs.qvk, line 4: 'x' is not a valid floating point value."
+inline std::string inFileMessage(std::string_view file, std::string_view text)
+{
+    return std::string(file) + ": " + std::string(text);
+}
+
+inline std::string atLineMessage(std::string_view file, std::size_t line, std::string_view text)
+{
+    return std::string(file) + ", line " + std::to_string(line) + ": " + std::string(text);
+}
+
 inline std::string invalidFloatMessage(std::string_view text)
 {
     return "'" + quotedInMessage(text) + "' is not a valid floating point value.";
