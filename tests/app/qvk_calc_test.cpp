@@ -8,13 +8,16 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,9 +27,11 @@ extern char** environ;
 namespace {
 
 struct Outcome {
-    int status = -1;
+    int status = -1;  // the exit status; -1 when a signal ended the run
+    int signal = 0;
     std::string out;
     std::string err;
+    long peakMegabytes = 0;
 };
 
 std::string slurp(const std::filesystem::path& path)
@@ -37,17 +42,39 @@ std::string slurp(const std::filesystem::path& path)
     return text.str();
 }
 
-Outcome qvkCalc(std::vector<std::string> arguments, const std::string& input = {})
+// How a run's standard streams are set up: from a file written with `input`
+// and into files, unless a test asks for something else.
+struct Streams {
+    std::string input{};
+    std::optional<std::string> inputFrom{};  // a path, instead of `input`
+    std::optional<std::string> outputTo{};   // a path, instead of a file the test reads
+    bool closeInput = false;
+    bool closeOutput = false;
+    bool readOneLineAndStop = false;  // into a pipe whose reader goes away after a line, as "| head -1"
+};
+
+Outcome qvkCalcWith(std::vector<std::string> arguments, const Streams& streams)
 {
     const auto folder = std::filesystem::temp_directory_path() / ("qvk-calc-test-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     const auto in = folder / "in", out = folder / "out", err = folder / "err";
-    std::ofstream(in, std::ios::binary) << input;
+    std::ofstream(in, std::ios::binary) << streams.input;
 
+    int pipeEnds[2] = {-1, -1};
+    if (streams.readOneLineAndStop && pipe2(pipeEnds, O_CLOEXEC) != 0) return {};
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (streams.closeInput)
+        posix_spawn_file_actions_addclose(&files, 0);
+    else
+        posix_spawn_file_actions_addopen(&files, 0, streams.inputFrom.value_or(in.string()).c_str(), O_RDONLY, 0);
+    if (streams.closeOutput)
+        posix_spawn_file_actions_addclose(&files, 1);
+    else if (streams.readOneLineAndStop)
+        posix_spawn_file_actions_adddup2(&files, pipeEnds[1], 1);
+    else
+        posix_spawn_file_actions_addopen(&files, 1, streams.outputTo.value_or(out.string()).c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     arguments.insert(arguments.begin(), QVK_CALC_PATH);
     std::vector<char*> argv;
@@ -57,15 +84,29 @@ Outcome qvkCalc(std::vector<std::string> arguments, const std::string& input = {
     Outcome run;
     pid_t pid = 0;
     if (posix_spawn(&pid, QVK_CALC_PATH, &files, nullptr, argv.data(), environ) == 0) {
+        if (streams.readOneLineAndStop) {
+            close(pipeEnds[1]);
+            char c = 0;
+            while (read(pipeEnds[0], &c, 1) == 1 && c != '\n') run.out += c;
+            close(pipeEnds[0]);
+        }
         int status = 0;
-        waitpid(pid, &status, 0);
+        rusage usage{};
+        wait4(pid, &status, 0, &usage);
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+        run.peakMegabytes = usage.ru_maxrss / 1024;
     }
     posix_spawn_file_actions_destroy(&files);
-    run.out = slurp(out);
+    if (!streams.closeOutput && !streams.readOneLineAndStop && !streams.outputTo) run.out = slurp(out);
     run.err = slurp(err);
     std::filesystem::remove_all(folder);
     return run;
+}
+
+Outcome qvkCalc(std::vector<std::string> arguments, const std::string& input = {})
+{
+    return qvkCalcWith(std::move(arguments), Streams{input});
 }
 
 TEST(Bearing, AlabamaToLondonAsTheDisplayShowsIt)
@@ -282,6 +323,129 @@ TEST(Usage, HelpDocumentsEveryCommandAndBadArgumentsExit64)
     EXPECT_EQ(qvkCalc({"bearing", "EL29"}).status, 64);
     EXPECT_EQ(qvkCalc({"gmt", "12:00", "--loud"}).status, 64);
     EXPECT_EQ(qvkCalc({"inverse", "extra"}).status, 64);
+}
+
+// A large input for the runs that stop early: many lines of output.
+std::string manyLines()
+{
+    std::string input;
+    for (int i = 0; i < 200'000; ++i) input += "10 10 20 20\n";
+    return input;
+}
+
+TEST(Output, ThatCannotBeWrittenEndsWithAMessageAndStatus74)
+{
+    // found by hostile runs: "> /dev/full" and a closed standard output ended with 0
+    const Outcome full = qvkCalcWith({"bearing", "EM72", "IO91"}, Streams{.outputTo = "/dev/full"});
+    EXPECT_EQ(full.status, 74);
+    EXPECT_EQ(full.err, "qvk-calc: cannot write standard output: No space left on device\n");
+    const Outcome fullBatch = qvkCalcWith({"inverse"}, Streams{.input = manyLines(), .outputTo = "/dev/full"});
+    EXPECT_EQ(fullBatch.status, 74);
+    EXPECT_EQ(fullBatch.err, "qvk-calc: cannot write standard output: No space left on device\n");
+    const Outcome closed = qvkCalcWith({"--help"}, Streams{.closeOutput = true});
+    EXPECT_EQ(closed.status, 74);
+    EXPECT_EQ(closed.err, "qvk-calc: cannot write standard output: Bad file descriptor\n");
+}
+
+TEST(Output, AReaderThatGoesAwayEndsTheRunQuietlyAsOtherToolsEnd)
+{
+    const Outcome run = qvkCalcWith({"inverse"}, Streams{.input = manyLines(), .readOneLineAndStop = true});
+    EXPECT_EQ(run.out, "317.007045112 1541856.4339");
+    EXPECT_EQ(run.signal, SIGPIPE);
+    EXPECT_EQ(run.err, "");
+
+    // the same where SIGPIPE is ignored, as under some shells and services
+    std::signal(SIGPIPE, SIG_IGN);
+    const Outcome ignoring = qvkCalcWith({"inverse"}, Streams{.input = manyLines(), .readOneLineAndStop = true});
+    std::signal(SIGPIPE, SIG_DFL);
+    EXPECT_EQ(ignoring.signal, SIGPIPE);
+    EXPECT_EQ(ignoring.err, "");
+}
+
+TEST(Input, ThatCannotBeReadEndsWithAMessageAndStatus74)
+{
+    // found by hostile runs: "< /tmp" ended with 0 and no word
+    const Outcome folder = qvkCalcWith({"inverse"}, Streams{.inputFrom = std::filesystem::temp_directory_path()});
+    EXPECT_EQ(folder.status, 74);
+    EXPECT_EQ(folder.err, "qvk-calc: cannot read standard input: Is a directory\n");
+    const Outcome closed = qvkCalcWith({"inverse"}, Streams{.closeInput = true});
+    EXPECT_EQ(closed.status, 74);
+    EXPECT_EQ(closed.err, "qvk-calc: cannot read standard input: Bad file descriptor\n");
+    // the commands that read no input do not mind
+    EXPECT_EQ(qvkCalcWith({"gmt", "00:05"}, Streams{.closeInput = true}).status, 0);
+}
+
+TEST(Inverse, ALineTooLongIsReportedAndTheRunGoesOn)
+{
+    const Outcome run = qvkCalc({"inverse"}, "10 10 20 20\n" + std::string(10 << 20, '0') + "\n10 10 20 20\n" +
+                                                 std::string(5000, '1') + "\n10 10 20 20");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "line 2: too long\nline 4: too long\n");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
+}
+
+TEST(Inverse, HalfAGigabyteWithoutALineEndTakesLittleMemory)
+{
+    // found by hostile runs: 512 MB of zeros without a line end took 12 s and 1 GB
+    const auto zeros = std::filesystem::temp_directory_path() / ("qvk-calc-zeros-" + std::to_string(getpid()));
+    {
+        std::ofstream create(zeros);
+    }
+    std::filesystem::resize_file(zeros, std::uintmax_t{512} << 20);  // sparse: no disk space used
+    const Outcome run = qvkCalcWith({"inverse"}, Streams{.inputFrom = zeros.string()});
+    std::filesystem::remove(zeros);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "line 1: too long\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_LT(run.peakMegabytes, 64);
+}
+
+TEST(OutOfRange, NumbersAreInvalidInputWithAReason)
+{
+    // found by hostile runs: these printed results and exited 0
+    const Outcome sun = qvkCalc({"sun", "1e308", "2.35", "1", "2026-12-07"});
+    EXPECT_EQ(sun.status, 1);
+    EXPECT_EQ(sun.out, "");
+    EXPECT_EQ(sun.err, "qvk-calc: latitude 1e308 is beyond 90 degrees\n");
+    EXPECT_EQ(qvkCalc({"sun", "48.85", "-180.5", "1", "2026-12-07"}).err,
+              "qvk-calc: longitude -180.5 is beyond 180 degrees\n");
+    EXPECT_EQ(qvkCalc({"sun", "48.85", "2.35", "14.25", "2026-12-07"}).err,
+              "qvk-calc: offset 14.25 is beyond 14 hours\n");
+    EXPECT_EQ(qvkCalc({"sun", "48.85", "2.35", "-15", "2026-12-07"}).status, 1);
+    // the edges themselves are places on the earth
+    EXPECT_EQ(qvkCalc({"sun", "-90", "180", "14", "2026-12-07"}).status, 0);
+
+    const Outcome locator = qvkCalc({"locator", "N999.00", "W94.47"});
+    EXPECT_EQ(locator.status, 1);
+    EXPECT_EQ(locator.out, "");
+    EXPECT_EQ(locator.err, "Latitude beyond 90 degrees: N°999.00\\W°94.47\n");
+    EXPECT_EQ(qvkCalc({"bearing", "N32.39\\W180.30", "IO91"}).err, "Longitude beyond 180 degrees: N°32.39\\W°180.30\n");
+    EXPECT_EQ(qvkCalc({"locator", "S90.00", "E180.00"}).status, 0);
+    EXPECT_EQ(qvkCalc({"inverse"}, "10 200 20 20\n").err, "line 1: longitude '200.000000' is beyond 180 degrees\n");
+}
+
+TEST(Rotate, NoHeadingSaysWhyOnStandardError)
+{
+    // found by hostile runs: exit 1 with nothing on standard error, though --help promises a reason
+    const std::string address = "127.0.0.1:" + std::to_string(freeLoopbackPort());
+    const Outcome run = qvkCalc({"rotate", "N0.00\\W0.00", "IO91", "--rotator", address});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "heading=none\n");
+    EXPECT_EQ(run.err, "qvk-calc: nothing to turn to: a coordinate of exactly 0 counts as no position\n");
+}
+
+TEST(ControlBytes, FromTheInputAreShownEscapedNeverRaw)
+{
+    const Outcome argument = qvkCalc({"bearing", "N3\x1b[2J2.39\\W86.43", "IO91"});
+    EXPECT_EQ(argument.status, 1);
+    EXPECT_EQ(argument.err, "'3\\x1b[2J2.65' is not a valid floating point value.\n");
+    EXPECT_EQ(qvkCalc({"\x1b]0;title\x07"}).err,
+              "qvk-calc: unknown command '\\x1b]0;title\\x07'\nTry 'qvk-calc --help'.\n");
+    // a C1 control in UTF-8, and bytes that are no UTF-8 at all
+    EXPECT_EQ(qvkCalc({"inverse"}, "1\xc2\x9b"
+                                   "2 2 3 4\n\xff\xfe 1 2 3\n")
+                  .err,
+              "line 1: '1\\xc2\\x9b2' is not a number\nline 2: '\\xff\\xfe' is not a number\n");
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include "app/calc/inverse_batch.h"
 
+#include "app/calc/terminal_text.h"
 #include "core/geodesic.h"
+#include "core/line_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <thread>
@@ -16,9 +19,9 @@ constexpr std::size_t kQuotedLength = 40;
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-std::string quoted(std::string_view text)
+std::string inQuotes(std::string_view text)
 {
-    return "'" + std::string(text.substr(0, kQuotedLength)) + (text.size() > kQuotedLength ? "...'" : "'");
+    return "'" + escapedForTerminal(text.substr(0, kQuotedLength)) + (text.size() > kQuotedLength ? "...'" : "'");
 }
 
 // Appends value with `decimals` decimals (value*10^decimals must fit 63 bits).
@@ -51,6 +54,10 @@ bool parseField(std::string_view field, double& value)
 
 std::string inverseLine(std::string_view line, std::string& error)
 {
+    if (line.size() > kLongestLine) {
+        error = "too long";
+        return {};
+    }
     double numbers[4];
     int count = 0;
     for (std::size_t i = 0; i < line.size();) {
@@ -66,7 +73,7 @@ std::string inverseLine(std::string_view line, std::string& error)
             return {};
         }
         if (!parseField(field, numbers[count])) {
-            error = quoted(field) + " is not a number";
+            error = inQuotes(field) + " is not a number";
             return {};
         }
         ++count;
@@ -78,12 +85,12 @@ std::string inverseLine(std::string_view line, std::string& error)
     }
     for (int k : {0, 2})
         if (std::fabs(numbers[k]) > 90) {
-            error = "latitude " + std::string(quoted(std::to_string(numbers[k]))) + " is beyond 90 degrees";
+            error = "latitude " + std::string(inQuotes(std::to_string(numbers[k]))) + " is beyond 90 degrees";
             return {};
         }
     for (int k : {1, 3})
-        if (std::fabs(numbers[k]) > 540) {
-            error = "longitude " + std::string(quoted(std::to_string(numbers[k]))) + " is beyond 540 degrees";
+        if (std::fabs(numbers[k]) > 180) {
+            error = "longitude " + std::string(inQuotes(std::to_string(numbers[k]))) + " is beyond 180 degrees";
             return {};
         }
 
@@ -121,7 +128,7 @@ void computeChunk(Chunk& chunk)
 }
 
 // Splits whole lines into one chunk per worker, at line ends.
-std::vector<Chunk> splitLines(std::string_view lines, long long firstLine, std::size_t workers)
+std::vector<Chunk> intoChunks(std::string_view lines, long long firstLine, std::size_t workers)
 {
     std::vector<Chunk> chunks;
     std::size_t start = 0;
@@ -141,41 +148,81 @@ std::vector<Chunk> splitLines(std::string_view lines, long long firstLine, std::
     return chunks;
 }
 
+void computeAll(std::vector<Chunk>& chunks)
+{
+    std::vector<std::thread> threads;
+    for (std::size_t k = 1; k < chunks.size(); ++k) threads.emplace_back(computeChunk, std::ref(chunks[k]));
+    if (!chunks.empty()) computeChunk(chunks[0]);
+    for (auto& thread : threads) thread.join();
+}
+
+// False with run.writeError set when `out` takes less than all.
+bool put(std::string_view bytes, std::FILE* to, InverseRun& run)
+{
+    if (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), to) == bytes.size()) return true;
+    run.writeError = errno != 0 ? errno : EIO;
+    return false;
+}
+
 }  // namespace
 
-bool runInverseBatch(std::FILE* in, std::FILE* out, std::FILE* err)
+InverseRun runInverseBatch(std::FILE* in, std::FILE* out, std::FILE* err)
 {
     const std::size_t workers = std::max(1u, std::thread::hardware_concurrency());
+    InverseRun run;
+    // the unfinished last line of the previous block, then the new block: never more than a line and a block
     std::string buffer;
     long long nextLine = 1;
-    bool allParsed = true;
-    bool atEnd = false;
-    while (!atEnd) {
+    bool skipping = false;  // in a line too long to keep, whose bytes are dropped up to its end
+    for (bool atEnd = false; !atEnd;) {
         const std::size_t kept = buffer.size();
         buffer.resize(kept + kBlockSize);
+        errno = 0;
         const std::size_t got = std::fread(buffer.data() + kept, 1, kBlockSize, in);
         buffer.resize(kept + got);
+        if (std::ferror(in)) {
+            run.readError = errno != 0 ? errno : EIO;
+            break;
+        }
         atEnd = got == 0;
+
+        std::size_t start = 0;
+        if (skipping) {
+            const auto end = buffer.find('\n');
+            if (end == std::string::npos && !atEnd) {
+                buffer.clear();
+                continue;
+            }
+            run.allParsed = false;
+            if (!put("line " + std::to_string(nextLine++) + ": too long\n", err, run)) break;
+            skipping = false;
+            start = end == std::string::npos ? buffer.size() : end + 1;
+        }
         // a block ends at its last line end; the rest waits for the next block
         const auto lastEnd = buffer.rfind('\n');
-        const std::size_t complete = atEnd ? buffer.size() : (lastEnd == std::string::npos ? 0 : lastEnd + 1);
-        if (complete == 0) continue;
+        const std::size_t complete =
+            atEnd ? buffer.size() : (lastEnd == std::string::npos || lastEnd < start ? start : lastEnd + 1);
 
-        auto chunks = splitLines(std::string_view(buffer).substr(0, complete), nextLine, workers);
-        std::vector<std::thread> threads;
-        for (std::size_t k = 1; k < chunks.size(); ++k) threads.emplace_back(computeChunk, std::ref(chunks[k]));
-        if (!chunks.empty()) computeChunk(chunks[0]);
-        for (auto& thread : threads) thread.join();
+        auto chunks = intoChunks(std::string_view(buffer).substr(start, complete - start), nextLine, workers);
+        computeAll(chunks);
+        bool written = true;
         for (const auto& chunk : chunks) {
-            std::fwrite(chunk.output.data(), 1, chunk.output.size(), out);
-            std::fwrite(chunk.errors.data(), 1, chunk.errors.size(), err);
-            allParsed = allParsed && chunk.errors.empty();
+            written = put(chunk.output, out, run) && put(chunk.errors, err, run);
+            if (!written) break;
+            run.allParsed = run.allParsed && chunk.errors.empty();
         }
-        nextLine += std::count(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(complete), '\n');
+        if (!written) break;
+        nextLine += std::count(buffer.begin() + static_cast<std::ptrdiff_t>(start),
+                               buffer.begin() + static_cast<std::ptrdiff_t>(complete), '\n');
         buffer.erase(0, complete);
+        if (buffer.size() > kLongestLine) {
+            skipping = true;
+            buffer.clear();
+        }
     }
-    std::fflush(out);
-    return allParsed;
+    errno = 0;
+    if (run.writeError == 0 && std::fflush(out) != 0) run.writeError = errno != 0 ? errno : EIO;
+    return run;
 }
 
 }  // namespace qvk::calc
