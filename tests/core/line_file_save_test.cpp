@@ -1,4 +1,5 @@
 #include "core/line_file.h"
+#include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 #include "support/windows1252_literal.h"
 
@@ -13,19 +14,10 @@
 #include <atomic>
 #include <csignal>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace qvk {
 namespace {
-
-std::string bytesOf(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 std::vector<std::string> namesIn(const std::filesystem::path& folder)
 {
@@ -51,7 +43,7 @@ protected:
 TEST_F(SaveLines, WritesCrLfAndLeavesNothingElseBehind)
 {
     ASSERT_TRUE(writeLinesAtomically(prefs, {"first", "", "N°29.18"_cp1252}));
-    EXPECT_EQ(bytesOf(prefs), "first\r\n\r\nN°29.18\r\n"_cp1252);
+    EXPECT_EQ(fileBytes(prefs), "first\r\n\r\nN°29.18\r\n"_cp1252);
     EXPECT_EQ(readLines(prefs), (std::vector<std::string>{"first", "", "N°29.18"_cp1252}));
     EXPECT_EQ(namesIn(folder.path), std::vector<std::string>{"prefs.qvk"});
 }
@@ -70,7 +62,7 @@ TEST_F(SaveLines, AWriteThatFailsHalfWayLeavesTheOldFileAndNoTemporary)
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_FALSE(outcome);
     EXPECT_EQ(outcome.reason, "File too large");
-    EXPECT_EQ(bytesOf(prefs), "old\r\n");
+    EXPECT_EQ(fileBytes(prefs), "old\r\n");
     EXPECT_EQ(namesIn(folder.path), std::vector<std::string>{"prefs.qvk"});
 }
 
@@ -104,7 +96,7 @@ TEST_F(SaveLines, TwoCopiesSavingAtOnceEachLeaveAWholeFileAndNeitherFails)
     });
     int reads = 0;
     while (running > 0) {
-        const std::string bytes = bytesOf(path);
+        const std::string bytes = fileBytes(path);
         if (bytes != expected[0] && bytes != expected[1]) ++corrupt;
         ++reads;
     }
@@ -127,12 +119,12 @@ TEST_F(SaveLines, ASymlinkIsWrittenThroughToItsTarget)
     ASSERT_TRUE(writeLinesAtomically(prefs, {"new"}));
     EXPECT_TRUE(std::filesystem::is_symlink(prefs));
     EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "middle.qvk"));
-    EXPECT_EQ(bytesOf(target), "new\r\n");
+    EXPECT_EQ(fileBytes(target), "new\r\n");
 
     // a link to a file not there yet creates it
     std::filesystem::create_symlink("real/tms.qvk", folder.path / "tms.qvk");
     ASSERT_TRUE(writeLinesAtomically(folder.path / "tms.qvk", {"clocks"}));
-    EXPECT_EQ(bytesOf(folder.path / "real" / "tms.qvk"), "clocks\r\n");
+    EXPECT_EQ(fileBytes(folder.path / "real" / "tms.qvk"), "clocks\r\n");
 
     std::filesystem::create_symlink("loop.qvk", folder.path / "loop.qvk");
     EXPECT_EQ(writeLinesAtomically(folder.path / "loop.qvk", {"x"}).reason, "Too many levels of symbolic links");
@@ -156,7 +148,7 @@ TEST_F(SaveLines, AReadOnlyFileIsNotReplaced)
     const SaveOutcome outcome = writeLinesAtomically(prefs, {"new"});
     EXPECT_FALSE(outcome);
     EXPECT_EQ(outcome.reason, "Permission denied");
-    EXPECT_EQ(bytesOf(prefs), "kept\r\n");
+    EXPECT_EQ(fileBytes(prefs), "kept\r\n");
     EXPECT_EQ(permissionsOf(prefs), 0444u);
     EXPECT_EQ(namesIn(folder.path), std::vector<std::string>{"prefs.qvk"});
 }

@@ -144,24 +144,16 @@ FloodedRun qvkCalcAgainst(const FakeRotctld& rotctld, const QStringList& argumen
 }
 
 // found by hostile runs: a line without an end peaked at 333 MB in qvk-calc rotate
-TEST(QvkCalcRotateFlood, ALineThatNeverEndsIsReportedAndMemoryStaysSmall)
+TEST(QvkCalcRotateFlood, AFloodIsReportedAndMemoryStaysSmall)
 {
-    FakeRotctld rotctld;
-    rotctld.flood("", QByteArray(64 * 1024, '7'));
-    const FloodedRun run = qvkCalcAgainst(rotctld, {"rotate", kMontgomery, kLondon});
-    EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(run.err, "Rotator at " + rotctld.address() + " sent more than was asked; disconnected\n");
-    EXPECT_LT(run.peakMegabytes, 40) << run.peakMegabytes;
-}
-
-TEST(QvkCalcRotateFlood, AFloodOfAnswersIsReportedAndMemoryStaysSmall)
-{
-    FakeRotctld rotctld;
-    rotctld.flood("", QByteArray("12.5\n").repeated(10000));
-    const FloodedRun run = qvkCalcAgainst(rotctld, {"rotate", kMontgomery, kLondon});
-    EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(run.err, "Rotator at " + rotctld.address() + " sent more than was asked; disconnected\n");
-    EXPECT_LT(run.peakMegabytes, 40) << run.peakMegabytes;
+    for (const QByteArray& flood : {QByteArray(64 * 1024, '7'), QByteArray("12.5\n").repeated(10000)}) {
+        FakeRotctld rotctld;
+        rotctld.flood("", flood);
+        const FloodedRun run = qvkCalcAgainst(rotctld, {"rotate", kMontgomery, kLondon});
+        EXPECT_EQ(run.status, 3);
+        EXPECT_EQ(run.err, "Rotator at " + rotctld.address() + " sent more than was asked; disconnected\n");
+        EXPECT_LT(run.peakMegabytes, 40) << run.peakMegabytes;
+    }
 }
 
 TEST(QvkCalcRotateFlood, AGarbageReplyToTheTurnIsToldAsGarbage)

@@ -3,6 +3,7 @@
 #include "settings/clocks_file.h"
 #include "settings/home_station.h"
 #include "settings/preferences.h"
+#include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 #include "support/windows1252_literal.h"
 
@@ -11,18 +12,9 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace qvk {
 namespace {
-
-std::string bytesOf(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 const std::vector<std::string> kDefaults = preferencesLines(Preferences{});
 const std::vector<std::string> kChanged = {"0010000000000000000", "W°86.43"_cp1252, "N°32.39"_cp1252, "-6", "1"};
@@ -43,7 +35,7 @@ TEST_F(SettingsFileTest, AMissingFileIsAFirstStartAndIsCreatedAtClose)
     EXPECT_FALSE(reading.message);
     EXPECT_TRUE(prefs.toBeSaved());
     EXPECT_FALSE(prefs.save(kChanged));
-    EXPECT_EQ(bytesOf(prefsPath), "0010000000000000000\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"_cp1252);
+    EXPECT_EQ(fileBytes(prefsPath), "0010000000000000000\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"_cp1252);
 }
 
 TEST_F(SettingsFileTest, AFileThatCannotBeReadIsReportedAndLeftAlone)
@@ -79,7 +71,7 @@ TEST_F(SettingsFileTest, AFileWithoutReadPermissionIsReportedWithTheSystemsReaso
                                         "as it is.");
     prefs.save(kChanged);
     std::filesystem::permissions(prefsPath, std::filesystem::perms(0600));
-    EXPECT_EQ(bytesOf(prefsPath), "kept\r\n");
+    EXPECT_EQ(fileBytes(prefsPath), "kept\r\n");
 }
 
 TEST_F(SettingsFileTest, AReadOnlyFileIsReadButNotSaved)
@@ -99,7 +91,7 @@ TEST_F(SettingsFileTest, AReadOnlyFileIsReadButNotSaved)
     EXPECT_EQ(prefs.save(kChanged), "Settings changed in this run are not saved: " + prefsPath.string() +
                                         " cannot be written (Permission denied).");
     EXPECT_FALSE(prefs.save(kChanged));
-    EXPECT_EQ(bytesOf(prefsPath), "0010000000000000000\r\nW°94.47\r\nN°29.18\r\n-6\r\n0\r\n"_cp1252);
+    EXPECT_EQ(fileBytes(prefsPath), "0010000000000000000\r\nW°94.47\r\nN°29.18\r\n-6\r\n0\r\n"_cp1252);
     EXPECT_EQ(std::filesystem::status(prefsPath).permissions(), std::filesystem::perms(0444));
 }
 
@@ -114,7 +106,7 @@ TEST_F(SettingsFileTest, ASymlinkedFileIsReadAndSavedThroughTheLink)
     EXPECT_TRUE(prefs.toBeSaved());
     EXPECT_FALSE(prefs.save(kChanged));
     EXPECT_TRUE(std::filesystem::is_symlink(prefsPath));
-    EXPECT_EQ(bytesOf(target), "0010000000000000000\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"_cp1252);
+    EXPECT_EQ(fileBytes(target), "0010000000000000000\r\nW°86.43\r\nN°32.39\r\n-6\r\n1\r\n"_cp1252);
 }
 
 TEST_F(SettingsFileTest, AHomeStationTypedInAUtf8EditorIsKeptAndWrittenBackInTheFilesEncoding)
@@ -133,9 +125,9 @@ TEST_F(SettingsFileTest, AHomeStationTypedInAUtf8EditorIsKeptAndWrittenBackInThe
     EXPECT_DOUBLE_EQ(static_cast<double>(home.position.latitude), 32.65);
     EXPECT_DOUBLE_EQ(static_cast<double>(home.position.longitude), 86.72);
     EXPECT_FALSE(prefs.save(preferencesLines(read)));
-    EXPECT_EQ(bytesOf(prefsPath), "0010000000000000000\r\nW\xB0"
-                                  "86.43\r\nN\xB0"
-                                  "32.39\r\n-6\r\n1\r\n");
+    EXPECT_EQ(fileBytes(prefsPath), "0010000000000000000\r\nW\xB0"
+                                    "86.43\r\nN\xB0"
+                                    "32.39\r\n-6\r\n1\r\n");
 }
 
 TEST_F(SettingsFileTest, APlaceTextLongerThanABoxHoldsIsCutWithAMessageNeverSilently)
