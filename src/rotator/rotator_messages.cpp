@@ -28,7 +28,7 @@ std::string unreadableReplyMessage(const std::string& address)
 
 std::string misbehavingMessage(const std::string& address)
 {
-    return "Rotator at " + address + " sent more than was asked; disconnected";
+    return "Rotator at " + address + " sent too much; disconnected";
 }
 
 std::string refusedMessage(int code)

@@ -151,7 +151,7 @@ TEST(QvkCalcRotateFlood, AFloodIsReportedAndMemoryStaysSmall)
         rotctld.flood("", flood);
         const FloodedRun run = qvkCalcAgainst(rotctld, {"rotate", kMontgomery, kLondon});
         EXPECT_EQ(run.status, 3);
-        EXPECT_EQ(run.err, "Rotator at " + rotctld.address() + " sent more than was asked; disconnected\n");
+        EXPECT_EQ(run.err, "Rotator at " + rotctld.address() + " sent too much; disconnected\n");
         EXPECT_LT(run.peakMegabytes, 40) << run.peakMegabytes;
     }
 }

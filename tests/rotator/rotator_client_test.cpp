@@ -190,7 +190,7 @@ TEST_F(RotatorClientTest, AServerThatFloodsIsDroppedWithAStatusText)
 {
     rotctld.flood("p", QByteArray("12.5\n").repeated(1000));
     client.requestPosition();
-    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent more than was asked; disconnected");
+    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent too much; disconnected");
     EXPECT_FALSE(client.isConnected());
     EXPECT_LE(positions.size(), 1);  // not a repaint per line
     EXPECT_LT(rotctld.floodedBytes, 16 << 20);
@@ -202,7 +202,7 @@ TEST_F(RotatorClientTest, ALineThatNeverEndsIsDroppedWithoutWaitingForTheTimeOut
     rotctld.flood("p", QByteArray(4096, '7'));
     client.requestPosition();
     // the time-out would have said "did not answer"
-    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent more than was asked; disconnected");
+    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent too much; disconnected");
     EXPECT_TRUE(positions.isEmpty());
     EXPECT_LT(rotctld.floodedBytes, 16 << 20);
 }
@@ -211,7 +211,7 @@ TEST_F(RotatorClientTest, ACapsListingLongerThanAnyRotctldsIsDropped)
 {
     rotctld.flood("\\dump_caps", QByteArray("Key:\tvalue\n").repeated(100));
     client.turnToHeading(44.2);
-    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent more than was asked; disconnected");
+    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent too much; disconnected");
     EXPECT_TRUE(turning.isEmpty());
 }
 

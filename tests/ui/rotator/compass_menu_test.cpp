@@ -250,7 +250,7 @@ TEST_F(CompassMenuTest, ARotatorThatFloodsIsDroppedWithAStatusTextAndTheCompassS
     writeRotatorFile(rotctld.port());
     start();
     attachRotator();
-    const QString expected = "Rotator at " + rotctld.address() + " sent more than was asked; disconnected";
+    const QString expected = "Rotator at " + rotctld.address() + " sent too much; disconnected";
     ASSERT_TRUE(waitUntil([&] { return compass().rotatorStatus() == expected; }));
     EXPECT_LT(rotctld.floodedBytes, 16 << 20);
     showLondon();
