@@ -45,6 +45,9 @@ public:
         }
     }
 
+    // The file has given all the lines that are kept: the rest need not be read.
+    bool full() const { return reading_.tooManyLines; }
+
     LineFileReading finish()
     {
         if (lineOpen_) endLine();
@@ -137,6 +140,7 @@ LineFileReading readLineFile(const std::filesystem::path& path)
         }
         if (got == 0) break;
         collector.feed(std::string_view(block).substr(0, static_cast<std::size_t>(got)));
+        if (collector.full()) break;
     }
     ::close(fd);
     return collector.finish();

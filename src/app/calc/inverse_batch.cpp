@@ -157,12 +157,15 @@ void computeAll(std::vector<Chunk>& chunks)
 }
 
 // False with run.writeError set when `out` takes less than all.
-bool put(std::string_view bytes, std::FILE* to, InverseRun& run)
+bool put(std::string_view bytes, std::FILE* out, InverseRun& run)
 {
-    if (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), to) == bytes.size()) return true;
+    if (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size()) return true;
     run.writeError = errno != 0 ? errno : EIO;
     return false;
 }
+
+// Reports go out as they may: where the error output fails, nothing is left to tell it.
+void tell(std::string_view bytes, std::FILE* err) { std::fwrite(bytes.data(), 1, bytes.size(), err); }
 
 }  // namespace
 
@@ -194,7 +197,7 @@ InverseRun runInverseBatch(std::FILE* in, std::FILE* out, std::FILE* err)
                 continue;
             }
             run.allParsed = false;
-            if (!put("line " + std::to_string(nextLine++) + ": too long\n", err, run)) break;
+            tell("line " + std::to_string(nextLine++) + ": too long\n", err);
             skipping = false;
             start = end == std::string::npos ? buffer.size() : end + 1;
         }
@@ -207,8 +210,9 @@ InverseRun runInverseBatch(std::FILE* in, std::FILE* out, std::FILE* err)
         computeAll(chunks);
         bool written = true;
         for (const auto& chunk : chunks) {
-            written = put(chunk.output, out, run) && put(chunk.errors, err, run);
+            written = put(chunk.output, out, run);
             if (!written) break;
+            tell(chunk.errors, err);
             run.allParsed = run.allParsed && chunk.errors.empty();
         }
         if (!written) break;
