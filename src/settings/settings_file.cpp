@@ -10,6 +10,7 @@ SettingsFile::Reading SettingsFile::read()
 {
     LineFileReading file = readLineFile(path_);
     Reading reading;
+    reading.status = file.status;
     switch (file.status) {
     case LineFileReading::Status::Missing:
         break;
@@ -19,7 +20,6 @@ SettingsFile::Reading SettingsFile::read()
                           " The program runs with its defaults and leaves the file as it is.";
         break;
     case LineFileReading::Status::Read:
-        reading.found = true;
         reading.message = cutLinesMessage(path_.string(), file);
         reading.lines = std::move(file.lines);
         if (const auto refusal = saveRefusal(path_)) notSavedBecause_ = "cannot be written (" + *refusal + ")";

@@ -29,12 +29,15 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
     struct Reading {
-        bool found = false;                  // false: no lines, run with the defaults
+        LineFileReading::Status status = LineFileReading::Status::Missing;
         std::vector<std::string> lines;      // bounded and converted as readLineFile does
         std::optional<std::string> message;  // to show once: the file could not be read, or a line was cut
+
+        // Otherwise there are no lines: run with the defaults.
+        bool found() const { return status == LineFileReading::Status::Read; }
     };
-    // A missing file is not found, without a message: what a first start
-    // means is each caller's own business.
+    // A missing file comes without a message: what a first start means is
+    // each caller's own business.
     Reading read();
 
     bool toBeSaved() const { return !notSavedBecause_; }

@@ -31,7 +31,7 @@ TEST_F(SettingsFileTest, AMissingFileIsAFirstStartAndIsCreatedAtClose)
 {
     SettingsFile prefs(prefsPath);
     const auto reading = prefs.read();
-    EXPECT_FALSE(reading.found);
+    EXPECT_EQ(reading.status, LineFileReading::Status::Missing);
     EXPECT_FALSE(reading.message);
     EXPECT_TRUE(prefs.toBeSaved());
     EXPECT_FALSE(prefs.save(kChanged));
@@ -44,7 +44,7 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadIsReportedAndLeftAlone)
     std::filesystem::create_directory(prefsPath);
     SettingsFile prefs(prefsPath);
     const auto reading = prefs.read();
-    EXPECT_FALSE(reading.found);
+    EXPECT_EQ(reading.status, LineFileReading::Status::Unreadable);
     EXPECT_EQ(reading.message,
               "Cannot read file " + prefsPath.string() +
                   ": Is a directory. The program runs with its defaults and leaves the file as it is.");
@@ -81,7 +81,7 @@ TEST_F(SettingsFileTest, AReadOnlyFileIsReadButNotSaved)
     std::filesystem::permissions(prefsPath, std::filesystem::perms(0444));
     SettingsFile prefs(prefsPath);
     const auto reading = prefs.read();
-    ASSERT_TRUE(reading.found);
+    ASSERT_TRUE(reading.found());
     EXPECT_FALSE(reading.message);  // the operator's choice needs no word at start
     EXPECT_EQ(reading.lines[1], "W°94.47"_cp1252);
     EXPECT_FALSE(prefs.toBeSaved());
@@ -102,7 +102,7 @@ TEST_F(SettingsFileTest, ASymlinkedFileIsReadAndSavedThroughTheLink)
     std::ofstream(target, std::ios::binary) << "0000000000000000000\r\nW°94.47\r\nN°29.18\r\n-6\r\n0\r\n"_cp1252;
     std::filesystem::create_symlink(target, prefsPath);
     SettingsFile prefs(prefsPath);
-    ASSERT_TRUE(prefs.read().found);
+    ASSERT_TRUE(prefs.read().found());
     EXPECT_TRUE(prefs.toBeSaved());
     EXPECT_FALSE(prefs.save(kChanged));
     EXPECT_TRUE(std::filesystem::is_symlink(prefsPath));
@@ -118,7 +118,7 @@ TEST_F(SettingsFileTest, AHomeStationTypedInAUtf8EditorIsKeptAndWrittenBackInThe
           "32.39\r\n-6\r\n1\r\n");
     SettingsFile prefs(prefsPath);
     const auto reading = prefs.read();
-    ASSERT_TRUE(reading.found);
+    ASSERT_TRUE(reading.found());
     const Preferences read = parsePreferences(reading.lines).preferences;
     const HomeReading home = homePosition(read.latitudeText, read.longitudeText);
     ASSERT_EQ(home.outcome, HomeReading::Outcome::Found) << home.message;
