@@ -8,6 +8,27 @@
 namespace qvk {
 namespace {
 
+// The country file is bounded as a whole, not line by line: an entity's
+// aliases fill one line of tens of kilobytes (the United States' runs to
+// 70 KB) in a file of about 300 KB. 16 MB leaves room for decades of growth
+// and still reads in a moment.
+constexpr std::uintmax_t kLargestCountryFile = 16 << 20;
+
+// The file's lines, each whole, or nullopt with the reason in `problem`.
+std::optional<std::vector<std::string>> countryFileLines(const std::filesystem::path& path, std::string& problem)
+{
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > kLargestCountryFile && !error) {
+        problem = "Country file ";
+        problem += path.string();
+        problem += ": larger than 16 MB; not read.";
+        return std::nullopt;
+    }
+    auto lines = readLines(path, kLargestCountryFile);
+    if (!lines) problem = cannotOpenFileMessage(path.string());
+    return lines;
+}
+
 CountryFileReading parsedCountryFile(const std::filesystem::path& path, const std::vector<std::string>& lines)
 {
     CountryFileReading reading;
@@ -29,8 +50,9 @@ struct Candidate {
 
 CountryFileReading readCountryFile(const std::filesystem::path& path)
 {
-    const auto lines = readLines(path);
-    if (!lines) return {std::nullopt, cannotOpenFileMessage(path.string())};
+    std::string problem;
+    const auto lines = countryFileLines(path, problem);
+    if (!lines) return {std::nullopt, problem};
     return parsedCountryFile(path, *lines);
 }
 
@@ -51,9 +73,10 @@ CountryFileChoice chooseNewestCountryFile(const std::vector<std::filesystem::pat
         const auto same = std::filesystem::weakly_canonical(path, error);
         if (!std::filesystem::exists(path, error) || std::ranges::find(seen, same) != seen.end()) continue;
         seen.push_back(same);
-        auto lines = readLines(path);
+        std::string problem;
+        auto lines = countryFileLines(path, problem);
         if (!lines) {
-            choice.problems.push_back(cannotOpenFileMessage(path.string()));
+            choice.problems.push_back(std::move(problem));
             continue;
         }
         std::string version = countryFileVersion(*lines);
