@@ -8,26 +8,9 @@
 namespace qvk {
 namespace {
 
-// The country file is bounded as a whole, not line by line: an entity's
-// aliases fill one line of tens of kilobytes (the United States' runs to
-// 70 KB) in a file of about 300 KB. 16 MB leaves room for decades of growth
-// and still reads in a moment.
+// The file is about 300 KB today (the United States' line alone 70 KB): 16 MB
+// leaves room for decades of growth and still reads in a moment.
 constexpr std::uintmax_t kLargestCountryFile = 16 << 20;
-
-// The file's lines, each whole, or nullopt with the reason in `problem`.
-std::optional<std::vector<std::string>> countryFileLines(const std::filesystem::path& path, std::string& problem)
-{
-    std::error_code error;
-    if (std::filesystem::file_size(path, error) > kLargestCountryFile && !error) {
-        problem = "Country file ";
-        problem += path.string();
-        problem += ": larger than 16 MB; not read.";
-        return std::nullopt;
-    }
-    auto lines = readLines(path, kLargestCountryFile);
-    if (!lines) problem = cannotOpenFileMessage(path.string());
-    return lines;
-}
 
 CountryFileReading parsedCountryFile(const std::filesystem::path& path, const std::vector<std::string>& lines)
 {
@@ -48,10 +31,24 @@ struct Candidate {
 
 }  // namespace
 
+std::optional<std::vector<std::string>> readCountryFileLines(const std::filesystem::path& path, std::string& problem)
+{
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > kLargestCountryFile && !error) {
+        problem = "Country file ";
+        problem += path.string();
+        problem += ": larger than 16 MB; not read.";
+        return std::nullopt;
+    }
+    auto lines = readLines(path, kLargestCountryFile);
+    if (!lines) problem = cannotOpenFileMessage(path.string());
+    return lines;
+}
+
 CountryFileReading readCountryFile(const std::filesystem::path& path)
 {
     std::string problem;
-    const auto lines = countryFileLines(path, problem);
+    const auto lines = readCountryFileLines(path, problem);
     if (!lines) return {std::nullopt, problem};
     return parsedCountryFile(path, *lines);
 }
@@ -74,7 +71,7 @@ CountryFileChoice chooseNewestCountryFile(const std::vector<std::filesystem::pat
         if (!std::filesystem::exists(path, error) || std::ranges::find(seen, same) != seen.end()) continue;
         seen.push_back(same);
         std::string problem;
-        auto lines = countryFileLines(path, problem);
+        auto lines = readCountryFileLines(path, problem);
         if (!lines) {
             choice.problems.push_back(std::move(problem));
             continue;
