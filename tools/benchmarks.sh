@@ -3,7 +3,8 @@
 # heading, qvk-calc inverse against GeographicLib's GeodSolve -i on the same
 # million random lines (speed and agreement), the program's start to its main
 # window and its peak memory, filling the location list, reading the country
-# file, and a million callsigns through qvk-calc call.
+# file, a million callsigns through qvk-calc call, and what hostile input
+# costs (huge lines, a flooding rotctld).
 #
 #   bash tools/benchmarks.sh
 #
@@ -21,7 +22,8 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build-bench -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVK_BUILD_TESTS=OFF -DQVK_BENCHMARKS=ON >/dev/null
-cmake --build build-bench --parallel "$(nproc)" --target geodesic_bench list_fill_bench country_file_bench startup_bench qvk-calc >/dev/null
+cmake --build build-bench --parallel "$(nproc)" --target geodesic_bench list_fill_bench country_file_bench startup_bench \
+  hostile_input_bench qvk-calc >/dev/null
 export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -59,6 +61,15 @@ entities=$(grep -vc '^dxcc=\(none\|unknown\|invalid\)' "$work/calls.out" || true
 startup=""
 for run in 1 2 3 4 5; do
   startup+="    $(/usr/bin/time -f 'whole process %e s, maximum resident %M kB' build-bench/qvk/startup_bench 2>&1 | grep -v '^This plugin\|^QStandardPaths\|^qt\.' | paste -sd ';' - | sed 's/;whole/; whole/')"$'\n'
+done
+
+hostile=$(build-bench/bench/hostile_input_bench 2>&1 | grep -v '^QStandardPaths\|^This plugin\|^qt\.')
+# through a pipe, as a script feeds it; its exit status is 1, for the line too long
+zeros=""
+for batch in inverse call; do
+  /usr/bin/time -q -f '%e s, maximum resident %M kB' -o "$work/zeros.time" build-bench/qvk/qvk-calc $batch \
+    < <(head -c 536870912 /dev/zero) >/dev/null 2>&1 || true
+  zeros+="    qvk-calc $batch: $(cat "$work/zeros.time")"$'\n'
 done
 
 {
@@ -123,5 +134,18 @@ done
   echo "drop-down list as the main window does. \`build-bench/bench/list_fill_bench\`:"
   echo
   sed 's/^/    /' "$work/lists"
+  echo
+  echo "## Hostile input"
+  echo
+  echo "A line of a data file is kept to 4 KiB as the file streams past; the client"
+  echo "drops a rotctld that sends more than it was asked, while a 10 ms timer repaints"
+  echo "the compass (the longest gap between its ticks is the longest the window could"
+  echo "not repaint). \`build-bench/bench/hostile_input_bench\`:"
+  echo
+  echo "$hostile" | sed 's/^/    /'
+  echo
+  echo "The batch commands reading 512 MB of zeros without a line end from a pipe (each reports \"line 1: too long\"):"
+  echo
+  printf '%s' "$zeros"
 } > docs/benchmarks.md
 echo "wrote docs/benchmarks.md"

@@ -134,9 +134,7 @@ std::string normalisedCall(std::string_view typed) { return text::upperAscii(tex
 std::string notACallsignReason(std::string_view call)
 {
     if (call.empty()) return "an empty text is not a callsign";
-    const auto because = [call](const char* why) {
-        return "'" + quotedInMessage(call) + "' is not a callsign: " + why;
-    };
+    const auto because = [call](const char* why) { return singleQuoted(call) + " is not a callsign: " + why; };
     if (call.size() > kLongestCallsign) return because("it is longer than 20 characters");
     bool letter = false, digit = false;
     for (std::size_t i = 0; i < call.size(); ++i) {

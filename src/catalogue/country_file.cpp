@@ -226,7 +226,8 @@ std::string countryFileVersion(const std::vector<std::string>& lines)
 {
     // a search for the mark, not a split into tokens: this runs on every
     // candidate file at start-up
-    const std::string mark = "=" + std::string(kVersionMark);
+    std::string mark(1, '=');
+    mark += kVersionMark;
     for (const auto& line : lines) {
         if (isContestOnly(line)) continue;
         const std::string_view aliases = aliasField(line);

@@ -73,7 +73,7 @@ struct CountryFileFault {
     std::string problem;   // "7 fields where 10 belong"
 };
 
-// The lines of a country file (as splitLines gives them) parsed whole. Blank
+// The lines of a country file (as splitLines gives them, each whole) parsed whole. Blank
 // lines are passed over; a file without any entity line is a fault.
 std::variant<CountryFile, CountryFileFault> parseCountryFile(const std::vector<std::string>& lines);
 

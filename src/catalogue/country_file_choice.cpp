@@ -8,6 +8,10 @@
 namespace qvk {
 namespace {
 
+// The file is about 300 KB today (the United States' line alone 70 KB): 16 MB
+// leaves room for decades of growth and still reads in a moment.
+constexpr std::uintmax_t kLargestCountryFile = 16 << 20;
+
 CountryFileReading parsedCountryFile(const std::filesystem::path& path, const std::vector<std::string>& lines)
 {
     CountryFileReading reading;
@@ -27,10 +31,25 @@ struct Candidate {
 
 }  // namespace
 
+std::optional<std::vector<std::string>> readCountryFileLines(const std::filesystem::path& path, std::string& problem)
+{
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > kLargestCountryFile && !error) {
+        problem = "Country file ";
+        problem += path.string();
+        problem += ": larger than 16 MB; not read.";
+        return std::nullopt;
+    }
+    auto lines = readLines(path, kLargestCountryFile);
+    if (!lines) problem = cannotOpenFileMessage(path.string());
+    return lines;
+}
+
 CountryFileReading readCountryFile(const std::filesystem::path& path)
 {
-    const auto lines = readLines(path);
-    if (!lines) return {std::nullopt, cannotOpenFileMessage(path.string())};
+    std::string problem;
+    const auto lines = readCountryFileLines(path, problem);
+    if (!lines) return {std::nullopt, problem};
     return parsedCountryFile(path, *lines);
 }
 
@@ -51,9 +70,10 @@ CountryFileChoice chooseNewestCountryFile(const std::vector<std::filesystem::pat
         const auto same = std::filesystem::weakly_canonical(path, error);
         if (!std::filesystem::exists(path, error) || std::ranges::find(seen, same) != seen.end()) continue;
         seen.push_back(same);
-        auto lines = readLines(path);
+        std::string problem;
+        auto lines = readCountryFileLines(path, problem);
         if (!lines) {
-            choice.problems.push_back(cannotOpenFileMessage(path.string()));
+            choice.problems.push_back(std::move(problem));
             continue;
         }
         std::string version = countryFileVersion(*lines);

@@ -28,6 +28,12 @@ struct CountryFileReading {
     std::string problem;  // "Cannot open file PATH." or "Country file PATH, line N: ..."
 };
 
+// A file's lines, each kept whole: an entity's aliases fill one line of tens
+// of kilobytes, far beyond the bound on a line of the program's own files
+// (core/line_file.h). A file larger than 16 MB is not read. Nullopt with the
+// reason in `problem` when the file is not read.
+std::optional<std::vector<std::string>> readCountryFileLines(const std::filesystem::path& path, std::string& problem);
+
 // One file, read and parsed.
 CountryFileReading readCountryFile(const std::filesystem::path& path);
 

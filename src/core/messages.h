@@ -33,6 +33,48 @@ inline std::string singleQuoted(std::string_view text)
     return quoted;
 }
 
+// A file the system refused, with its reason: "Cannot read file PATH: REASON."
+inline std::string fileRefusedMessage(std::string_view cannot, std::string_view path, std::string_view reason)
+{
+    std::string message(cannot);
+    message += " file ";
+    message += path;
+    message += ": ";
+    message += reason;
+    message += '.';
+    return message;
+}
+
+// A file that exists but could not be read: "Cannot read file /home/op/qvk/prefs.qvk: Permission denied."
+inline std::string cannotReadFileMessage(std::string_view path, std::string_view reason)
+{
+    return fileRefusedMessage("Cannot read", path, reason);
+}
+
+// The system's reason added: "Cannot create file /home/op/qvk/prefs.qvk: No space left on device."
+inline std::string cannotCreateFileMessage(std::string_view path, std::string_view reason)
+{
+    return fileRefusedMessage("Cannot create", path, reason);
+}
+
+// A message about what a file holds names the file, and the line where there is one:
+// "/home/op/qvk/prefs.qvk, line 4: 'x' is not a valid floating point value."
+inline std::string inFileMessage(std::string_view file, std::string_view text)
+{
+    std::string message(file);
+    message += ": ";
+    message += text;
+    return message;
+}
+
+inline std::string atLineMessage(std::string_view file, std::size_t line, std::string_view text)
+{
+    std::string place(file);
+    place += ", line ";
+    place += std::to_string(line);
+    return inFileMessage(place, text);
+}
+
 inline std::string invalidFloatMessage(std::string_view text)
 {
     return singleQuoted(text) + " is not a valid floating point value.";

@@ -8,9 +8,18 @@
 
 namespace qvk::rotator {
 
+namespace {
+
+// Lines unasked that a server may send before it counts as misbehaving.
+constexpr int kMostStrayLines = 4;
+
+}  // namespace
+
 RotatorClient::RotatorClient(QObject* parent) : QObject(parent)
 {
     socket_ = new QTcpSocket(this);
+    // room for one whole reply line, never for a flood
+    socket_->setReadBufferSize(2 * kLongestReplyLine);
     timer_ = new QTimer(this);
     timer_->setSingleShot(true);
     timer_->setInterval(kTimeoutMilliseconds);
@@ -144,6 +153,7 @@ void RotatorClient::sendNext(Exchange exchange) { queue_.push_front(std::move(ex
 
 void RotatorClient::pump()
 {
+    if (readingReplies_) return;  // readReply pumps once it has read what is buffered
     while (!awaitingReply_ && !queue_.empty() && queue_.front().step) {
         const auto step = std::move(queue_.front().step);
         queue_.pop_front();
@@ -162,19 +172,41 @@ void RotatorClient::pump()
     }
     replyLines_.clear();
     awaitingReply_ = true;
+    strayLines_ = 0;
     timer_->start();
     socket_->write(QByteArray::fromStdString(queue_.front().command->text));
 }
 
 void RotatorClient::readReply()
 {
-    while (socket_->canReadLine()) {
+    readingReplies_ = true;
+    bool misbehaving = false;
+    while (!misbehaving && socket_->canReadLine()) {
         QByteArray line = socket_->readLine();
         while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
-        if (!awaitingReply_) continue;  // nothing asked for it
-        replyLines_.push_back(line.toStdString());
-        if (replyComplete(*queue_.front().command, replyLines_)) finishReply();
+        misbehaving = !takeLine(line.toStdString());
     }
+    // a line that does not end within its length never will
+    misbehaving = misbehaving || socket_->bytesAvailable() > static_cast<qint64>(kLongestReplyLine);
+    readingReplies_ = false;
+    if (misbehaving)
+        failTransport(misbehavingMessage(address().toStdString()));
+    else
+        pump();
+}
+
+// False when the line shows the server misbehaving.
+bool RotatorClient::takeLine(std::string line)
+{
+    if (line.size() > kLongestReplyLine) return false;
+    if (!awaitingReply_) return ++strayLines_ <= kMostStrayLines;  // nothing asked for it
+    replyLines_.push_back(std::move(line));
+    const Command& command = *queue_.front().command;
+    if (replyComplete(command, replyLines_))
+        finishReply();
+    else if (replyLines_.size() >= mostReplyLines(command))
+        return false;
+    return true;
 }
 
 void RotatorClient::finishReply()
@@ -197,13 +229,17 @@ void RotatorClient::finishReply()
     } else if (done.onReply) {
         done.onReply(lines);
     }
-    pump();
 }
 
 void RotatorClient::timedOut()
 {
     const std::string where = address().toStdString();
-    failTransport(connected_ ? noAnswerMessage(where) : notReachableMessage(where));
+    if (!connected_)
+        failTransport(notReachableMessage(where));
+    else if (!replyLines_.empty() || socket_->bytesAvailable() > 0)
+        failTransport(unreadableReplyMessage(where));  // it answered, but nothing that makes a reply
+    else
+        failTransport(noAnswerMessage(where));
 }
 
 void RotatorClient::connectionLost()
@@ -231,6 +267,7 @@ void RotatorClient::closeQuietly()
     queue_.clear();
     awaitingReply_ = false;
     connected_ = false;
+    strayLines_ = 0;
     replyLines_.clear();
     range_.reset();
 }

@@ -9,6 +9,13 @@
 // the command and everything queued behind it, reports `failed` once and
 // closes the socket, so the next command connects anew.
 //
+// What the client takes from a server is bounded, so that a server that
+// floods can neither freeze the program nor fill its memory: it holds at most
+// a kilobyte unread, a reply line has at most kLongestReplyLine bytes and a
+// reply at most mostReplyLines() lines, and a few lines that come unasked are
+// dropped. A server that sends more is dropped the same way, with its own
+// status text; a reply cut off by the time-out is told as unreadable.
+//
 // Turning reads the rotator's azimuth range (\dump_caps) once per connection,
 // then, when the range has an overlap, the present azimuth, and sends the
 // azimuth that points at the heading (see azimuth_range.h).
@@ -79,6 +86,7 @@ private:
     void sendNext(Exchange exchange);  // from a reply handler: goes before everything queued
     void pump();
     void readReply();
+    bool takeLine(std::string line);
     void finishReply();
     void timedOut();
     void connectionLost();
@@ -96,6 +104,8 @@ private:
     bool awaitingReply_ = false;  // the front of the queue has been sent
     bool closing_ = false;        // the socket's own signals are ours, not news
     bool connected_ = false;
+    bool readingReplies_ = false;  // lines still buffered belong to no command sent after them
+    int strayLines_ = 0;           // lines nobody asked for since the last command went out
     std::vector<std::string> replyLines_;
     std::optional<RotatorRange> range_;
 };

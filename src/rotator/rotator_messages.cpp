@@ -26,6 +26,11 @@ std::string unreadableReplyMessage(const std::string& address)
     return "Rotator at " + address + " sent an unreadable reply";
 }
 
+std::string misbehavingMessage(const std::string& address)
+{
+    return "Rotator at " + address + " sent too much; disconnected";
+}
+
 std::string refusedMessage(int code)
 {
     return "Rotator refused: " + hamlibErrorText(code) + " (RPRT " + std::to_string(code) + ")";

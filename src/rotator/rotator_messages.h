@@ -13,7 +13,8 @@ std::string notReachableMessage(const std::string& address);  // "Rotator not re
 std::string noAnswerMessage(const std::string& address);      // it took more than the time-out
 std::string connectionClosedMessage(const std::string& address);
 std::string unreadableReplyMessage(const std::string& address);
-std::string refusedMessage(int code);  // "Rotator refused: Invalid parameter (RPRT -1)"
+std::string misbehavingMessage(const std::string& address);  // it sent more than asked: the connection was dropped
+std::string refusedMessage(int code);                        // "Rotator refused: Invalid parameter (RPRT -1)"
 std::string outOfRangeMessage(double heading, const RotatorRange& range);
 std::string turningMessage(double heading);  // "Antenna turning to 224.2°"
 std::string stoppedMessage();

@@ -5,6 +5,8 @@
 namespace qvk::rotator {
 namespace {
 
+constexpr std::size_t kLongestHostName = 253;  // the longest name DNS can hold
+
 std::optional<int> portNumber(const std::string& text)
 {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
@@ -20,7 +22,7 @@ RotatorSettings parseRotatorSettings(const std::vector<std::string>& lines)
     RotatorSettings settings;
     const auto line = [&](std::size_t index) { return index < lines.size() ? lines[index] : std::string(); };
     if (lines.size() > 0) settings.enabled = line(0) == "1";
-    if (!line(1).empty()) settings.host = line(1);
+    if (!line(1).empty() && line(1).size() <= kLongestHostName) settings.host = line(1);
     if (const auto port = portNumber(line(2))) settings.port = *port;
     if (lines.size() > 3) settings.poll = line(3) == "1";
     return settings;

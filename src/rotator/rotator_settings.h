@@ -30,8 +30,9 @@ struct RotatorSettings {
 };
 
 // The settings of a file's lines. Missing lines keep their defaults; a port
-// that is not a whole number from 1 to 65535, or an empty host, is taken as
-// the default, since rotctld is then most likely where it usually is.
+// that is not a whole number from 1 to 65535, or a host that is empty or
+// longer than any host name, is taken as the default, since rotctld is then
+// most likely where it usually is.
 RotatorSettings parseRotatorSettings(const std::vector<std::string>& lines);
 
 std::vector<std::string> rotatorSettingsLines(const RotatorSettings& settings);

@@ -50,6 +50,19 @@ bool replyComplete(const Command& command, const std::vector<std::string>& lines
     return false;
 }
 
+std::size_t mostReplyLines(const Command& command)
+{
+    switch (command.shape) {
+    case ReplyShape::Report:
+        return 1;
+    case ReplyShape::Values:
+        return command.valueLines;
+    case ReplyShape::Listing:
+        return 400;
+    }
+    return 1;
+}
+
 std::optional<int> replyError(const std::vector<std::string>& lines)
 {
     for (const auto& line : lines) {

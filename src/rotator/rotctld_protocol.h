@@ -15,6 +15,11 @@
 
 namespace qvk::rotator {
 
+// The longest reply line a rotctld sends is about 250 bytes (the status flags
+// of \dump_caps); a longer one, or a line that never ends, is a server that
+// misbehaves.
+inline constexpr std::size_t kLongestReplyLine = 512;
+
 // How the reply to a command ends.
 enum class ReplyShape {
     Report,  // one "RPRT n" line
@@ -39,6 +44,11 @@ std::optional<int> reportCode(std::string_view line);
 
 // Whether `lines` (without their line ends) hold the whole reply to `command`.
 bool replyComplete(const Command& command, const std::vector<std::string>& lines);
+
+// The most lines a reply to `command` has: 1 for a report, the value lines,
+// and for a listing a few times the 80-odd of Hamlib's \dump_caps. Lines
+// beyond it are a server that misbehaves.
+std::size_t mostReplyLines(const Command& command);
 
 // The error code of a whole reply: the code of its "RPRT n" line when n is
 // not 0; nullopt for a reply without one or with "RPRT 0".

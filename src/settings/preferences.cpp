@@ -27,17 +27,21 @@ PreferencesReading parsePreferences(const std::vector<std::string>& lines)
 
     if (const std::string offset = line(4); !offset.empty()) {
         const auto hours = parseDecimal(offset);
-        if (hours)
+        if (hours) {
             p.gmtOffset = static_cast<double>(*hours);
-        else
+        } else {
             reading.error = invalidFloatMessage(offset);
+            reading.errorLine = 4;
+        }
     }
     if (const std::string index = line(5); !index.empty()) {
         const auto value = parseWholeNumber(index);
-        if (value && *value >= -1 && *value < 1'000'000)
+        if (value && *value >= -1 && *value < 1'000'000) {
             p.offsetIndex = static_cast<int>(*value);
-        else if (reading.error.empty())
+        } else if (reading.error.empty()) {
             reading.error = invalidIntegerMessage(index);
+            reading.errorLine = 5;
+        }
     }
     return reading;
 }

@@ -30,10 +30,11 @@ struct Preferences {
 
 // The preferences held by a file's lines. A short file or flags line is
 // completed with defaults; a number that does not read is reported in
-// `error` (the application's error text) and taken as 0.
+// `error` (the application's error text), with its line, and taken as 0.
 struct PreferencesReading {
     Preferences preferences;
     std::string error;
+    std::size_t errorLine = 0;  // 4 or 5
 };
 PreferencesReading parsePreferences(const std::vector<std::string>& lines);
 

@@ -85,6 +85,16 @@ TEST(CallBatch, OneLinePerInputLineSoPasteLinesThemUp)
     EXPECT_EQ(clean.err, "");
 }
 
+TEST(CallBatch, ALineTooLongStillGetsItsAnswerLineSoPasteStaysInStep)
+{
+    // one over-long line inside a block, one that runs on past a whole block
+    const Outcome run = qvkCalc({"call"}, "K1ABC\n" + std::string(5000, 'K') + "\nJA1ABC\n" +
+                                              std::string(10 << 20, 'J') + "\nVP2E/K1ABC");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, std::string(kUnitedStates) + "dxcc=invalid\n" + kJapan + "dxcc=invalid\n" + kAnguilla);
+    EXPECT_EQ(run.err, "line 2: too long\nline 4: too long\n");
+}
+
 TEST(CallBatch, KeepsInputOrderAndLineNumbersAcrossBlocksAndThreads)
 {
     const char* calls[] = {"JA1ABC\n", "K1ABC/MM\n", "VP2E/K1ABC\n"};

@@ -11,8 +11,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -235,13 +241,162 @@ TEST(Usage, HelpDocumentsEveryCommandAndBadArgumentsExit64)
 {
     const Outcome help = qvkCalc({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* command : {"bearing", "inverse", "convert", "grid", "locator", "sun", "clock", "gmt", "rotate"})
+    for (const char* command :
+         {"bearing", "call", "cty", "inverse", "convert", "grid", "locator", "sun", "clock", "gmt", "rotate"})
         EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
     EXPECT_EQ(qvkCalc({}).status, 64);
     EXPECT_EQ(qvkCalc({"frobnicate"}).status, 64);
     EXPECT_EQ(qvkCalc({"bearing", "EL29"}).status, 64);
     EXPECT_EQ(qvkCalc({"gmt", "12:00", "--loud"}).status, 64);
     EXPECT_EQ(qvkCalc({"inverse", "extra"}).status, 64);
+}
+
+// A large input for the runs that stop early: many lines of output.
+std::string manyLines(const char* line = "10 10 20 20\n")
+{
+    std::string input;
+    for (int i = 0; i < 200'000; ++i) input += line;
+    return input;
+}
+
+struct CommandRun {
+    std::vector<std::string> arguments;
+    std::string input;
+};
+
+TEST(Output, ThatCannotBeWrittenEndsWithAMessageAndStatus74)
+{
+    // found by hostile runs: "> /dev/full" and a closed standard output ended with 0
+    // every command that writes: one answer, the batches (short and long), the country file's figures
+    const CommandRun runs[] = {{{"bearing", "EM72", "IO91"}, ""},
+                               {{"inverse"}, "10 10 20 20\n"},
+                               {{"inverse"}, manyLines()},
+                               {{"call", "K1ABC"}, ""},
+                               {{"call"}, "K1ABC\n"},
+                               {{"call"}, manyLines("K1ABC\n")},
+                               {{"cty"}, ""}};
+    for (const CommandRun& run : runs) {
+        const Outcome full = qvkCalcWith(run.arguments, Streams{.input = run.input, .outputTo = "/dev/full"});
+        EXPECT_EQ(full.status, 74) << run.arguments[0] << ' ' << run.input.size();
+        EXPECT_EQ(full.err, "qvk-calc: cannot write standard output: No space left on device\n") << run.arguments[0];
+    }
+    const Outcome closed = qvkCalcWith({"--help"}, Streams{.closeOutput = true});
+    EXPECT_EQ(closed.status, 74);
+    EXPECT_EQ(closed.err, "qvk-calc: cannot write standard output: Bad file descriptor\n");
+}
+
+TEST(Output, AReaderThatGoesAwayEndsTheRunQuietlyAsOtherToolsEnd)
+{
+    const Outcome run = qvkCalcWith({"inverse"}, Streams{.input = manyLines(), .readOneLineAndStop = true});
+    EXPECT_EQ(run.out, "317.007045112 1541856.4339");
+    EXPECT_EQ(run.signal, SIGPIPE);
+    EXPECT_EQ(run.err, "");
+    const Outcome calls = qvkCalcWith({"call"}, Streams{.input = manyLines("JA1ABC\n"), .readOneLineAndStop = true});
+    EXPECT_EQ(calls.out, "dxcc=339 prefix=JA cont=AS cq=25 itu=45 lat=36.40 lon=-138.38 name=Japan");
+    EXPECT_EQ(calls.signal, SIGPIPE);
+    EXPECT_EQ(calls.err, "");
+
+    // the same where SIGPIPE is ignored, as under some shells and services
+    std::signal(SIGPIPE, SIG_IGN);
+    const Outcome ignoring = qvkCalcWith({"inverse"}, Streams{.input = manyLines(), .readOneLineAndStop = true});
+    std::signal(SIGPIPE, SIG_DFL);
+    EXPECT_EQ(ignoring.signal, SIGPIPE);
+    EXPECT_EQ(ignoring.err, "");
+}
+
+TEST(Input, ThatCannotBeReadEndsWithAMessageAndStatus74)
+{
+    // found by hostile runs: "< /tmp" ended with 0 and no word
+    for (const char* batch : {"inverse", "call"}) {
+        const Outcome folder = qvkCalcWith({batch}, Streams{.inputFrom = std::filesystem::temp_directory_path()});
+        EXPECT_EQ(folder.status, 74) << batch;
+        EXPECT_EQ(folder.err, "qvk-calc: cannot read standard input: Is a directory\n") << batch;
+        const Outcome closed = qvkCalcWith({batch}, Streams{.closeInput = true});
+        EXPECT_EQ(closed.status, 74) << batch;
+        EXPECT_EQ(closed.err, "qvk-calc: cannot read standard input: Bad file descriptor\n") << batch;
+    }
+    // the commands that read no input do not mind
+    EXPECT_EQ(qvkCalcWith({"gmt", "00:05"}, Streams{.closeInput = true}).status, 0);
+    EXPECT_EQ(qvkCalcWith({"call", "K1ABC"}, Streams{.closeInput = true}).status, 0);
+}
+
+TEST(Inverse, ALineTooLongIsReportedAndTheRunGoesOn)
+{
+    const Outcome run = qvkCalc({"inverse"}, "10 10 20 20\n" + std::string(10 << 20, '0') + "\n10 10 20 20\n" +
+                                                 std::string(5000, '1') + "\n10 10 20 20");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "line 2: too long\nline 4: too long\n");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
+}
+
+TEST(Batch, HalfAGigabyteWithoutALineEndTakesLittleMemory)
+{
+    // found by hostile runs: 512 MB of zeros without a line end took 12 s and 1 GB
+    const auto zeros = std::filesystem::temp_directory_path() / ("qvk-calc-zeros-" + std::to_string(getpid()));
+    {
+        std::ofstream create(zeros);
+    }
+    std::filesystem::resize_file(zeros, std::uintmax_t{512} << 20);  // sparse: no disk space used
+    // inverse prints nothing for a bad line; call prints one line for every line
+    for (const auto& [batch, answer] : {std::pair{"inverse", ""}, std::pair{"call", "dxcc=invalid\n"}}) {
+        const Outcome run = qvkCalcWith({batch}, Streams{.inputFrom = zeros.string()});
+        EXPECT_EQ(run.status, 1) << batch;
+        EXPECT_EQ(run.err, "line 1: too long\n") << batch;
+        EXPECT_EQ(run.out, answer) << batch;
+        EXPECT_LT(run.peakMegabytes, 64) << batch;
+    }
+    std::filesystem::remove(zeros);
+}
+
+TEST(OutOfRange, NumbersAreInvalidInputWithAReason)
+{
+    // found by hostile runs: these printed results and exited 0
+    const Outcome sun = qvkCalc({"sun", "1e308", "2.35", "1", "2026-12-07"});
+    EXPECT_EQ(sun.status, 1);
+    EXPECT_EQ(sun.out, "");
+    EXPECT_EQ(sun.err, "qvk-calc: latitude 1e308 is beyond 90 degrees\n");
+    EXPECT_EQ(qvkCalc({"sun", "48.85", "-180.5", "1", "2026-12-07"}).err,
+              "qvk-calc: longitude -180.5 is beyond 180 degrees\n");
+    EXPECT_EQ(qvkCalc({"sun", "48.85", "2.35", "14.25", "2026-12-07"}).err,
+              "qvk-calc: offset 14.25 is beyond 14 hours\n");
+    EXPECT_EQ(qvkCalc({"sun", "48.85", "2.35", "-15", "2026-12-07"}).status, 1);
+    // the edges themselves are places on the earth
+    EXPECT_EQ(qvkCalc({"sun", "-90", "180", "14", "2026-12-07"}).status, 0);
+
+    const Outcome locator = qvkCalc({"locator", "N999.00", "W94.47"});
+    EXPECT_EQ(locator.status, 1);
+    EXPECT_EQ(locator.out, "");
+    EXPECT_EQ(locator.err, "Latitude beyond 90 degrees: N°999.00\\W°94.47\n");
+    EXPECT_EQ(qvkCalc({"bearing", "N32.39\\W180.30", "IO91"}).err, "Longitude beyond 180 degrees: N°32.39\\W°180.30\n");
+    EXPECT_EQ(qvkCalc({"locator", "S90.00", "E180.00"}).status, 0);
+    EXPECT_EQ(qvkCalc({"inverse"}, "10 200 20 20\n").err, "line 1: longitude '200.000000' is beyond 180 degrees\n");
+}
+
+TEST(Rotate, NoHeadingSaysWhyOnStandardError)
+{
+    // found by hostile runs: exit 1 with nothing on standard error, though --help promises a reason
+    const std::string address = "127.0.0.1:" + std::to_string(freeLoopbackPort());
+    const Outcome run = qvkCalc({"rotate", "", "IO91", "--rotator", address});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "heading=none\n");
+    EXPECT_EQ(run.err, "qvk-calc: nothing to turn to: HOME or TARGET is empty\n");
+}
+
+TEST(ControlBytes, FromTheInputAreShownEscapedNeverRaw)
+{
+    const Outcome argument = qvkCalc({"bearing", "N3\x1b[2J2.39\\W86.43", "IO91"});
+    EXPECT_EQ(argument.status, 1);
+    EXPECT_EQ(argument.err, "'3\\x1b[2J2.65' is not a valid floating point value.\n");
+    EXPECT_EQ(qvkCalc({"\x1b]0;title\x07"}).err,
+              "qvk-calc: unknown command '\\x1b]0;title\\x07'\nTry 'qvk-calc --help'.\n");
+    // a C1 control in UTF-8, and bytes that are no UTF-8 at all
+    EXPECT_EQ(qvkCalc({"inverse"}, "1\xc2\x9b"
+                                   "2 2 3 4\n\xff\xfe 1 2 3\n")
+                  .err,
+              "line 1: '1\\xc2\\x9b2' is not a number\nline 2: '\\xff\\xfe' is not a number\n");
+    const std::string notACall = "'K1\\x1b[2JABC' is not a callsign: only letters, digits and \"/\" belong in one";
+    EXPECT_EQ(qvkCalc({"call"}, "K1\x1b[2JABC\n").err, "line 1: " + notACall + "\n");
+    EXPECT_EQ(qvkCalc({"call", "K1\x1b[2JABC"}).err, notACall + "\n");
 }
 
 }  // namespace

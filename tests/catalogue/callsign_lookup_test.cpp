@@ -154,7 +154,7 @@ TEST(CallFile, AFirstOccurrenceInTheShippedFileStaysFirst)
     std::ifstream in(std::string(QVK_DATA_DIR) + "/cty.csv", std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf() << "ZZ,Testland,999,EU,1,1,1.00,1.00,0.0,JA =W1AW/KG4;\n";
-    auto parsed = parseCountryFile(splitLines(text.str()));
+    auto parsed = parseCountryFile(splitLines(text.str(), text.str().size()));  // alias lines whole
     ASSERT_TRUE(std::holds_alternative<CountryFile>(parsed));
     const CountryFile& file = std::get<CountryFile>(parsed);
     EXPECT_EQ(where(file, "JA1ABC"), "Japan CQ25 ITU45");

@@ -87,6 +87,27 @@ TEST_F(CountryFileChoiceTest, ADamagedFileIsReportedAndTheNextOneUsed)
     EXPECT_EQ(onlyEmpty.problems[0], "Country file " + empty.string() + ", line 1: the file is empty.");
 }
 
+TEST_F(CountryFileChoiceTest, LongAliasListsAreReadWholeAndAHugeFileIsPassedOver)
+{
+    // an entity's aliases fill one line of tens of kilobytes, far beyond the
+    // bound on a line of the program's own files; the version stands at its end
+    std::string aliases;
+    for (int i = 0; i < 20'000; ++i) aliases += " =K" + std::to_string(i) + "AA";
+    const auto longLines = folder_ / "long";
+    std::ofstream(longLines) << "K,United States,291,NA,5,8,37.60,91.87,5.0,K" << aliases << " =VER20260101;\n";
+    const auto huge = folder_ / "huge";
+    std::ofstream{huge};
+    fs::resize_file(huge, std::uintmax_t{17} << 20);  // sparse: no disk space used
+    const auto shipped = write("shipped", "20230502");
+
+    const auto choice = chooseNewestCountryFile({huge, longLines, shipped});
+    EXPECT_EQ(chosenName(choice), "United States");
+    EXPECT_EQ(choice.file->data.exactCalls.size(), 20'000u);
+    ASSERT_EQ(choice.problems.size(), 1u);
+    EXPECT_EQ(choice.problems[0], "Country file " + huge.string() + ": larger than 16 MB; not read.");
+    EXPECT_EQ(readCountryFile(huge).problem, choice.problems[0]);
+}
+
 TEST_F(CountryFileChoiceTest, AnOlderFileIsNotParsedOnceANewerOneReads)
 {
     // what costs start-up time is parsing: the shipped file is not checked

@@ -34,9 +34,25 @@ void FakeRotctld::serve(QTcpSocket* socket)
                 socket->disconnectFromHost();
                 return;
             }
+            for (const auto& [start, chunk] : floods_) {
+                if (!line.startsWith(start)) continue;
+                keepFlooding(socket, chunk);
+                return;
+            }
             socket->write(replyTo(line));
         }
     });
+}
+
+void FakeRotctld::keepFlooding(QTcpSocket* socket, const QByteArray& chunk)
+{
+    constexpr qint64 kQueued = 64 * 1024;
+    const auto topUp = [this, socket, chunk] {
+        if (socket->state() != QAbstractSocket::ConnectedState) return;
+        while (socket->bytesToWrite() < kQueued) floodedBytes += socket->write(chunk);
+    };
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, topUp);
+    topUp();
 }
 
 QByteArray FakeRotctld::replyTo(const QString& line)

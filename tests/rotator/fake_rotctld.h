@@ -33,12 +33,19 @@ public:
     void dropOnce(const QString& start) { drops_ << start; }
     // Never answers such a command.
     void ignore(const QString& start) { scripted_[start] = QByteArray(); }
+    // Answers such a command with `chunk` over and over, for as long as the
+    // client stays connected: "12.5\n" for ever, or a line that never ends.
+    // It writes only as fast as the client takes the bytes, so that its own
+    // memory stays small.
+    void flood(const QString& start, const QByteArray& chunk) { floods_[start] = chunk; }
 
     QStringList received;  // every command line, in order, without its "\n"
     int connections = 0;
+    qint64 floodedBytes = 0;  // taken by the operating system on the client's way
 
 private:
     void serve(QTcpSocket* socket);
+    void keepFlooding(QTcpSocket* socket, const QByteArray& chunk);
     QByteArray replyTo(const QString& line);
 
     QTcpServer server_;
@@ -46,6 +53,7 @@ private:
     double maxAzimuth_ = 180;
     double azimuth_ = 0;
     std::map<QString, QByteArray> scripted_;
+    std::map<QString, QByteArray> floods_;
     QStringList drops_;
 };
 

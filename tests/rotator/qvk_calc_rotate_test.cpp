@@ -1,15 +1,28 @@
 // "qvk-calc rotate" as a script runs it: the real executable turns the dummy
-// rotator of a real rotctld, and the position read back follows.
+// rotator of a real rotctld, and the position read back follows; against a
+// stand-in that floods, it ends with the reason and its memory stays small.
 
+#include "fake_rotctld.h"
 #include "rotator/azimuth_range.h"
 #include "rotator/rotator_client.h"
 #include "rotctld_daemon.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
 #include <cmath>
+
+extern char** environ;
 
 namespace qvk::rotator {
 namespace {
@@ -76,6 +89,70 @@ TEST_F(QvkCalcRotate, TheLongPathGoesTheShorterWayRoundTheRotatorsRange)
     const double heading = headingOnceMoving();
     EXPECT_GE(heading, 224.1);
     EXPECT_LT(heading, 360);
+}
+
+struct FloodedRun {
+    int status = -1;
+    QString err;
+    long peakMegabytes = 0;
+};
+
+// Runs qvk-calc while this process's event loop serves the stand-in, and
+// measures the run's peak memory.
+FloodedRun qvkCalcAgainst(const FakeRotctld& rotctld, const QStringList& arguments)
+{
+    const QString errFile = QDir::temp().filePath(QString("qvk-calc-flood-%1.err").arg(getpid()));
+    std::vector<std::string> words{QVK_CALC_PATH};
+    for (const QString& a : arguments) words.push_back(a.toStdString());
+    words.push_back("--rotator");
+    words.push_back(rotctld.address().toStdString());
+    std::vector<char*> argv;
+    for (auto& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&files, 2, errFile.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = 0;
+    FloodedRun run;
+    if (posix_spawn(&pid, QVK_CALC_PATH, &files, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        rusage usage{};
+        if (!QTest::qWaitFor([&] { return wait4(pid, &status, WNOHANG, &usage) == pid; }, 30000)) {
+            kill(pid, SIGKILL);
+            wait4(pid, &status, 0, &usage);
+        }
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.peakMegabytes = usage.ru_maxrss / 1024;
+    }
+    posix_spawn_file_actions_destroy(&files);
+    QFile err(errFile);
+    err.open(QIODevice::ReadOnly);
+    run.err = QString::fromUtf8(err.readAll());
+    err.remove();
+    return run;
+}
+
+// found by hostile runs: a line without an end peaked at 333 MB in qvk-calc rotate
+TEST(QvkCalcRotateFlood, AFloodIsReportedAndMemoryStaysSmall)
+{
+    for (const QByteArray& flood : {QByteArray(64 * 1024, '7'), QByteArray("12.5\n").repeated(10000)}) {
+        FakeRotctld rotctld;
+        rotctld.flood("", flood);
+        const FloodedRun run = qvkCalcAgainst(rotctld, {"rotate", kMontgomery, kLondon});
+        EXPECT_EQ(run.status, 3);
+        EXPECT_EQ(run.err, "Rotator at " + rotctld.address() + " sent too much; disconnected\n");
+        EXPECT_LT(run.peakMegabytes, 40) << run.peakMegabytes;
+    }
+}
+
+TEST(QvkCalcRotateFlood, AGarbageReplyToTheTurnIsToldAsGarbage)
+{
+    FakeRotctld rotctld;
+    rotctld.answer("", "garbage\n");  // the caps listing that opens a turn, too
+    const FloodedRun run = qvkCalcAgainst(rotctld, {"rotate", kMontgomery, kLondon});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "Rotator at " + rotctld.address() + " sent an unreadable reply\n");
 }
 
 }  // namespace

@@ -163,6 +163,58 @@ TEST_F(RotatorClientTest, AnUnreadableReplyIsReported)
     EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent an unreadable reply");
 }
 
+TEST_F(RotatorClientTest, AGarbageReplyIsToldAsGarbageNotAsSilence)
+{
+    // a caps listing never ends without its report line: only the time-out ends it
+    rotctld.answer("\\dump_caps", "garbage\n");
+    client.turnToHeading(44.2);
+    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent an unreadable reply");
+}
+
+TEST_F(RotatorClientTest, AFewLinesNobodyAskedForAreDropped)
+{
+    rotctld.answer("p", "12.50\n0.00\nstray\n");
+    client.requestPosition();
+    ASSERT_TRUE(waitFor(positions));
+    client.requestPosition();
+    ASSERT_TRUE(positions.size() == 2 || positions.wait(kPatience));
+    EXPECT_DOUBLE_EQ(positions.at(1).at(0).toDouble(), 12.5);
+    EXPECT_TRUE(failures.isEmpty());
+    EXPECT_TRUE(client.isConnected());
+}
+
+// found by hostile runs: a rotctld answering "12.5" for ever slowed every
+// repaint to a second and grew the program by 450 MB, without a word, since
+// every poll was answered and the time-out never fired
+TEST_F(RotatorClientTest, AServerThatFloodsIsDroppedWithAStatusText)
+{
+    rotctld.flood("p", QByteArray("12.5\n").repeated(1000));
+    client.requestPosition();
+    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent too much; disconnected");
+    EXPECT_FALSE(client.isConnected());
+    EXPECT_LE(positions.size(), 1);  // not a repaint per line
+    EXPECT_LT(rotctld.floodedBytes, 16 << 20);
+}
+
+// found by hostile runs: a line without an end peaked at 416 MB before the time-out
+TEST_F(RotatorClientTest, ALineThatNeverEndsIsDroppedWithoutWaitingForTheTimeOut)
+{
+    rotctld.flood("p", QByteArray(4096, '7'));
+    client.requestPosition();
+    // the time-out would have said "did not answer"
+    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent too much; disconnected");
+    EXPECT_TRUE(positions.isEmpty());
+    EXPECT_LT(rotctld.floodedBytes, 16 << 20);
+}
+
+TEST_F(RotatorClientTest, ACapsListingLongerThanAnyRotctldsIsDropped)
+{
+    rotctld.flood("\\dump_caps", QByteArray("Key:\tvalue\n").repeated(100));
+    client.turnToHeading(44.2);
+    EXPECT_EQ(nextFailure(), "Rotator at " + rotctld.address() + " sent too much; disconnected");
+    EXPECT_TRUE(turning.isEmpty());
+}
+
 TEST_F(RotatorClientTest, ADroppedConnectionIsReportedAndTheNextCommandReconnects)
 {
     QSignalSpy connection(&client, &RotatorClient::connectedChanged);

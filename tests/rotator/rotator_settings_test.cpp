@@ -44,11 +44,14 @@ TEST(RotatorFile, AShortFileKeepsTheDefaultsOfItsMissingLines)
     EXPECT_EQ(parseRotatorSettings({"1", "shack"}), (RotatorSettings{true, "shack", 4533, true}));
 }
 
-TEST(RotatorFile, ABadPortOrAnEmptyHostFallsBackToRotctldsOwnDefault)
+TEST(RotatorFile, ABadPortOrAnEmptyOrOverLongHostFallsBackToRotctldsOwnDefault)
 {
     for (const char* port : {"", "0", "65536", "45x3", "-4533", " 4533"})
         EXPECT_EQ(parseRotatorSettings({"1", "shack", port, "1"}).port, 4533) << port;
     EXPECT_EQ(parseRotatorSettings({"1", "", "4535", "1"}).host, "127.0.0.1");
+    // found by hostile files: a megabyte host line went to the name lookup as it was
+    EXPECT_EQ(parseRotatorSettings({"1", std::string(254, 'h'), "4535", "1"}).host, "127.0.0.1");
+    EXPECT_EQ(parseRotatorSettings({"1", std::string(253, 'h'), "4535", "1"}).host, std::string(253, 'h'));
 }
 
 TEST(RotatorAddress, NamesHostAndPortTheWayTheOperatorTypesThem)

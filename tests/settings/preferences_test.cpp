@@ -98,6 +98,7 @@ TEST(PreferencesFile, AShortFileGivesSoundDefaults)
 struct BadNumber {
     Lines lines;
     std::string error;
+    std::size_t line;
 };
 
 void PrintTo(const BadNumber& row, std::ostream* out) { PrintTo(FileLines{row.lines}, out); }
@@ -108,6 +109,7 @@ TEST_P(PreferencesBadNumber, IsReportedAndReadAsZero)
 {
     const PreferencesReading reading = parsePreferences(GetParam().lines);
     EXPECT_EQ(reading.error, GetParam().error);
+    EXPECT_EQ(reading.errorLine, GetParam().line);  // for the message that names the file and line
     EXPECT_EQ(reading.preferences.gmtOffset, 0);
     // the lines before the bad one still count
     EXPECT_EQ(reading.preferences.latitudeText, "N°29.18"_cp1252);
@@ -117,14 +119,15 @@ INSTANTIATE_TEST_SUITE_P(
     Files, PreferencesBadNumber,
     ::testing::Values(
         // a comma is no decimal separator here, whatever the locale
-        BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, "5,5", "74"},
-                  "'5,5' is not a valid floating point value."},
-        BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, "0", "x"}, "'x' is not a valid integer value."},
+        BadNumber{
+            {"000", "W°94.47"_cp1252, "N°29.18"_cp1252, "5,5", "74"}, "'5,5' is not a valid floating point value.", 4},
+        BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, "0", "x"}, "'x' is not a valid integer value.", 5},
         // the offset's line comes first
-        BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, "?", "x"}, "'?' is not a valid floating point value."},
+        BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, "?", "x"}, "'?' is not a valid floating point value.", 4},
         // found by fuzzing: a number too large for the offset once wrote back as "inf"
         BadNumber{{"000", "W°94.47"_cp1252, "N°29.18"_cp1252, ".39390e02009", "0"},
-                  "'.39390e02009' is not a valid floating point value."}));
+                  "'.39390e02009' is not a valid floating point value.",
+                  4}));
 
 struct Offset {
     double hours;

@@ -3,6 +3,7 @@
 #include "app/calc/country_file_in_use.h"
 #include "app/calc/exit_status.h"
 #include "app/calc/line_batch.h"
+#include "app/calc/terminal_text.h"
 #include "catalogue/callsign_lookup.h"
 #include "core/number_text.h"
 #include "core/windows1252.h"
@@ -10,6 +11,11 @@
 #include <iostream>
 
 namespace qvk::calc {
+namespace {
+
+constexpr std::string_view kInvalidAnswer = "dxcc=invalid\n";
+
+}  // namespace
 
 CallAnswers::CallAnswers(const CountryFile& file) : file_(file)
 {
@@ -37,7 +43,7 @@ std::string_view CallAnswers::answer(std::string_view call, std::string& error) 
         return "dxcc=unknown\n";
     default:
         error = lookup.reason;
-        return "dxcc=invalid\n";
+        return kInvalidAnswer;
     }
 }
 
@@ -50,12 +56,13 @@ int callCommand(const Arguments& arguments)
         const auto answer = [&answers](std::string_view line, std::string& out, std::string& error) {
             out += answers.answer(line, error);
         };
-        return runLineBatch(stdin, stdout, stderr, answer) ? kDone : kInvalidInput;
+        // one output line for every input line, a line too long among them, so that paste lines them up
+        return runStandardLineBatch({.answer = answer, .tooLongAnswer = kInvalidAnswer});
     }
     std::string error;
     const std::string_view line = answers.answer(arguments.words[0], error);
     if (!error.empty()) {
-        std::cerr << error << '\n';
+        std::cerr << escapedForTerminal(error) << '\n';
         return kInvalidInput;
     }
     std::cout << line;

@@ -1,5 +1,7 @@
 #include "app/calc/country_file_in_use.h"
 
+#include "app/calc/terminal_text.h"
+
 #include <iostream>
 
 namespace qvk::calc {
@@ -18,12 +20,12 @@ std::optional<LoadedCountryFile> loadCountryFile(const std::optional<std::string
 {
     if (ctyPath) {
         auto reading = readCountryFile(*ctyPath);
-        if (!reading.file) std::cerr << reading.problem << '\n';
+        if (!reading.file) std::cerr << escapedForTerminal(reading.problem) << '\n';
         return std::move(reading.file);
     }
     const auto candidates = countryFileCandidates(ownFolder(), ownFolder());
     auto choice = chooseNewestCountryFile(candidates);
-    for (const auto& problem : choice.problems) std::cerr << problem << '\n';
+    for (const auto& problem : choice.problems) std::cerr << escapedForTerminal(problem) << '\n';
     if (!choice.file && choice.problems.empty()) {
         std::cerr << "No country file: none of";
         for (const auto& candidate : candidates) std::cerr << ' ' << candidate.string();

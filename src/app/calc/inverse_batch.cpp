@@ -73,8 +73,8 @@ std::string inverseLine(std::string_view line, std::string& error)
             return {};
         }
     for (int k : {1, 3})
-        if (std::fabs(numbers[k]) > 540) {
-            error = "longitude " + std::string(quoted(std::to_string(numbers[k]))) + " is beyond 540 degrees";
+        if (std::fabs(numbers[k]) > 180) {
+            error = "longitude " + std::string(quoted(std::to_string(numbers[k]))) + " is beyond 180 degrees";
             return {};
         }
 
@@ -88,11 +88,13 @@ std::string inverseLine(std::string_view line, std::string& error)
     return out;
 }
 
-bool runInverseBatch(std::FILE* in, std::FILE* out, std::FILE* err)
+int inverseCommand()
 {
-    return runLineBatch(in, out, err, [](std::string_view line, std::string& output, std::string& error) {
+    const auto answer = [](std::string_view line, std::string& output, std::string& error) {
         output += inverseLine(line, error);
-    });
+    };
+    // a bad line, a line too long among them, prints nothing
+    return runStandardLineBatch({.answer = answer, .tooLongAnswer = ""});
 }
 
 }  // namespace qvk::calc

@@ -1,9 +1,7 @@
 #pragma once
 // The batch form of the geodesic inverse: lines "LAT1 LON1 LAT2 LON2" in,
-// lines "BEARING DISTANCE" out, streamed in large blocks and computed on every
-// core, with the output in input order.
+// lines "BEARING DISTANCE" out, as line_batch.h streams them.
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -13,8 +11,8 @@ namespace qvk::calc {
 // "fault\n"), or an empty text with `error` set when the line does not parse.
 std::string inverseLine(std::string_view line, std::string& error);
 
-// Reads `in` to its end; returns true when every line parsed. Bad lines print
-// nothing on `out` and "line N: ..." on `err`.
-bool runInverseBatch(std::FILE* in, std::FILE* out, std::FILE* err);
+// inverse: standard input to standard output; the exit status. Bad lines
+// print nothing and "line N: ..." on standard error.
+int inverseCommand();
 
 }  // namespace qvk::calc

@@ -7,6 +7,8 @@
 #include "app/calc/inverse_batch.h"
 #include "app/calc/position_argument.h"
 #include "app/calc/rotator_turn.h"
+#include "app/calc/standard_streams.h"
+#include "app/calc/terminal_text.h"
 #include "app/program_identity.h"
 #include "clocks/place_time.h"
 #include "core/geodesic.h"
@@ -16,6 +18,7 @@
 #include "core/windows1252.h"
 #include "rotator/rotator_settings.h"
 
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -61,7 +64,8 @@ Commands:
       mobile (/MM, /AM) prints dxcc=none, a call of no known entity
       dxcc=unknown. Without CALL, reads one call a line from standard input
       and prints one line for each, in order (dxcc=invalid for a line that is
-      no callsign, reported on standard error as "line N: ...").
+      no callsign, reported on standard error as "line N: ...", and for a
+      line longer than 4096 bytes, reported as "line N: too long").
       The country file is PATH, or else the newer by its version of the
       cty.csv beside qvk-calc (the shipped one, or one put there) and
       /usr/share/hamradio-files/cty.csv (Debian's hamradio-files).
@@ -73,7 +77,8 @@ Commands:
       degrees, north and WEST positive) and prints "BEARING DISTANCE" for
       each: degrees to 9 decimals, metres to 4. A line that does not parse
       prints nothing and is reported on standard error as "line N: ...";
-      a computation fault prints "fault".
+      a line longer than 4096 bytes as "line N: too long"; a computation
+      fault prints "fault".
   convert PAIR
       The pair in decimal degrees: N°32.39\W°86.43 gives N°32.65\W°86.72.
   grid LOCATOR
@@ -82,7 +87,7 @@ Commands:
       The 4-character locator of two angle texts: N°29.18 W°94.47 gives EL29.
   sun LAT LON OFFSET YYYY-MM-DD [--military]
       Sunrise and sunset at a place in decimal degrees (north and EAST
-      positive) whose local time is OFFSET hours from GMT:
+      positive) whose local time is OFFSET hours from GMT (-14 to 14):
         rise=8:31A set=4:54P
       then "message=TEXT" for each notice (polar day or night).
   clock 'PLACE TEXT' HH:MM [--military] [--dst]
@@ -97,16 +102,23 @@ Commands:
       rotator's own range (224.2 is -135.8 on a rotator of -180 to 180):
         heading=224.2 azimuth=-135.8
       It returns once rotctld has taken the turn, not when the antenna
-      arrives. An empty HOME or TARGET turns nothing: heading=none.
+      arrives. An empty HOME or TARGET turns nothing: heading=none, and the
+      reason on standard error.
   --help
       This text.
   --version
       The version of Amateur Radio QVK that qvk-calc belongs to.
 
+Latitudes beyond 90 degrees and longitudes beyond 180 are invalid input.
+Text from the input that is echoed in a message shows control characters
+as \xNN escapes.
+
 Exit status: 0 done; 1 invalid input (the reason on standard error, a bad line
 in "inverse" or "call", or no country file that reads); 2 an invalid clock
 offset (the row shows 00: 00); 3 the rotator failed (its reason on standard
-error); 64 bad arguments.
+error); 64 bad arguments; 74 the output could not be written or the input not
+read (the reason on standard error). A reader that stops reading, as
+"| head -1" does, ends the command quietly.
 )";
 
 // The flags that take a value, written "--rotator HOST:PORT" or "--rotator=HOST:PORT".
@@ -114,13 +126,20 @@ bool takesValue(const std::string& flag) { return flag == "--rotator" || flag ==
 
 int usageError(const std::string& problem)
 {
-    std::cerr << "qvk-calc: " << problem << "\nTry 'qvk-calc --help'.\n";
+    std::cerr << "qvk-calc: " << qvk::calc::escapedForTerminal(problem) << "\nTry 'qvk-calc --help'.\n";
     return kUsageError;
 }
 
 int invalidInput(const std::string& programText)
 {
-    std::cerr << qvk::windows1252ToUtf8(programText) << '\n';
+    std::cerr << qvk::calc::escapedForTerminal(qvk::windows1252ToUtf8(programText)) << '\n';
+    return kInvalidInput;
+}
+
+// A number of qvk-calc's own that is out of range: "latitude 1e308 is beyond 90 degrees".
+int outOfRange(const std::string& name, const std::string& number, const char* limit)
+{
+    std::cerr << "qvk-calc: " << name << ' ' << qvk::calc::escapedForTerminal(number) << " is beyond " << limit << '\n';
     return kInvalidInput;
 }
 
@@ -174,7 +193,7 @@ struct Heading {
 // heading, as the program shows none before a home station is stored.
 bool isMissing(const std::string& word) { return word.find_first_not_of(" \t") == std::string::npos; }
 
-Heading headingBetween(const Arguments& a, const char* noneLine, int noneStatus)
+Heading headingBetween(const Arguments& a, const char* noneLine, int noneStatus, const char* noneReason)
 {
     qvk::calc::PositionReading home, target;
     if (!isMissing(a.words[0])) {
@@ -187,6 +206,7 @@ Heading headingBetween(const Arguments& a, const char* noneLine, int noneStatus)
     }
     if (!home.ok || !target.ok) {
         std::cout << noneLine << '\n';
+        if (noneReason) std::cerr << "qvk-calc: " << noneReason << '\n';
         return {std::nullopt, noneStatus};
     }
     const auto [homeLatitude, homeLongitude] = home.position;
@@ -201,7 +221,7 @@ Heading headingBetween(const Arguments& a, const char* noneLine, int noneStatus)
 
 int bearing(const Arguments& a)
 {
-    const Heading heading = headingBetween(a, "bearing=none", kDone);
+    const Heading heading = headingBetween(a, "bearing=none", kDone, nullptr);
     if (!heading.result) return heading.status;
     const qvk::BearingResult& result = *heading.result;
     std::cout << "bearing=" << qvk::formatFixed(result.bearing, 1)
@@ -246,6 +266,10 @@ int sun(const Arguments& a)
     const auto date = parseDate(a.words[3]);
     if (!latitude || !longitude || !offset) return usageError("LAT, LON and OFFSET must be decimal numbers");
     if (!date) return usageError("the date must be a calendar date written YYYY-MM-DD");
+    // found by hostile runs: a latitude of 1e308 printed a sunrise
+    if (std::abs(*latitude) > 90) return outOfRange("latitude", a.words[0], "90 degrees");
+    if (std::abs(*longitude) > 180) return outOfRange("longitude", a.words[1], "180 degrees");
+    if (std::abs(*offset) > 14) return outOfRange("offset", a.words[2], "14 hours");
     qvk::SunRequest request;
     request.latitude = static_cast<double>(*latitude);
     request.longitude = static_cast<double>(*longitude);
@@ -293,13 +317,14 @@ int rotate(const Arguments& a)
         if (!parsed) return usageError("--rotator takes HOST:PORT, such as 127.0.0.1:4533");
         std::tie(host, port) = *parsed;
     }
-    const Heading computed = headingBetween(a, "heading=none", kInvalidInput);
+    const Heading computed =
+        headingBetween(a, "heading=none", kInvalidInput, "nothing to turn to: HOME or TARGET is empty");
     if (!computed.result) return computed.status;
     const qvk::BearingResult& result = *computed.result;
     const double heading = a.has("--long") ? qvk::longPathHeading(result.bearing) : result.bearing;
     const auto turn = qvk::calc::turnRotator(host, port, heading);
     if (!turn.ok) {
-        std::cerr << turn.error << '\n';
+        std::cerr << qvk::calc::escapedForTerminal(turn.error) << '\n';
         return kRotatorFailed;
     }
     std::cout << "heading=" << qvk::formatFixed(heading, 1) << " azimuth=" << qvk::formatFixed(turn.azimuth, 1) << '\n';
@@ -327,11 +352,8 @@ const Command kCommands[] = {
     {"cty", 0, {"--cty"}, qvk::calc::ctyCommand},
 };
 
-}  // namespace
-
-int main(int argc, char** argv)
+int runCommand(int argc, char** argv)
 {
-    std::ios::sync_with_stdio(false);
     if (argc < 2) return usageError("no command given");
     const std::string name = argv[1];
     if (name == "--help" || name == "-h") {
@@ -355,7 +377,7 @@ int main(int argc, char** argv)
     }
     if (name == "inverse") {
         if (argc != 2) return usageError("inverse reads its lines from standard input and takes no arguments");
-        return qvk::calc::runInverseBatch(stdin, stdout, stderr) ? kDone : kInvalidInput;
+        return qvk::calc::inverseCommand();
     }
     for (const Command& command : kCommands) {
         if (name != command.name) continue;
@@ -369,4 +391,12 @@ int main(int argc, char** argv)
         return command.run(arguments);
     }
     return usageError("unknown command '" + name + "'");
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (const auto closed = qvk::calc::checkStandardStreams()) return *closed;
+    return qvk::calc::finishOutput(runCommand(argc, argv));
 }

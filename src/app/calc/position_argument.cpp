@@ -8,6 +8,7 @@
 #include "core/windows1252.h"
 
 #include <cctype>
+#include <cmath>
 
 namespace qvk::calc {
 namespace {
@@ -37,6 +38,14 @@ PositionReading readPair(std::string_view pair)
     reading.ok = entry.status == EntryPosition::Status::Found;
     reading.position = entry.position;
     reading.error = entry.message;
+    // the notation takes any number of degrees; the earth does not
+    if (reading.ok && std::abs(reading.position.latitude) > 90) {
+        reading.ok = false;
+        reading.error = "Latitude beyond 90 degrees: " + std::string(pair);
+    } else if (reading.ok && std::abs(reading.position.longitude) > 180) {
+        reading.ok = false;
+        reading.error = "Longitude beyond 180 degrees: " + std::string(pair);
+    }
     return reading;
 }
 

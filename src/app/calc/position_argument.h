@@ -23,7 +23,8 @@ struct PositionReading {
 };
 
 // A degrees.minutes pair text, checked, converted and read as the program
-// reads a chosen list entry.
+// reads a chosen list entry; a latitude beyond 90 degrees or a longitude
+// beyond 180 is refused with its reason.
 PositionReading readPair(std::string_view pair);
 
 // A 4- or 6-character locator (its south-west corner) or a pair text.

@@ -275,6 +275,23 @@ TEST_F(CompassMenuTest, AnErrorReplyIsShownInHamlibsWords)
     EXPECT_TRUE(noBoxWasShown());
 }
 
+// found by hostile runs: a rotctld answering "12.5" for ever slowed every
+// repaint to a second and grew the program by 450 MB, with no message
+TEST_F(CompassMenuTest, ARotatorThatFloodsIsDroppedWithAStatusTextAndTheCompassStillDraws)
+{
+    FakeRotctld rotctld;
+    rotctld.flood("p", QByteArray("12.5\n").repeated(1000));
+    writeRotatorFile(rotctld.port());
+    start();
+    attachRotator();
+    const QString expected = "Rotator at " + rotctld.address() + " sent too much; disconnected";
+    ASSERT_TRUE(waitUntil([&] { return compass().rotatorStatus() == expected; }));
+    EXPECT_LT(rotctld.floodedBytes, 16 << 20);
+    showLondon();
+    EXPECT_FALSE(compass().grab().isNull());
+    EXPECT_TRUE(noBoxWasShown());
+}
+
 TEST_F(CompassMenuTest, RotatorSettingsOkWritesRotatorQvkAndStartsTheRotator)
 {
     FakeRotctld rotctld;

@@ -1,0 +1,109 @@
+// What hostile input costs: reading a data file with a line of 10 MB and of
+// 50 MB, and keeping the compass painted while a rotctld floods, with "12.5"
+// lines for ever and with a line that never ends. Prints one line per case.
+//
+// The rotator runs as the program runs it: a poll every second, each
+// connection dropped when the server sends more than was asked, the status on
+// the compass. A 10 ms timer repaints the compass meanwhile; the longest gap
+// between its ticks is the longest the window could not repaint.
+
+#include "core/line_file.h"
+#include "fake_rotctld.h"
+#include "rotator/rotator_client.h"
+#include "ui/mainwindow/compass_frame.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+void readLongLine(int megabytes)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("qvk-bench-long-line-" + std::to_string(getpid()));
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "Mobile N\xB0"
+                "30.41\\W\xB0"
+                "88.02\r\n";
+        const std::string megabyte(1 << 20, 'A');
+        for (int i = 0; i < megabytes; ++i) file << megabyte;
+        file << "\r\n";
+    }
+    const double before = peakMegabytes();
+    const auto start = std::chrono::steady_clock::now();
+    const auto reading = qvk::readLineFile(path);
+    const double milliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::filesystem::remove(path);
+    std::printf("a data file with a %d MB line: read in %.1f ms, %zu lines, peak memory grew %.1f MB\n", megabytes,
+                milliseconds, reading.lines.size(), peakMegabytes() - before);
+}
+
+void keepPaintingThroughAFlood(const char* name, const QByteArray& chunk)
+{
+    qvk::rotator::FakeRotctld rotctld;
+    rotctld.flood("p", chunk);
+    qvk::rotator::RotatorClient client;
+    client.setAddress("127.0.0.1", rotctld.port());
+    qvk::ui::CompassFrame compass;
+    compass.show();
+    int drops = 0;
+    QObject::connect(&client, &qvk::rotator::RotatorClient::positionRead, &compass,
+                     [&](double azimuth, double) { compass.setRotatorAzimuth(azimuth); });
+    QObject::connect(&client, &qvk::rotator::RotatorClient::failed, &compass, [&](const QString& text) {
+        ++drops;
+        compass.setRotatorStatus(text, true);
+    });
+
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &client, [&] { client.requestPosition(); });
+    poll.start(1000);
+    client.requestPosition();
+
+    QElapsedTimer sinceTick, repaint;
+    qint64 longestGap = 0, longestRepaint = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, &compass, [&] {
+        longestGap = std::max(longestGap, sinceTick.restart());
+        repaint.start();
+        compass.repaint();
+        longestRepaint = std::max(longestRepaint, repaint.elapsed());
+    });
+    sinceTick.start();
+    ticks.start(10);
+    QEventLoop loop;
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    std::printf("%s for 5 s: %d connections dropped, longest gap between 10 ms repaints %lld ms, longest repaint "
+                "%lld ms, peak memory %.1f MB\n",
+                name, drops, static_cast<long long>(longestGap), static_cast<long long>(longestRepaint),
+                peakMegabytes());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    readLongLine(10);
+    readLongLine(50);
+    QApplication application(argc, argv);
+    keepPaintingThroughAFlood("rotctld answering \"12.5\" for ever", QByteArray("12.5\n").repeated(1000));
+    keepPaintingThroughAFlood("rotctld sending a line without end", QByteArray(64 * 1024, '7'));
+    return 0;
+}
