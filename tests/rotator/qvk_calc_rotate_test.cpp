@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
