@@ -12,3 +12,9 @@ struct Outcome {
 };
 
 Outcome qvkCalc(std::vector<std::string> arguments, const std::string& input = {});
+
+// The same for a copy of qvk-calc elsewhere (laid out as a package installs
+// it), with variables set in its environment ("XDG_CONFIG_HOME=/tmp/...";
+// "HOME=" leaves one empty).
+Outcome qvkCalcAt(const std::string& program, std::vector<std::string> arguments,
+                  const std::vector<std::string>& environment, const std::string& input = {});
