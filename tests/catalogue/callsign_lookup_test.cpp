@@ -187,6 +187,15 @@ TEST(ListCallsign, NoEntityGivesItsWarning)
     EXPECT_EQ(callsignOfListText(shipped(), "K1ABC/AM")->statusText, "");
 }
 
+TEST(ListCallsign, WithoutACountryFileACallsignHasNoPositionAndSaysWhy)
+{
+    const auto callsign = callsignWithoutCountryFile(" ja1abc");
+    ASSERT_TRUE(callsign);
+    EXPECT_EQ(callsign->warning, "Without a country file JA1ABC has no position.");
+    EXPECT_EQ(callsign->statusText, "");
+    EXPECT_FALSE(callsignWithoutCountryFile("No Alabama City List"));
+}
+
 TEST(ListCallsign, OtherListTextsAreNoCallsigns)
 {
     for (const char* text : {"No Alabama City List", "Click on a state or dxcc first.", "DXCC sorted by prefix.",

@@ -265,6 +265,8 @@ void THamDF1::ComboBox2Exit()
     const EntryPosition entry = positionOfEntry(fromScreen(text));
     switch (entry.status) {
     case EntryPosition::Status::NoLatitude:
+        if (commitCallsign(text)) return;
+        [[fallthrough]];
     case EntryPosition::Status::NoLongitude:
         warnNearCentre(platform_, toScreen(entry.message));
         locationList_->setFocus(Qt::OtherFocusReason);
@@ -279,8 +281,12 @@ void THamDF1::ComboBox2Exit()
         break;
     }
     const auto [latitude, longitude] = entry.position;
-    BreakOutCity(kChosenTargetTag, "   " + text, homeLatitude_, homeLongitude_, static_cast<double>(latitude),
-                 static_cast<double>(longitude));
+    showCommittedTarget("   " + text, static_cast<double>(latitude), static_cast<double>(longitude));
+}
+
+void THamDF1::showCommittedTarget(const QString& name, double latitude, double longitude)
+{
+    BreakOutCity(kChosenTargetTag, name, homeLatitude_, homeLongitude_, latitude, longitude);
     locationList_->setFocus(Qt::OtherFocusReason);
     locationList_->selectAllForReplacement();
     clockTimer_->start();

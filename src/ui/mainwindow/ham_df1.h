@@ -4,8 +4,8 @@
 // result display and the buttons that open every other window.
 //
 // Every result reaches the display through BreakOutCity. The window owns the
-// master list, the home position, the result on show and the flags of the
-// location list.
+// master list, the country file, the home position, the result on show and
+// the flags of the location list.
 
 #include "core/geodesic.h"
 #include "ui/common/parameter_mode.h"
@@ -28,6 +28,7 @@ class QToolButton;
 namespace qvk::ui {
 
 class CompassFrame;
+class CountryFileLoader;
 class Platform;
 class RotatorControl;
 class SearchComboBox;
@@ -84,6 +85,8 @@ public:
     double homeLatitude() const { return homeLatitude_; }
     double homeLongitude() const { return homeLongitude_; }
     SearchComboBox& locationList() const { return *locationList_; }
+    // The country file that callsigns typed into the location list are looked up in.
+    CountryFileLoader& countryFile() const { return *countryFile_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -125,6 +128,12 @@ private:
     void clocksClick() { openWindow(windows_.clocks); }
     void openWindow(QDialog* window);
     void ComboBox2Exit();
+    // The end of every commit that found a target: its heading, the list
+    // readied for the next entry, and the distance.
+    void showCommittedTarget(const QString& name, double latitude, double longitude);
+    // in ham_df1_callsign.cpp
+    void startReadingCountryFile();
+    bool commitCallsign(const QString& text);
     void relocatePointerBeforeTyping();
     void clockTick();
     void compassMenuRequested(const QPoint& position);
@@ -160,6 +169,7 @@ private:
     QLabel* headingLabel_ = nullptr;
     QLabel* longPathLabel_ = nullptr;
     StatusBar* statusBar_ = nullptr;
+    CountryFileLoader* countryFile_ = nullptr;
 
     // state for the whole run
     std::vector<std::string> masterList_;

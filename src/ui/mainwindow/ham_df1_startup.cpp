@@ -31,6 +31,7 @@ constexpr const char* kMasterFileName = "states.txt";
 
 void THamDF1::FormCreate()
 {
+    startReadingCountryFile();
     const QString path = platform_.dataFolder() + kMasterFileName;
     const auto lines = readLines(toFileSystemPath(path));
     if (!lines) {

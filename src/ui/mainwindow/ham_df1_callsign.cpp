@@ -1,0 +1,47 @@
+// Callsigns in the location list: a call typed where an entry would be
+// chosen points the antenna at its DXCC entity, found through AD1C's
+// country file.
+
+#include "catalogue/list_callsign.h"
+#include "ui/common/country_file_loader.h"
+#include "ui/common/platform.h"
+#include "ui/common/screen_text.h"
+#include "ui/common/search_combo_box.h"
+#include "ui/mainwindow/ham_df1.h"
+
+namespace qvk::ui {
+
+// The operator's copy in the settings folder, the system's and the shipped
+// one: the newest is read while the window starts.
+void THamDF1::startReadingCountryFile()
+{
+    countryFile_ = new CountryFileLoader(
+        countryFileCandidates(toFileSystemPath(platform_.settingsFolder()), toFileSystemPath(platform_.dataFolder())),
+        this);
+    connect(countryFile_, &CountryFileLoader::problemsFound, this,
+            [this](const QString& report) { platform_.showWarning(report); });
+}
+
+// A commit whose text has no position: a callsign gives the heading to its
+// entity, or the warning why it has none. False for any other text, which
+// keeps the warning of an entry without a position.
+bool THamDF1::commitCallsign(const QString& text)
+{
+    const LoadedCountryFile* file = countryFile_->file();
+    const auto callsign =
+        file ? callsignOfListText(file->data, fromScreen(text)) : callsignWithoutCountryFile(fromScreen(text));
+    if (!callsign) return false;
+    if (!callsign->warning.empty()) {
+        warnNearCentre(platform_, toScreen(callsign->warning));
+        locationList_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    // the call as it was looked up, trimmed and in capitals, selected so that the next call replaces it
+    locationList_->showText(toScreen(callsign->lookup.call));
+    const auto [latitude, longitude] = callsign->position;
+    showCommittedTarget("   " + toScreen(callsign->statusText), static_cast<double>(latitude),
+                        static_cast<double>(longitude));
+    return true;
+}
+
+}  // namespace qvk::ui
