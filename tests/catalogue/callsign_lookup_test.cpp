@@ -67,6 +67,8 @@ TEST(CallRule1, OnlyLettersAndDigitsInPartsJoinedBySingleSlashes)
               "'" + std::string(21, 'K') + "' is not a callsign: it is longer than 20 characters");
     EXPECT_EQ(notACallsignReason(""), "an empty text is not a callsign");
     EXPECT_EQ(notACallsignReason("K1ABC"), "");
+    EXPECT_TRUE(isCallsign(" vp2e/k1abc "));
+    EXPECT_FALSE(isCallsign("No Alabama City List"));
 }
 
 TEST(CallRule2, AnExactCallWinsWithItsOwnZones)

@@ -252,7 +252,12 @@ void THamDF1::sortToggleClick()
 void THamDF1::ComboBox2Exit()
 {
     const QString text = locationList_->currentText();
-    if (text.isEmpty() || !listOffered_) return;
+    if (text.isEmpty()) return;
+    // a call heard needs no list first: typing it is the quickest way to a heading
+    if (!listOffered_) {
+        commitCallsign(text);
+        return;
+    }
     if (text == kClearPromptEntry) {
         locationList_->showText(kListPrompt);
         if (locationList_->count() == 0)

@@ -27,9 +27,11 @@ void THamDF1::startReadingCountryFile()
 // keeps the warning of an entry without a position.
 bool THamDF1::commitCallsign(const QString& text)
 {
+    const std::string typed = fromScreen(text);
+    // only a callsign waits for the country file, should its reading still be under way
+    if (!isCallsign(typed)) return false;
     const LoadedCountryFile* file = countryFile_->file();
-    const auto callsign =
-        file ? callsignOfListText(file->data, fromScreen(text)) : callsignWithoutCountryFile(fromScreen(text));
+    const auto callsign = file ? callsignOfListText(file->data, typed) : callsignWithoutCountryFile(typed);
     if (!callsign) return false;
     if (!callsign->warning.empty()) {
         warnNearCentre(platform_, toScreen(callsign->warning));

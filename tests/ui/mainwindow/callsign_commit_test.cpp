@@ -90,6 +90,19 @@ TEST_F(CallsignCommitTest, ACallWorksWhicheverListIsShown)
     EXPECT_TRUE(platform.warnings.isEmpty());
 }
 
+TEST_F(CallsignCommitTest, ACallNeedsNoListClickedFirst)
+{
+    startWithShippedCountryFile();
+    list().setFocus();  // the prompt still shows: no state and no DXCC list was offered
+    enterCall("vp2e/k1abc");
+    waitForHeading("Degrees:  118.2      VP2E/K1ABC  Anguilla (NA CQ8 ITU11)");
+    EXPECT_EQ(text("DistancePanel"), "1,777");
+
+    enterCall("k1abc/mm");
+    QTRY_COMPARE(platform.warnings, QStringList{"K1ABC/MM is maritime mobile: no DXCC entity."});
+    // any other text still passes without a word: BeforeAnyListIsOfferedLeavingTheListWarnsOfNothing
+}
+
 TEST_F(CallsignCommitTest, AMobileAtSeaOrInTheAirWarnsUnderTheHandAndKeepsTheHeading)
 {
     startWithShippedCountryFile();
