@@ -1,8 +1,8 @@
 #pragma once
 // The country file, read off the start-up path: the newest of the candidates
-// is chosen and parsed on a thread of Qt's pool while the windows are built
-// and shown, and a lookup that comes before the reading is done waits for it
-// (a matter of milliseconds, see docs/benchmarks.md).
+// is chosen and parsed on a thread of Qt's pool while the program goes on,
+// and a lookup that comes before the reading is done waits for it (a matter
+// of milliseconds, see docs/benchmarks.md).
 
 #include "catalogue/country_file_choice.h"
 

@@ -86,7 +86,7 @@ public:
     double homeLongitude() const { return homeLongitude_; }
     SearchComboBox& locationList() const { return *locationList_; }
     // The country file that callsigns typed into the location list are looked up in.
-    CountryFileLoader& countryFile() const { return *countryFile_; }
+    CountryFileLoader& countryFile();
 
 protected:
     void changeEvent(QEvent* event) override;

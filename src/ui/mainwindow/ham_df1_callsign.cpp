@@ -12,14 +12,23 @@
 namespace qvk::ui {
 
 // The operator's copy in the settings folder, the system's and the shipped
-// one: the newest is read while the window starts.
+// one: the newest is read on a worker thread from the end of the start-up
+// work, so that it does not compete with building and showing the windows.
+// A callsign committed before then starts the reading itself.
 void THamDF1::startReadingCountryFile()
 {
+    if (countryFile_) return;
     countryFile_ = new CountryFileLoader(
         countryFileCandidates(toFileSystemPath(platform_.settingsFolder()), toFileSystemPath(platform_.dataFolder())),
         this);
     connect(countryFile_, &CountryFileLoader::problemsFound, this,
             [this](const QString& report) { platform_.showWarning(report); });
+}
+
+CountryFileLoader& THamDF1::countryFile()
+{
+    startReadingCountryFile();
+    return *countryFile_;
 }
 
 // A commit whose text has no position: a callsign gives the heading to its
@@ -30,7 +39,7 @@ bool THamDF1::commitCallsign(const QString& text)
     const std::string typed = fromScreen(text);
     // only a callsign waits for the country file, should its reading still be under way
     if (!isCallsign(typed)) return false;
-    const LoadedCountryFile* file = countryFile_->file();
+    const LoadedCountryFile* file = countryFile().file();
     const auto callsign = file ? callsignOfListText(file->data, typed) : callsignWithoutCountryFile(typed);
     if (!callsign) return false;
     if (!callsign->warning.empty()) {
