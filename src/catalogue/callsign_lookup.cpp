@@ -150,6 +150,8 @@ std::string notACallsignReason(std::string_view call)
     return {};
 }
 
+bool isCallsign(std::string_view typed) { return notACallsignReason(normalisedCall(typed)).empty(); }
+
 CallLookup lookUpCall(const CountryFile& file, std::string_view typed)
 {
     CallLookup lookup;

@@ -55,6 +55,9 @@ std::string normalisedCall(std::string_view typed);
 // it is one.
 std::string notACallsignReason(std::string_view call);
 
+// Rule 1: whether the typed text, trimmed and upper-cased, is a callsign.
+bool isCallsign(std::string_view typed);
+
 CallLookup lookUpCall(const CountryFile& file, std::string_view typed);
 
 }  // namespace qvk

@@ -94,4 +94,16 @@ CountryFileChoice chooseNewestCountryFile(const std::vector<std::filesystem::pat
     return choice;
 }
 
+std::string countryFileChoiceReport(const CountryFileChoice& choice)
+{
+    if (choice.problems.empty()) return "";
+    std::string report;
+    for (const auto& problem : choice.problems) report += problem + "\n";
+    if (choice.file)
+        report += "Callsigns are looked up in " + choice.file->path.string() + " instead.";
+    else
+        report += "Callsigns cannot be looked up.";
+    return report;
+}
+
 }  // namespace qvk

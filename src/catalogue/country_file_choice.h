@@ -54,4 +54,10 @@ struct CountryFileChoice {
 // not exist is passed over without a word, and a path named twice is read once.
 CountryFileChoice chooseNewestCountryFile(const std::vector<std::filesystem::path>& candidates);
 
+// What the operator is told when files were passed over: each problem on a
+// line of its own, then "Callsigns are looked up in PATH instead." or, when
+// no file reads, "Callsigns cannot be looked up." Empty when nothing was
+// passed over.
+std::string countryFileChoiceReport(const CountryFileChoice& choice);
+
 }  // namespace qvk

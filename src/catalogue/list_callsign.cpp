@@ -16,6 +16,14 @@ std::optional<ListCallsign> callsignOfListText(const CountryFile& file, std::str
     return callsign;
 }
 
+std::optional<ListCallsign> callsignWithoutCountryFile(std::string_view listText)
+{
+    static const CountryFile kNoCountryFile;
+    auto callsign = callsignOfListText(kNoCountryFile, listText);
+    if (callsign) callsign->warning = noCountryFileWarning(callsign->lookup.call);
+    return callsign;
+}
+
 std::string callStatusText(const CountryFile& file, const CallLookup& lookup)
 {
     const CountryLocation& location = *lookup.location;
@@ -33,6 +41,11 @@ std::string noEntityWarning(const CallLookup& lookup)
     default:
         return "No DXCC entity for " + lookup.call + ".";
     }
+}
+
+std::string noCountryFileWarning(std::string_view call)
+{
+    return "Without a country file " + std::string(call) + " has no position.";
 }
 
 }  // namespace qvk

@@ -22,6 +22,10 @@ struct ListCallsign {
 // callsign (a city, a prompt, a typing slip), which keeps its own handling.
 std::optional<ListCallsign> callsignOfListText(const CountryFile& file, std::string_view listText);
 
+// The same where no country file reads: a callsign then has no position,
+// and its warning says why ("Without a country file JA1ABC has no position.").
+std::optional<ListCallsign> callsignWithoutCountryFile(std::string_view listText);
+
 // "JA1ABC  Japan (AS CQ25 ITU45)": the call, two spaces, the entity, and the
 // continent and zones that hold for this call.
 std::string callStatusText(const CountryFile& file, const CallLookup& lookup);
@@ -31,5 +35,8 @@ std::string callStatusText(const CountryFile& file, const CallLookup& lookup);
 //     "K1ABC/MM is maritime mobile: no DXCC entity."
 //     "K1ABC/AM is aeronautical mobile: no DXCC entity."
 std::string noEntityWarning(const CallLookup& lookup);
+
+// "Without a country file JA1ABC has no position."
+std::string noCountryFileWarning(std::string_view call);
 
 }  // namespace qvk

@@ -39,6 +39,14 @@ std::optional<fs::path> absoluteFolder(const std::optional<std::string>& value)
     return folder;
 }
 
+// A build folder, or a copy of it the operator owns, keeps its settings
+// beside the program; the data installed elsewhere means the program was
+// installed, and its folder is not its own.
+bool keepsSettingsBesideProgram(const FolderFacts& facts, const fs::path& dataFolder)
+{
+    return dataFolder == facts.programFolder && facts.programFolderWritable;
+}
+
 std::string cannotSaveMessage(const std::string& reason)
 {
     return reason + ". Amateur Radio QVK starts with its default settings and cannot save them.";
@@ -94,8 +102,7 @@ ProgramFolders chooseProgramFolders(const FolderFacts& facts)
 {
     ProgramFolders folders;
     folders.data = findDataFolder(facts.programFolder);
-    // the data installed elsewhere means the program was installed: its folder is not its own
-    if (folders.data == facts.programFolder && facts.programFolderWritable) {
+    if (keepsSettingsBesideProgram(facts, folders.data)) {
         folders.settings = facts.programFolder;
         return folders;
     }
@@ -115,6 +122,12 @@ ProgramFolders chooseProgramFolders(const FolderFacts& facts)
     }
     folders.settings = *user;
     return folders;
+}
+
+std::optional<fs::path> settingsFolderToRead(const FolderFacts& facts)
+{
+    if (keepsSettingsBesideProgram(facts, findDataFolder(facts.programFolder))) return facts.programFolder;
+    return userSettingsFolder(facts);
 }
 
 }  // namespace qvk

@@ -51,4 +51,9 @@ std::optional<std::filesystem::path> userSettingsFolder(const FolderFacts& facts
 // it with the shipped "tms.qvk" and "tmszones.qvk" when it has no "tms.qvk".
 ProgramFolders chooseProgramFolders(const FolderFacts& facts);
 
+// The settings folder by the same rule, named but neither created nor
+// checked: for qvk-calc, which reads the operator's files and writes none.
+// nullopt when the program would have no settings folder of its own.
+std::optional<std::filesystem::path> settingsFolderToRead(const FolderFacts& facts);
+
 }  // namespace qvk

@@ -145,6 +145,66 @@ TEST(Cty, NamesTheShippedFileBesideQvkCalcAndItsFigures)
                            " version=20230502 entities=340 exact=18471 prefixes=7719\n");
 }
 
+// qvk-calc as the package installs it, in a folder of the test's own:
+// /usr/bin/qvk-calc, its data in /usr/share/qvk.
+class InstalledQvkCalc : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root_ = fs::temp_directory_path() / ("qvk-calc-installed-" + std::to_string(getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "usr/bin");
+        fs::copy_file(QVK_CALC_PATH, program());
+        write(root_ / "usr/share/qvk/states.txt", "DX~\r\n");
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    std::string program() const { return (root_ / "usr/bin/qvk-calc").string(); }
+    fs::path config() const { return root_ / "config"; }
+    Outcome run(std::vector<std::string> arguments) const
+    {
+        return qvkCalcAt(program(), std::move(arguments), {"XDG_CONFIG_HOME=" + config().string()});
+    }
+
+    // A one-entity file: every K call is NAME; versions later than any real
+    // file, so that the system's copy never wins.
+    static void writeCountryFile(const fs::path& path, const std::string& name, const std::string& version)
+    {
+        write(path, "K," + name + ",291,NA,5,8,37.60,91.87,5.0,K =VER" + version + ";\r\n");
+    }
+    static void write(const fs::path& path, const std::string& bytes)
+    {
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    fs::path root_;
+};
+
+TEST_F(InstalledQvkCalc, FindsTheSharedDataFolderAndNeverMakesTheSettingsFolder)
+{
+    writeCountryFile(root_ / "usr/share/qvk/cty.csv", "Shipped", "29990101");
+    const Outcome cty = run({"cty"});
+    EXPECT_EQ(cty.status, 0) << cty.err;
+    EXPECT_EQ(cty.out, "file=" + (root_ / "usr/share/qvk/cty.csv").string() +
+                           " version=29990101 entities=1 exact=0 prefixes=1\n");
+    EXPECT_FALSE(fs::exists(config())) << "qvk-calc only reads the settings folder";
+}
+
+TEST_F(InstalledQvkCalc, TheOperatorsNewerCopyInTheSettingsFolderWinsAndADamagedOneIsNamed)
+{
+    writeCountryFile(root_ / "usr/share/qvk/cty.csv", "Shipped", "29990101");
+    writeCountryFile(config() / "qvk/cty.csv", "Downloaded", "29991231");
+    EXPECT_EQ(run({"call", "K1ABC"}).out, "dxcc=291 prefix=K cont=NA cq=5 itu=8 lat=37.60 lon=91.87 name=Downloaded\n");
+
+    write(config() / "qvk/cty.csv", "K,Downloaded,291,NA,5,8,37.60,91.87,5.0,K =VER29991231;\r\nF,France\r\n");
+    const Outcome damaged = run({"call", "K1ABC"});
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_EQ(damaged.err,
+              "Country file " + (config() / "qvk/cty.csv").string() + ", line 2: 2 fields where 10 belong.\n");
+    EXPECT_EQ(damaged.out, "dxcc=291 prefix=K cont=NA cq=5 itu=8 lat=37.60 lon=91.87 name=Shipped\n");
+}
+
 TEST(CallTarget, BearingTakesACallsignAsTarget)
 {
     // England of this file lies at 51.50 and 0.50: N°51.30\W°0.30 in degrees.minutes

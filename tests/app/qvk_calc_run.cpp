@@ -8,8 +8,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 extern char** environ;
 
@@ -36,14 +38,27 @@ Outcome qvkCalcWith(std::vector<std::string> arguments, const Streams& streams)
         posix_spawn_file_actions_addopen(&files, 1, streams.outputTo.value_or(out.string()).c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    arguments.insert(arguments.begin(), QVK_CALC_PATH);
+    arguments.insert(arguments.begin(), streams.program);
     std::vector<char*> argv;
     for (auto& a : arguments) argv.push_back(a.data());
     argv.push_back(nullptr);
 
+    // the test's own variables replace those of the same name
+    std::vector<std::string> variables = streams.environment;
+    for (char** variable = environ; *variable; ++variable) {
+        const std::string_view entry = *variable;
+        const auto name = entry.substr(0, entry.find('=') + 1);
+        const bool replaced = std::any_of(streams.environment.begin(), streams.environment.end(),
+                                          [&](const std::string& own) { return own.starts_with(name); });
+        if (!replaced) variables.emplace_back(entry);
+    }
+    std::vector<char*> envp;
+    for (auto& variable : variables) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
     Outcome run;
     pid_t pid = 0;
-    if (posix_spawn(&pid, QVK_CALC_PATH, &files, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, streams.program.c_str(), &files, nullptr, argv.data(), envp.data()) == 0) {
         if (streams.readOneLineAndStop) {
             close(pipeEnds[1]);
             char c = 0;
@@ -67,4 +82,13 @@ Outcome qvkCalcWith(std::vector<std::string> arguments, const Streams& streams)
 Outcome qvkCalc(std::vector<std::string> arguments, const std::string& input)
 {
     return qvkCalcWith(std::move(arguments), Streams{input});
+}
+
+Outcome qvkCalcAt(const std::string& program, std::vector<std::string> arguments,
+                  const std::vector<std::string>& environment, const std::string& input)
+{
+    Streams streams{input};
+    streams.program = program;
+    streams.environment = environment;
+    return qvkCalcWith(std::move(arguments), streams);
 }

@@ -23,8 +23,16 @@ struct Streams {
     bool closeInput = false;
     bool closeOutput = false;
     bool readOneLineAndStop = false;  // into a pipe whose reader goes away after a line, as "| head -1"
+    std::string program = QVK_CALC_PATH;
+    std::vector<std::string> environment{};  // replacing the test's own variables of the same names
 };
 
 Outcome qvkCalcWith(std::vector<std::string> arguments, const Streams& streams);
 
 Outcome qvkCalc(std::vector<std::string> arguments, const std::string& input = {});
+
+// The same for a copy of qvk-calc elsewhere (laid out as a package installs
+// it), with variables set in its environment ("XDG_CONFIG_HOME=/tmp/...";
+// "HOME=" leaves one empty).
+Outcome qvkCalcAt(const std::string& program, std::vector<std::string> arguments,
+                  const std::vector<std::string>& environment, const std::string& input = {});

@@ -67,6 +67,8 @@ TEST(CallRule1, OnlyLettersAndDigitsInPartsJoinedBySingleSlashes)
               "'" + std::string(21, 'K') + "' is not a callsign: it is longer than 20 characters");
     EXPECT_EQ(notACallsignReason(""), "an empty text is not a callsign");
     EXPECT_EQ(notACallsignReason("K1ABC"), "");
+    EXPECT_TRUE(isCallsign(" vp2e/k1abc "));
+    EXPECT_FALSE(isCallsign("No Alabama City List"));
 }
 
 TEST(CallRule2, AnExactCallWinsWithItsOwnZones)
@@ -185,6 +187,15 @@ TEST(ListCallsign, NoEntityGivesItsWarning)
     EXPECT_EQ(callsignOfListText(shipped(), "k1abc/mm")->warning, "K1ABC/MM is maritime mobile: no DXCC entity.");
     EXPECT_EQ(callsignOfListText(shipped(), "K1ABC/AM")->warning, "K1ABC/AM is aeronautical mobile: no DXCC entity.");
     EXPECT_EQ(callsignOfListText(shipped(), "K1ABC/AM")->statusText, "");
+}
+
+TEST(ListCallsign, WithoutACountryFileACallsignHasNoPositionAndSaysWhy)
+{
+    const auto callsign = callsignWithoutCountryFile(" ja1abc");
+    ASSERT_TRUE(callsign);
+    EXPECT_EQ(callsign->warning, "Without a country file JA1ABC has no position.");
+    EXPECT_EQ(callsign->statusText, "");
+    EXPECT_FALSE(callsignWithoutCountryFile("No Alabama City List"));
 }
 
 TEST(ListCallsign, OtherListTextsAreNoCallsigns)

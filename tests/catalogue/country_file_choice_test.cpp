@@ -78,6 +78,8 @@ TEST_F(CountryFileChoiceTest, ADamagedFileIsReportedAndTheNextOneUsed)
     EXPECT_EQ(choice.problems[0],
               "Country file " + missingSemicolon.string() + ", line 1: the alias list does not end with \";\".");
     EXPECT_EQ(choice.problems[1], "Country file " + damaged.string() + ", line 2: 2 fields where 10 belong.");
+    EXPECT_EQ(countryFileChoiceReport(choice), choice.problems[0] + "\n" + choice.problems[1] +
+                                                   "\nCallsigns are looked up in " + good.string() + " instead.");
 
     const auto empty = folder_ / "empty";
     std::ofstream{empty};
@@ -85,6 +87,7 @@ TEST_F(CountryFileChoiceTest, ADamagedFileIsReportedAndTheNextOneUsed)
     EXPECT_FALSE(onlyEmpty.file);
     ASSERT_EQ(onlyEmpty.problems.size(), 1u);
     EXPECT_EQ(onlyEmpty.problems[0], "Country file " + empty.string() + ", line 1: the file is empty.");
+    EXPECT_EQ(countryFileChoiceReport(onlyEmpty), onlyEmpty.problems[0] + "\nCallsigns cannot be looked up.");
 }
 
 TEST_F(CountryFileChoiceTest, LongAliasListsAreReadWholeAndAHugeFileIsPassedOver)
@@ -117,6 +120,7 @@ TEST_F(CountryFileChoiceTest, AnOlderFileIsNotParsedOnceANewerOneReads)
     const auto choice = chooseNewestCountryFile({newer, olderDamaged});
     EXPECT_EQ(chosenName(choice), "operator");
     EXPECT_TRUE(choice.problems.empty());
+    EXPECT_EQ(countryFileChoiceReport(choice), "");
 }
 
 TEST_F(CountryFileChoiceTest, MissingFilesArePassedOverAndAPathIsReadOnce)

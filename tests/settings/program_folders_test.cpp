@@ -138,6 +138,21 @@ TEST_F(ProgramFoldersTest, NoHomeAndNoXdgConfigHomeStartsOnTheShippedDefaultsAnd
     EXPECT_NE(folders.problem.find("neither XDG_CONFIG_HOME nor HOME"), std::string::npos) << folders.problem;
 }
 
+TEST_F(ProgramFoldersTest, ACommandLineToolReadsFromTheSameSettingsFolderWithoutMakingIt)
+{
+    FolderFacts facts = installed();
+    EXPECT_EQ(settingsFolderToRead(facts), root_ / "home/.config/qvk");
+    facts.xdgConfigHome = (root_ / "config").string();
+    EXPECT_EQ(settingsFolderToRead(facts), root_ / "config/qvk");
+    EXPECT_FALSE(fs::exists(root_ / "config")) << "reading never creates the folder";
+    facts.xdgConfigHome = std::nullopt;
+    facts.home = std::nullopt;
+    EXPECT_EQ(settingsFolderToRead(facts), std::nullopt);
+
+    EXPECT_EQ(settingsFolderToRead(ownFolder(true)), root_ / "qvk");
+    EXPECT_EQ(settingsFolderToRead(ownFolder(false)), root_ / "home/.config/qvk");
+}
+
 TEST_F(ProgramFoldersTest, DataBesideTheProgramWinsOverTheInstalledData)
 {
     installed();

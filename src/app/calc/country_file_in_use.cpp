@@ -1,6 +1,7 @@
 #include "app/calc/country_file_in_use.h"
 
 #include "app/calc/terminal_text.h"
+#include "settings/program_folders.h"
 
 #include <iostream>
 
@@ -14,6 +15,16 @@ std::filesystem::path ownFolder()
     return error ? std::filesystem::current_path(error) : executable.parent_path();
 }
 
+// The operator's, the system's and the shipped file, where the program looks.
+std::vector<std::filesystem::path> programCandidates()
+{
+    const auto program = ownFolder();
+    const auto data = findDataFolder(program);
+    // without a settings folder the shipped file stands in; it is read once
+    const auto settings = settingsFolderToRead(folderFactsOfSystem(program)).value_or(data);
+    return countryFileCandidates(settings, data);
+}
+
 }  // namespace
 
 std::optional<LoadedCountryFile> loadCountryFile(const std::optional<std::string>& ctyPath)
@@ -23,7 +34,7 @@ std::optional<LoadedCountryFile> loadCountryFile(const std::optional<std::string
         if (!reading.file) std::cerr << escapedForTerminal(reading.problem) << '\n';
         return std::move(reading.file);
     }
-    const auto candidates = countryFileCandidates(ownFolder(), ownFolder());
+    const auto candidates = programCandidates();
     auto choice = chooseNewestCountryFile(candidates);
     for (const auto& problem : choice.problems) std::cerr << escapedForTerminal(problem) << '\n';
     if (!choice.file && choice.problems.empty()) {

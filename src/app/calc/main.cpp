@@ -66,9 +66,14 @@ Commands:
       and prints one line for each, in order (dxcc=invalid for a line that is
       no callsign, reported on standard error as "line N: ...", and for a
       line longer than 4096 bytes, reported as "line N: too long").
-      The country file is PATH, or else the newer by its version of the
-      cty.csv beside qvk-calc (the shipped one, or one put there) and
-      /usr/share/hamradio-files/cty.csv (Debian's hamradio-files).
+      The country file is PATH, or else the newest by its version of three,
+      as Amateur Radio QVK chooses: cty.csv in the program's settings folder
+      ($XDG_CONFIG_HOME/qvk, by default ~/.config/qvk; the folder of qvk-calc
+      itself when the program runs from a build folder), where an operator
+      puts a fresh download; /usr/share/hamradio-files/cty.csv (Debian's
+      hamradio-files); and the cty.csv shipped with the program (beside
+      qvk-calc, or in ../share/qvk as installed). qvk-calc only reads these
+      files and creates no folder.
   cty [--cty PATH]
       The country file "call" uses and its figures:
         file=PATH version=20230502 entities=340 exact=18471 prefixes=7719

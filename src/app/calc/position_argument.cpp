@@ -68,7 +68,7 @@ PositionReading readTarget(std::string_view argument, const std::optional<std::s
     if (reading.ok || !notACallsignReason(call).empty()) return reading;
     const auto file = loadCountryFile(ctyPath);
     if (!file) {
-        reading.error = "Without a country file " + call + " has no position.";
+        reading.error = noCountryFileWarning(call);
         return reading;
     }
     const auto callsign = callsignOfListText(file->data, call);

@@ -251,7 +251,12 @@ void THamDF1::sortToggleClick()
 void THamDF1::ComboBox2Exit()
 {
     const QString text = locationList_->currentText();
-    if (text.isEmpty() || !listOffered_) return;
+    if (text.isEmpty()) return;
+    // a call heard needs no list first: typing it is the quickest way to a heading
+    if (!listOffered_) {
+        commitCallsign(text);
+        return;
+    }
     if (text == kClearPromptEntry) {
         locationList_->showText(kListPrompt);
         if (locationList_->count() == 0)
@@ -264,6 +269,8 @@ void THamDF1::ComboBox2Exit()
     const EntryPosition entry = positionOfEntry(fromScreen(text));
     switch (entry.status) {
     case EntryPosition::Status::NoLatitude:
+        if (commitCallsign(text)) return;
+        [[fallthrough]];
     case EntryPosition::Status::NoLongitude:
         warnNearCentre(platform_, toScreen(entry.message));
         locationList_->setFocus(Qt::OtherFocusReason);
@@ -277,7 +284,12 @@ void THamDF1::ComboBox2Exit()
     case EntryPosition::Status::Found:
         break;
     }
-    BreakOutCity(kChosenTargetTag, "   " + text, home_, entry.position);
+    showCommittedTarget("   " + text, entry.position);
+}
+
+void THamDF1::showCommittedTarget(const QString& name, const SignedPosition& target)
+{
+    BreakOutCity(kChosenTargetTag, name, home_, target);
     locationList_->setFocus(Qt::OtherFocusReason);
     locationList_->selectAllForReplacement();
     clockTimer_->start();

@@ -4,8 +4,8 @@
 // result display and the buttons that open every other window.
 //
 // Every result reaches the display through BreakOutCity. The window owns the
-// master list, the home position, the result on show and the flags of the
-// location list.
+// master list, the country file, the home position, the result on show and
+// the flags of the location list.
 
 #include "core/geodesic.h"
 #include "core/position.h"
@@ -29,6 +29,7 @@ class QToolButton;
 namespace qvk::ui {
 
 class CompassFrame;
+class CountryFileLoader;
 class Platform;
 class RotatorControl;
 class SearchComboBox;
@@ -85,6 +86,8 @@ public:
     // None until a home station has been stored.
     const std::optional<SignedPosition>& home() const { return home_; }
     SearchComboBox& locationList() const { return *locationList_; }
+    // The country file that callsigns typed into the location list are looked up in.
+    CountryFileLoader& countryFile();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -132,6 +135,12 @@ private:
     void clocksClick() { openWindow(windows_.clocks); }
     void openWindow(QDialog* window);
     void ComboBox2Exit();
+    // The end of every commit that found a target: its heading, the list
+    // readied for the next entry, and the distance.
+    void showCommittedTarget(const QString& name, const SignedPosition& target);
+    // in ham_df1_callsign.cpp
+    void startReadingCountryFile();
+    bool commitCallsign(const QString& text);
     void relocatePointerBeforeTyping();
     void clockTick();
     void compassMenuRequested(const QPoint& position);
@@ -167,6 +176,7 @@ private:
     QLabel* headingLabel_ = nullptr;
     QLabel* longPathLabel_ = nullptr;
     StatusBar* statusBar_ = nullptr;
+    CountryFileLoader* countryFile_ = nullptr;
 
     // state for the whole run
     std::vector<std::string> masterList_;

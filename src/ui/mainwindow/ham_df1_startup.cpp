@@ -1,6 +1,6 @@
 // The main window's start-up and shutdown: the master list at creation, the
-// clocks file and the preferences at the first activation, the preferences
-// written when the window closes.
+// clocks file and the preferences at the first activation (which then sets
+// the country file reading), the preferences written when the window closes.
 
 #include "catalogue/master_list.h"
 #include "core/line_file.h"
@@ -65,6 +65,7 @@ void THamDF1::FormActivate()
     LoadPreferences();
     byCountry_.clear();
     for (const auto& entry : dxccEntries(masterList_)) byCountry_.push_back(byCountryEntry(entry));
+    startReadingCountryFile();
 }
 
 // The clocks file belongs to the Clocks window, which reads it at its creation
