@@ -61,17 +61,20 @@ THamDF1::THamDF1(Platform& platform, QWidget* parent) : QWidget(parent), platfor
     if (platform_.trayIconAvailable()) {
         trayIcon_ = new QSystemTrayIcon(QIcon(":/icons/app.png"), this);
         trayIcon_->setToolTip(windowTitle());
-        connect(trayIcon_, &QSystemTrayIcon::activated, this, [this] {
-            showNormal();
-            raise();
-            activateWindow();
-        });
+        connect(trayIcon_, &QSystemTrayIcon::activated, this, &THamDF1::bringToFront);
         trayIcon_->show();
     }
     FormCreate();
 }
 
 THamDF1::~THamDF1() = default;
+
+void THamDF1::bringToFront()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
 
 void THamDF1::setSecondaryWindows(const SecondaryWindows& windows)
 {

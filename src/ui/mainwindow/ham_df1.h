@@ -58,6 +58,9 @@ public:
     // The rotator behind the compass's right-click menu, its second needle
     // and its status; without one the compass has no menu.
     void setRotatorControl(RotatorControl* rotator);
+    // Shows the window again, hidden or minimised, over the others and
+    // ready for keys: a click on the tray icon, or a second start of the program.
+    void bringToFront();
 
     // The buttons ChgButtonColors marks: 1 to 50 are the states in button
     // order, and no number marks none.
