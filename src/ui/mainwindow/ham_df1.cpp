@@ -95,6 +95,8 @@ void THamDF1::setRotatorControl(RotatorControl* rotator)
     connect(compass_, &QWidget::customContextMenuRequested, this, &THamDF1::compassMenuRequested, Qt::UniqueConnection);
     connect(rotator_, &RotatorControl::antennaHeadingChanged, compass_, &CompassFrame::setRotatorAzimuth);
     connect(rotator_, &RotatorControl::statusChanged, compass_, &CompassFrame::setRotatorStatus);
+    // what it told before it was attached: its file's trouble, read at start
+    compass_->setRotatorStatus(rotator_->statusText(), rotator_->statusIsProblem());
 }
 
 // Both paths of the result on show, for the rotator to turn to.
