@@ -9,6 +9,7 @@
 
 #include "core/geodesic.h"
 #include "core/position.h"
+#include "settings/settings_file.h"
 #include "ui/common/parameter_mode.h"
 
 #include <QWidget>
@@ -111,6 +112,9 @@ private:
     void InitializeParameters(ParameterMode mode);
     void LoadPreferences();
     void SavePreferences();
+    // What closing writes when the operator changes nothing: no change to
+    // tell of when the file is not to be saved.
+    void rememberUnchangedPreferences();
     void showHomeStation(const QString& latitudeText, const QString& longitudeText, double latitude, double longitude);
     // How often a notice of a polar day or night is shown: at start once for
     // each of the two runs, as the program always has; after a Save once.
@@ -172,6 +176,7 @@ private:
     StatusBar* statusBar_ = nullptr;
 
     // state for the whole run
+    SettingsFile preferencesFile_;
     std::vector<std::string> masterList_;
     std::vector<std::string> byCountry_;
     std::optional<SignedPosition> home_;
