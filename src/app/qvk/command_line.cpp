@@ -79,9 +79,11 @@ are passed to Qt.
 The settings ("prefs.qvk", "tms.qvk", "rotator.qvk") are kept beside the
 program when it can write there and its data lies beside it, as in a build
 folder; an installed program keeps them in $XDG_CONFIG_HOME/qvk
-(~/.config/qvk by default).
+(~/.config/qvk by default). One copy runs on them at a time: starting the
+program again brings the running copy to the front.
 
-Exit status: 0 done; 64 a wrong option.
+Exit status: 0 done, or another copy runs on the same settings; 64 a wrong
+option.
 )";
 }
 
