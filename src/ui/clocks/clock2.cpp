@@ -66,8 +66,7 @@ TClock2::TClock2(Platform& platform, QWidget* parent)
 bool TClock2::writeClocksFile()
 {
     // the zones belong to the places: never written beside a clocks file left as it was
-    const bool clocksToBeSaved = clocksFile_.toBeSaved();
-    return save(clocksFile_, clocksLines()) && clocksToBeSaved && save(zonesFile_, zonesLines());
+    return save(clocksFile_, clocksLines()) && save(zonesFile_, zonesLines());
 }
 
 std::vector<std::string> TClock2::clocksLines() const
