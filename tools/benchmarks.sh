@@ -147,7 +147,9 @@ readAfterShown=$(printf '%s' "$startup" |
   echo
   echo "## Hostile input"
   echo
-  echo "A line of a data file is kept to 4 KiB as the file streams past; the client"
+  echo "A line of a data file is kept to 4 KiB as the file streams past, so the main"
+  echo "window opens a city list with a 10 MB line and commits its entries in"
+  echo "milliseconds, and a 50 MB host line in rotator.qvk is read in a moment; the client"
   echo "drops a rotctld that sends more than it was asked, while a 10 ms timer repaints"
   echo "the compass (the longest gap between its ticks is the longest the window could"
   echo "not repaint). \`build-bench/bench/hostile_input_bench\`:"

@@ -40,9 +40,10 @@ std::optional<std::vector<std::string>> readCountryFileLines(const std::filesyst
         problem += ": larger than 16 MB; not read.";
         return std::nullopt;
     }
-    auto lines = readLines(path, kLargestCountryFile);
-    if (!lines) problem = cannotOpenFileMessage(path.string());
-    return lines;
+    LineFileReading reading = readLineFile(path, kLargestCountryFile);
+    if (reading.read()) return std::move(reading.lines);
+    problem = readingMessage(path.string(), reading).value_or(std::string());
+    return std::nullopt;
 }
 
 CountryFileReading readCountryFile(const std::filesystem::path& path)

@@ -25,7 +25,8 @@ struct LoadedCountryFile {
 
 struct CountryFileReading {
     std::optional<LoadedCountryFile> file;
-    std::string problem;  // "Cannot open file PATH." or "Country file PATH, line N: ..."
+    // "Cannot open file PATH.", "Cannot read file PATH: REASON." or "Country file PATH, line N: ..."
+    std::string problem;
 };
 
 // A file's lines, each kept whole: an entity's aliases fill one line of tens

@@ -152,13 +152,6 @@ LineFileReading readLineFile(const std::filesystem::path& path, std::size_t long
     return collector.finish();
 }
 
-std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path, std::size_t longestLine)
-{
-    LineFileReading reading = readLineFile(path, longestLine);
-    if (!reading.read()) return std::nullopt;
-    return std::move(reading.lines);
-}
-
 std::optional<std::string> cutLinesMessage(std::string_view file, const LineFileReading& reading)
 {
     std::string message;
@@ -175,6 +168,19 @@ std::optional<std::string> cutLinesMessage(std::string_view file, const LineFile
     }
     if (message.empty()) return std::nullopt;
     return message;
+}
+
+std::optional<std::string> readingMessage(std::string_view file, const LineFileReading& reading)
+{
+    switch (reading.status) {
+    case LineFileReading::Status::Missing:
+        return cannotOpenFileMessage(file);
+    case LineFileReading::Status::Unreadable:
+        return cannotReadFileMessage(file, reading.reason);
+    case LineFileReading::Status::Read:
+        break;
+    }
+    return cutLinesMessage(file, reading);
 }
 
 }  // namespace qvk

@@ -60,14 +60,15 @@ std::vector<std::string> splitLines(std::string_view bytes, std::size_t longestL
 // permission, a folder, a device) is Unreadable with the system's reason.
 LineFileReading readLineFile(const std::filesystem::path& path, std::size_t longestLine = kLongestLine);
 
-// The lines, or nullopt when the file is missing or unreadable.
-std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path,
-                                                  std::size_t longestLine = kLongestLine);
-
 // The one message about what reading cut short, naming the file and line
 // ("/home/op/AL.txt, line 12: longer than 4096 characters; cut"); nullopt
 // when nothing was cut. `file` is the name the operator knows the file by.
 std::optional<std::string> cutLinesMessage(std::string_view file, const LineFileReading& reading);
+
+// The one message about a reading of a file the program needs: "Cannot open
+// file PATH." when it is missing, "Cannot read file PATH: REASON." when the
+// system refused it, or what was cut short; nullopt when it was read whole.
+std::optional<std::string> readingMessage(std::string_view file, const LineFileReading& reading);
 
 struct SaveOutcome {
     bool saved = false;

@@ -40,9 +40,4 @@ std::optional<std::string> SettingsFile::save(const std::vector<std::string>& li
     return cannotCreateFileMessage(path_.string(), outcome.reason);
 }
 
-std::string SettingsFile::atLine(std::size_t line, std::string_view text) const
-{
-    return atLineMessage(path_.string(), line, text);
-}
-
 }  // namespace qvk

@@ -51,9 +51,6 @@ public:
     // settings are not saved.
     std::optional<std::string> save(const std::vector<std::string>& lines);
 
-    // "/home/op/qvk/prefs.qvk, line 4: ..." for what a line of the file holds.
-    std::string atLine(std::size_t line, std::string_view text) const;
-
 private:
     std::filesystem::path path_;
     std::optional<std::string> notSavedBecause_;  // "could not be read (Permission denied)", "is read-only"

@@ -14,7 +14,7 @@ namespace {
 
 std::vector<std::string> dataLines(const std::string& name)
 {
-    return qvk::readLines(std::string(QVK_DATA_DIR) + "/" + name).value_or(std::vector<std::string>{});
+    return qvk::readLineFile(std::string(QVK_DATA_DIR) + "/" + name).lines;
 }
 
 void fill(benchmark::State& state, const std::vector<std::string>& entries)

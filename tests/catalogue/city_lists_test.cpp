@@ -25,10 +25,10 @@ double reachInKilometres(std::string_view code)
 TEST(CityLists, EveryLineResolvesToAPlaceInItsState)
 {
     for (const UsState& state : usStates()) {
-        const auto lines = readLines(std::string(QVK_DATA_DIR) + "/" + state.cityListFile());
-        ASSERT_TRUE(lines) << state.code;
-        EXPECT_GE(lines->size(), 40u) << state.code;
-        for (const auto& line : *lines) {
+        const auto reading = readLineFile(std::string(QVK_DATA_DIR) + "/" + state.cityListFile());
+        ASSERT_TRUE(reading.read()) << state.code;
+        EXPECT_GE(reading.lines.size(), 40u) << state.code;
+        for (const auto& line : reading.lines) {
             const EntryPosition city = positionOfEntry(line);
             ASSERT_EQ(city.status, EntryPosition::Status::Found) << line;
             const auto result = inverseGeodesic(state.centreLatitude, state.centreLongitude, city.position.latitude,

@@ -135,13 +135,13 @@ TEST_F(CountryFileChoiceTest, MissingFilesArePassedOverAndAPathIsReadOnce)
     EXPECT_TRUE(nothing.problems.empty());
 }
 
-TEST_F(CountryFileChoiceTest, AFolderInPlaceOfAFileCannotBeOpened)
+TEST_F(CountryFileChoiceTest, AFolderInPlaceOfAFileCannotBeReadAndSaysWhy)
 {
     fs::create_directories(folder_ / "cty.csv");
     const auto choice = chooseNewestCountryFile({folder_ / "cty.csv"});
     EXPECT_FALSE(choice.file);
     ASSERT_EQ(choice.problems.size(), 1u);
-    EXPECT_EQ(choice.problems[0], "Cannot open file " + (folder_ / "cty.csv").string() + ".");
+    EXPECT_EQ(choice.problems[0], "Cannot read file " + (folder_ / "cty.csv").string() + ": Is a directory.");
 }
 
 TEST(CountryFileCandidates, OperatorsCopyThenTheSystemsThenTheShippedOne)

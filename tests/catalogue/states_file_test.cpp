@@ -16,9 +16,9 @@ namespace {
 
 std::vector<std::string> shippedEntries()
 {
-    const auto lines = readLines(std::string(QVK_DATA_DIR) + "/states.txt");
-    EXPECT_TRUE(lines);
-    return lines ? dxccEntries(*lines) : std::vector<std::string>{};
+    const auto reading = readLineFile(std::string(QVK_DATA_DIR) + "/states.txt");
+    EXPECT_TRUE(reading.read());
+    return dxccEntries(reading.lines);
 }
 
 TEST(ShippedDxccList, EveryEntryResolvesToAPosition)

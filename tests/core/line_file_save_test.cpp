@@ -44,7 +44,7 @@ TEST_F(SaveLines, WritesCrLfAndLeavesNothingElseBehind)
 {
     ASSERT_TRUE(writeLinesAtomically(prefs, {"first", "", "N°29.18"_cp1252}));
     EXPECT_EQ(fileBytes(prefs), "first\r\n\r\nN°29.18\r\n"_cp1252);
-    EXPECT_EQ(readLines(prefs), (std::vector<std::string>{"first", "", "N°29.18"_cp1252}));
+    EXPECT_EQ(readLineFile(prefs).lines, (std::vector<std::string>{"first", "", "N°29.18"_cp1252}));
     EXPECT_EQ(namesIn(folder.path), std::vector<std::string>{"prefs.qvk"});
 }
 

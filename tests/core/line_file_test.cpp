@@ -60,8 +60,9 @@ TEST_F(ReadLineFile, AUtf8EditorsDegreeSignAndByteOrderMarkReadAsTheProgramsOwn)
                                                          "86.43\r\nN°32.39\r\n"));
     EXPECT_EQ(reading.lines, (std::vector<std::string>{"0010", "W°86.43"_cp1252, "N°32.39"_cp1252}));
     // the program's own Windows-1252 bytes are left as they are
-    EXPECT_EQ(readLines(write("CO.txt", "Ca\xF1on City N\xB0"
-                                        "38.26\r\n")),
+    EXPECT_EQ(readLineFile(write("CO.txt", "Ca\xF1on City N\xB0"
+                                           "38.26\r\n"))
+                  .lines,
               (std::vector<std::string>{"Ca\xF1on City N\xB0"
                                         "38.26"}));
 }
@@ -110,13 +111,15 @@ TEST_F(ReadLineFile, AFileOfEndlessEmptyLinesStopsAtTheLineLimit)
 
 TEST_F(ReadLineFile, AMissingFileIsToldApartFromOneThatCannotBeRead)
 {
-    EXPECT_EQ(readLineFile(folder.path / "does-not-exist.txt").status, LineFileReading::Status::Missing);
-    EXPECT_FALSE(readLines(folder.path / "does-not-exist.txt"));
+    const auto missing = readLineFile(folder.path / "does-not-exist.txt");
+    EXPECT_EQ(missing.status, LineFileReading::Status::Missing);
+    EXPECT_EQ(readingMessage("states.txt", missing), "Cannot open file states.txt.");
 
     std::filesystem::create_directory(folder.path / "prefs.qvk");
     const auto folderInstead = readLineFile(folder.path / "prefs.qvk");
     EXPECT_EQ(folderInstead.status, LineFileReading::Status::Unreadable);
     EXPECT_EQ(folderInstead.reason, "Is a directory");
+    EXPECT_EQ(readingMessage("prefs.qvk", folderInstead), "Cannot read file prefs.qvk: Is a directory.");
 
     // a FIFO in the file's place must not wait for a writer
     ASSERT_EQ(mkfifo((folder.path / "tms.qvk").c_str(), 0644), 0);

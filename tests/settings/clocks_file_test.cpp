@@ -125,9 +125,9 @@ TEST(ClocksFile, SurvivesTheTripThroughTheDiskByteForByte)
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "in.qvk", std::ios::binary) << bytes;
 
-    const auto lines = readLines(folder / "in.qvk");
-    ASSERT_TRUE(lines);
-    ASSERT_TRUE(writeLinesAtomically(folder / kClocksFileName, clocksFileLines(parseClocksFile(*lines))));
+    const auto reading = readLineFile(folder / "in.qvk");
+    ASSERT_TRUE(reading.read());
+    ASSERT_TRUE(writeLinesAtomically(folder / kClocksFileName, clocksFileLines(parseClocksFile(reading.lines))));
 
     std::ifstream written(folder / kClocksFileName, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), bytes);

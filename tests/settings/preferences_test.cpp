@@ -66,9 +66,9 @@ TEST(PreferencesFile, SurvivesTheTripThroughTheDiskByteForByte)
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "in.qvk", std::ios::binary) << bytes;
 
-    const auto lines = readLines(folder / "in.qvk");
-    ASSERT_TRUE(lines);
-    const Preferences read = parsePreferences(*lines).preferences;
+    const auto reading = readLineFile(folder / "in.qvk");
+    ASSERT_TRUE(reading.read());
+    const Preferences read = parsePreferences(reading.lines).preferences;
     ASSERT_TRUE(writeLinesAtomically(folder / kPreferencesFileName, preferencesLines(read)));
 
     std::ifstream written(folder / kPreferencesFileName, std::ios::binary);

@@ -79,12 +79,15 @@ are passed to Qt.
 The settings ("prefs.qvk", "tms.qvk", "rotator.qvk") are kept beside the
 program when it can write there and its data lies beside it, as in a build
 folder; an installed program keeps them in $XDG_CONFIG_HOME/qvk
-(~/.config/qvk by default). A callsign typed into the location list is
-looked up in the newest by its version of the cty.csv in that folder (put a
-fresh download from www.country-files.com there), Debian's
-/usr/share/hamradio-files/cty.csv and the one shipped with the program.
+(~/.config/qvk by default). One copy runs on them at a time: starting the
+program again brings the running copy to the front. A callsign typed into
+the location list is looked up in the newest by its version of the cty.csv
+in that folder (put a fresh download from www.country-files.com there),
+Debian's /usr/share/hamradio-files/cty.csv and the one shipped with the
+program.
 
-Exit status: 0 done; 64 a wrong option.
+Exit status: 0 done, or another copy runs on the same settings; 64 a wrong
+option.
 )";
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/program_identity.h"
 #include "app/qvk/command_line.h"
-#include "app/qvk/program_windows.h"
+#include "app/qvk/program_run.h"
 #include "ui/common/desktop_platform.h"
 #include "ui/common/program_name.h"
 #include "ui/common/program_style.h"
@@ -39,8 +39,10 @@ int main(int argc, char** argv)
     application.setWindowIcon(QIcon(":/icons/app.png"));
 
     qvk::ui::DesktopPlatform platform;
+    // held to the end: later starts on the same settings find it and bring this copy to the front
+    qvk::ui::ProgramRun run(platform);
+    if (!run.claimSettingsFolder()) return 0;
     if (!platform.settingsProblem().isEmpty()) platform.showWarning(platform.settingsProblem());
-    qvk::ui::ProgramWindows windows(platform);
-    windows.showMainWindow();
+    run.start();
     return application.exec();
 }

@@ -33,17 +33,13 @@ constexpr int kTickMilliseconds = 450;
 // Rows count from 1 in the clocks files and the DS flag line.
 int rowNumber(std::size_t index) { return static_cast<int>(index) + 1; }
 
-// false after the failure has been reported
-bool writeOrReport(Platform& platform, const QString& path, const std::vector<std::string>& lines)
-{
-    if (writeLinesAtomically(toFileSystemPath(path), lines)) return true;
-    platform.showError(toScreen(cannotCreateFileMessage(fromScreen(path))));
-    return false;
-}
-
 }  // namespace
 
-TClock2::TClock2(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
+TClock2::TClock2(Platform& platform, QWidget* parent)
+    : QDialog(parent),
+      platform_(platform),
+      clocksFile_(toFileSystemPath(platform.settingsFolder() + kClocksFileName)),
+      zonesFile_(toFileSystemPath(platform.settingsFolder() + kClockZonesFileName))
 {
     buildControls();
 
@@ -55,6 +51,9 @@ TClock2::TClock2(Platform& platform, QWidget* parent) : QDialog(parent), platfor
     connect(resetButton_, &QToolButton::clicked, this, &TClock2::resetClick);
 
     if (InitializeParameters(ParameterMode::ProgramStart)) UpdateClocks();
+    // as the first refresh shows them, with the flags of their zones
+    clocksFile_.setUnchangedLines(clocksLines());
+    zonesFile_.setUnchangedLines(zonesLines());
 
     // the clocks run from the start, shown or not
     showHomeTime();
@@ -66,18 +65,32 @@ TClock2::TClock2(Platform& platform, QWidget* parent) : QDialog(parent), platfor
 
 bool TClock2::writeClocksFile()
 {
+    // the zones belong to the places: never written beside a clocks file left as it was
+    return save(clocksFile_, clocksLines()) && save(zonesFile_, zonesLines());
+}
+
+std::vector<std::string> TClock2::clocksLines() const
+{
     ClocksFile file;
     file.flagLine = dsFlagLine_;
     for (std::size_t k = 0; k < placeBoxes_.size(); ++k) file.places[k] = fromScreen(placeBoxes_[k]->text());
-    return writeOrReport(platform_, clocksFilePath(), clocksFileLines(file)) && writeClockZones();
+    return clocksFileLines(file);
 }
 
-bool TClock2::writeClockZones()
+std::vector<std::string> TClock2::zonesLines() const
 {
     ClockZones names;
     for (std::size_t k = 0; k < zones_.size(); ++k)
         if (zones_[k].isValid()) names[k] = zones_[k].id().toStdString();
-    return writeOrReport(platform_, clockZonesFilePath(), clockZonesLines(names));
+    return clockZonesLines(names);
+}
+
+bool TClock2::save(SettingsFile& file, const std::vector<std::string>& lines)
+{
+    const bool toBeSaved = file.toBeSaved();
+    const auto problem = file.save(lines);
+    if (problem) platform_.showError(fromSystemText(*problem));
+    return toBeSaved && !problem;
 }
 
 void TClock2::reject() {}
@@ -129,13 +142,12 @@ bool TClock2::InitializeParameters(ParameterMode mode)
 
 bool TClock2::readClocksFile()
 {
-    const QString path = clocksFilePath();
-    const auto lines = readLines(toFileSystemPath(path));
-    if (!lines) {
-        platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
-        return false;
-    }
-    const ClocksFile file = parseClocksFile(*lines);
+    const SettingsFile::Reading reading = clocksFile_.read();
+    if (reading.status == LineFileReading::Status::Missing)
+        platform_.showError(fromSystemText(cannotOpenFileMessage(clocksFile_.path().string())));
+    if (reading.message) platform_.showError(fromSystemText(*reading.message));
+    if (!reading.found()) return false;
+    const ClocksFile file = parseClocksFile(reading.lines);
     dsFlagLine_ = file.flagLine;
     for (std::size_t k = 0; k < placeBoxes_.size(); ++k) {
         daylightSaving_[k] = daylightSavingFlag(dsFlagLine_, rowNumber(k));
@@ -148,15 +160,15 @@ bool TClock2::readClocksFile()
 
 void TClock2::readClockZones()
 {
-    const QString path = clockZonesFilePath();
-    const auto lines = readLines(toFileSystemPath(path));
-    if (!lines) return;
-    const ClockZones names = parseClockZones(*lines);
+    const SettingsFile::Reading reading = zonesFile_.read();
+    if (reading.message) platform_.showError(fromSystemText(*reading.message));
+    if (!reading.found()) return;
+    const ClockZones names = parseClockZones(reading.lines);
     QStringList unknown;
     for (std::size_t k = 0; k < names.size(); ++k) {
         zones_[k] = clockZoneNamed(names[k]);
         if (!names[k].empty() && !zones_[k].isValid())
-            unknown << toScreen(unknownClockZoneMessage(fromScreen(path), rowNumber(k), names[k]));
+            unknown << fromSystemText(unknownClockZoneMessage(zonesFile_.path().string(), rowNumber(k), names[k]));
     }
     // one box for the whole file, however many of its lines tzdata does not know
     if (!unknown.isEmpty()) platform_.showError(unknown.join('\n'));
@@ -222,10 +234,6 @@ UtcTimeOfDay TClock2::utcNow() const
     const QTime utc = platform_.currentUtc().toUTC().time();
     return {utc.hour(), utc.minute()};
 }
-
-QString TClock2::clocksFilePath() const { return platform_.settingsFolder() + kClocksFileName; }
-
-QString TClock2::clockZonesFilePath() const { return platform_.settingsFolder() + kClockZonesFileName; }
 
 void TClock2::followZone(std::size_t index)
 {

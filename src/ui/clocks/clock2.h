@@ -12,9 +12,15 @@
 // daylight-saving flag then comes from the zone at every refresh, and the
 // pop-up menu offers the zones of the place's offset. A place whose offset is
 // changed to another loses its zone at Reset.
+//
+// Both files are written by Reset and by the main window's "Close", through
+// this window: a "tms.qvk" that could not be read, or is read-only, is left
+// alone by both, and so is its zones file, and that the changed clocks are
+// not saved is told once.
 
 #include "clocks/place_time.h"
 #include "settings/clocks_file.h"
+#include "settings/settings_file.h"
 #include "ui/common/parameter_mode.h"
 
 #include <QDialog>
@@ -23,6 +29,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -45,7 +52,8 @@ public:
 
     // Writes the DS flag line and the 24 place texts to "tms.qvk", and the
     // places' zones to "tmszones.qvk", as Reset and the main window's "Close"
-    // do. false after a failure has been reported.
+    // do. false when they were not written: a failure has been reported, or
+    // the files are left alone (which is told once, if the clocks changed).
     bool writeClocksFile();
 
     // OK is the way out: Escape does nothing.
@@ -66,15 +74,17 @@ private:
     bool readClocksFile();
     // An older settings folder has no zones file: every place then keeps its own flag.
     void readClockZones();
-    bool writeClockZones();
+    // What the files receive: the clocks as they stand now.
+    std::vector<std::string> clocksLines() const;
+    std::vector<std::string> zonesLines() const;
+    // false when not saved; a message has been shown if there was one
+    bool save(SettingsFile& file, const std::vector<std::string>& lines);
 
     void UpdateClocks();
     void RxClock2GetTime();
     void clockTick();
     void showHomeTime();
     UtcTimeOfDay utcNow() const;
-    QString clocksFilePath() const;
-    QString clockZonesFilePath() const;
     void followZone(std::size_t index);
     void dropZonesOfOtherOffsets();
 
@@ -95,6 +105,8 @@ private:
     static constexpr int kNoMinute = 99;
 
     Platform& platform_;
+    SettingsFile clocksFile_;
+    SettingsFile zonesFile_;
     std::string dsFlagLine_ = kBuiltInFlagLine;  // shared with the main window's write
     std::array<bool, kClockPlaces> daylightSaving_{};
     std::array<QTimeZone, kClockPlaces> zones_;  // invalid: the place has no zone

@@ -5,7 +5,7 @@
 #include "catalogue/state_table.h"
 #include "clocks/toolbar_clock.h"
 #include "core/line_file.h"
-#include "core/messages.h"
+#include "settings/preferences.h"
 #include "ui/common/flat_button.h"
 #include "ui/common/platform.h"
 #include "ui/common/screen_text.h"
@@ -18,7 +18,6 @@
 
 #include <QDialog>
 #include <QEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -41,7 +40,10 @@ constexpr int kPointerDropBesideList = 100;
 
 }  // namespace
 
-THamDF1::THamDF1(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+THamDF1::THamDF1(Platform& platform, QWidget* parent)
+    : QWidget(parent),
+      platform_(platform),
+      preferencesFile_(toFileSystemPath(platform.settingsFolder() + kPreferencesFileName))
 {
     setObjectName("HamDF1");
     applyWindowLook();
@@ -61,17 +63,20 @@ THamDF1::THamDF1(Platform& platform, QWidget* parent) : QWidget(parent), platfor
     if (platform_.trayIconAvailable()) {
         trayIcon_ = new QSystemTrayIcon(QIcon(":/icons/app.png"), this);
         trayIcon_->setToolTip(windowTitle());
-        connect(trayIcon_, &QSystemTrayIcon::activated, this, [this] {
-            showNormal();
-            raise();
-            activateWindow();
-        });
+        connect(trayIcon_, &QSystemTrayIcon::activated, this, &THamDF1::bringToFront);
         trayIcon_->show();
     }
     FormCreate();
 }
 
 THamDF1::~THamDF1() = default;
+
+void THamDF1::bringToFront()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
 
 void THamDF1::setSecondaryWindows(const SecondaryWindows& windows)
 {
@@ -92,6 +97,8 @@ void THamDF1::setRotatorControl(RotatorControl* rotator)
     connect(compass_, &QWidget::customContextMenuRequested, this, &THamDF1::compassMenuRequested, Qt::UniqueConnection);
     connect(rotator_, &RotatorControl::antennaHeadingChanged, compass_, &CompassFrame::setRotatorAzimuth);
     connect(rotator_, &RotatorControl::statusChanged, compass_, &CompassFrame::setRotatorStatus);
+    // what it told before it was attached: its file's trouble, read at start
+    compass_->setRotatorStatus(rotator_->statusText(), rotator_->statusIsProblem());
 }
 
 // Both paths of the result on show, for the rotator to turn to.
@@ -201,19 +208,18 @@ void THamDF1::stateButtonClick(int number)
     BreakOutCity(state.tag(), toScreen(state.centreCaption()), home_,
                  SignedPosition{state.centreLatitude, state.centreLongitude});
     locationList_->clearAll();
-    const QString path = platform_.dataFolder() + toScreen(state.cityListFile());
-    if (!QFileInfo::exists(path)) {
+    const std::filesystem::path path = toFileSystemPath(platform_.dataFolder() + toScreen(state.cityListFile()));
+    const LineFileReading cities = readLineFile(path);
+    if (cities.status == LineFileReading::Status::Missing) {
         locationList_->showText(toScreen(state.noListText()));
         ChgButtonColors(kNoButton);
         return;
     }
     locationList_->showText(toScreen(state.listText()));
-    const auto cities = readLines(toFileSystemPath(path));
-    if (!cities) {
-        platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
-        return;
-    }
-    for (const auto& city : *cities) locationList_->addSorted(toScreen(city));
+    // told before the list opens: a box would close it
+    if (const auto message = readingMessage(path.string(), cities)) platform_.showError(fromSystemText(*message));
+    if (!cities.read()) return;
+    for (const auto& city : cities.lines) locationList_->addSorted(toScreen(city));
     locationList_->openList();
     locationList_->setFocus(Qt::OtherFocusReason);
     ChgButtonColors(number);

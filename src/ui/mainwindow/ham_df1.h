@@ -9,6 +9,7 @@
 
 #include "core/geodesic.h"
 #include "core/position.h"
+#include "settings/settings_file.h"
 #include "ui/common/parameter_mode.h"
 
 #include <QWidget>
@@ -59,6 +60,9 @@ public:
     // The rotator behind the compass's right-click menu, its second needle
     // and its status; without one the compass has no menu.
     void setRotatorControl(RotatorControl* rotator);
+    // Shows the window again, hidden or minimised, over the others and
+    // ready for keys: a click on the tray icon, or a second start of the program.
+    void bringToFront();
 
     // The buttons ChgButtonColors marks: 1 to 50 are the states in button
     // order, and no number marks none.
@@ -111,6 +115,9 @@ private:
     void InitializeParameters(ParameterMode mode);
     void LoadPreferences();
     void SavePreferences();
+    // What closing writes when the operator changes nothing: no change to
+    // tell of when the file is not to be saved.
+    void rememberUnchangedPreferences();
     void showHomeStation(const QString& latitudeText, const QString& longitudeText, double latitude, double longitude);
     // How often a notice of a polar day or night is shown: at start once for
     // each of the two runs, as the program always has; after a Save once.
@@ -179,6 +186,7 @@ private:
     CountryFileLoader* countryFile_ = nullptr;
 
     // state for the whole run
+    SettingsFile preferencesFile_;
     std::vector<std::string> masterList_;
     std::vector<std::string> byCountry_;
     std::optional<SignedPosition> home_;

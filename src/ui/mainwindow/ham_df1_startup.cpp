@@ -4,7 +4,6 @@
 
 #include "catalogue/master_list.h"
 #include "core/line_file.h"
-#include "core/messages.h"
 #include "core/sun.h"
 #include "settings/clocks_file.h"
 #include "settings/home_station.h"
@@ -31,13 +30,11 @@ constexpr const char* kMasterFileName = "states.txt";
 
 void THamDF1::FormCreate()
 {
-    const QString path = platform_.dataFolder() + kMasterFileName;
-    const auto lines = readLines(toFileSystemPath(path));
-    if (!lines) {
-        platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
-        return;
-    }
-    masterList_ = *lines;
+    const std::filesystem::path path = toFileSystemPath(platform_.dataFolder() + kMasterFileName);
+    LineFileReading master = readLineFile(path);
+    if (const auto message = readingMessage(path.string(), master)) platform_.showError(fromSystemText(*message));
+    if (!master.read()) return;
+    masterList_ = std::move(master.lines);
     compass_->showNorth();
     locationList_->closeWatch().start();
 }
@@ -77,8 +74,9 @@ void THamDF1::InitializeParameters(ParameterMode mode)
         // the Clocks window reports a missing file itself; without one the
         // operator still learns of it, once
         if (windows_.clocks) return;
-        const QString path = platform_.settingsFolder() + kClocksFileName;
-        if (!readLines(toFileSystemPath(path))) platform_.showError(toScreen(cannotOpenFileMessage(fromScreen(path))));
+        const std::filesystem::path path = toFileSystemPath(platform_.settingsFolder() + kClocksFileName);
+        if (const auto message = readingMessage(path.string(), readLineFile(path)))
+            platform_.showError(fromSystemText(*message));
         return;
     }
     case ParameterMode::ParameterUpdate:
@@ -91,18 +89,25 @@ void THamDF1::InitializeParameters(ParameterMode mode)
 
 void THamDF1::LoadPreferences()
 {
-    const QString path = platform_.settingsFolder() + kPreferencesFileName;
-    const auto lines = readLines(toFileSystemPath(path));
-    if (!lines) {
+    const SettingsFile::Reading file = preferencesFile_.read();
+    if (file.message) platform_.showError(fromSystemText(*file.message));
+    if (file.status == LineFileReading::Status::Missing) {
         // a fresh install: ask for the home station instead of reporting a missing file
         if (windows_.home) windows_.home->takeComputersTimeZone();
         QTimer::singleShot(0, this, &THamDF1::preferencesClick);
         return;
     }
-    const PreferencesReading reading = parsePreferences(*lines);
-    if (!reading.error.empty()) platform_.showError(toScreen(reading.error));
+    if (!file.found()) {
+        // the settings are in a file the program cannot read: the defaults serve until the operator mends it
+        rememberUnchangedPreferences();
+        return;
+    }
+    const PreferencesReading reading = parsePreferences(file.lines);
+    if (!reading.error.empty())
+        platform_.showError(aboutFileLine(preferencesFile_.path(), reading.errorLine, reading.error));
     const Preferences& preferences = reading.preferences;
     if (windows_.home) windows_.home->applyPreferences(preferences);
+    rememberUnchangedPreferences();
     longPathLabel_->setVisible(preferences.longPath());
     militaryTime_ = preferences.military();
     homeLatitudeBox_->setText(toScreen(preferences.latitudeText));
@@ -114,11 +119,11 @@ void THamDF1::LoadPreferences()
 
     const HomeReading home = homePosition(preferences.latitudeText, preferences.longitudeText);
     if (home.outcome == HomeReading::Outcome::InvalidDegrees) {
-        platform_.showWarning(toScreen(home.message));
+        platform_.showWarning(aboutFile(preferencesFile_.path(), home.message));
         return;
     }
     if (home.outcome == HomeReading::Outcome::InvalidNumber) {
-        platform_.showError(toScreen(home.message));
+        platform_.showError(aboutFile(preferencesFile_.path(), home.message));
         return;
     }
     home_ = home.position;
@@ -148,12 +153,16 @@ void THamDF1::showSunTimes(double gmtOffset, SunNotices notices)
     sunsetLabel_->setText(toScreen(day.setText));
 }
 
+void THamDF1::rememberUnchangedPreferences()
+{
+    if (windows_.home) preferencesFile_.setUnchangedLines(preferencesLines(windows_.home->currentPreferences()));
+}
+
 void THamDF1::SavePreferences()
 {
     if (!windows_.home) return;
-    const QString path = platform_.settingsFolder() + kPreferencesFileName;
-    if (!writeLinesAtomically(toFileSystemPath(path), preferencesLines(windows_.home->currentPreferences())))
-        platform_.showError(toScreen(cannotCreateFileMessage(fromScreen(path))));
+    if (const auto problem = preferencesFile_.save(preferencesLines(windows_.home->currentPreferences())))
+        platform_.showError(fromSystemText(*problem));
 }
 
 void THamDF1::showHomeStation(const QString& latitudeText, const QString& longitudeText, double latitude,

@@ -1,7 +1,5 @@
 #include "ui/rotator/rotator_control.h"
 
-#include "core/line_file.h"
-#include "core/messages.h"
 #include "core/number_text.h"
 #include "rotator/azimuth_range.h"
 #include "rotator/rotator_client.h"
@@ -22,11 +20,6 @@ namespace {
 // Near enough to call the turn done: finer than rotators report.
 constexpr double kArrivedWithin = 0.5;
 
-std::filesystem::path rotatorFile(const Platform& platform)
-{
-    return toFileSystemPath(platform.settingsFolder() + qvk::rotator::kRotatorFileName);
-}
-
 QString turnText(const QString& path, std::optional<double> heading)
 {
     QString text = "Turn antenna to " + path;
@@ -42,7 +35,10 @@ double headingGap(double a, double b)
 
 }  // namespace
 
-RotatorControl::RotatorControl(Platform& platform, QWidget* window) : QObject(window), platform_(platform)
+RotatorControl::RotatorControl(Platform& platform, QWidget* window)
+    : QObject(window),
+      platform_(platform),
+      file_(toFileSystemPath(platform.settingsFolder() + qvk::rotator::kRotatorFileName))
 {
     dialog_ = new RotatorDialog(window);
     connect(dialog_, &RotatorDialog::saved, this, &RotatorControl::applySettings);
@@ -71,10 +67,13 @@ RotatorControl::RotatorControl(Platform& platform, QWidget* window) : QObject(wi
     retryTimer_->setInterval(kRetryMilliseconds);
     connect(retryTimer_, &QTimer::timeout, this, &RotatorControl::retry);
 
-    if (const auto lines = readLines(rotatorFile(platform_))) {
+    const SettingsFile::Reading reading = file_.read();
+    if (reading.found()) {
         configured_ = true;
-        settings_ = qvk::rotator::parseRotatorSettings(*lines);
+        settings_ = qvk::rotator::parseRotatorSettings(reading.lines);
     }
+    file_.setUnchangedLines(qvk::rotator::rotatorSettingsLines(settings_));
+    if (reading.message) showFileProblem(fromSystemText(*reading.message));
     startIfConfigured();
 }
 
@@ -129,12 +128,15 @@ void RotatorControl::openSettings()
     platform_.runModal(*dialog_);
 }
 
-// The operator's "OK": from now on there is a rotator file.
+// The operator's "OK": from now on there is a rotator file. One that failed
+// to be written keeps the settings it holds; one left alone as unreadable or
+// read-only takes the new ones for this run.
 void RotatorControl::applySettings(const qvk::rotator::RotatorSettings& settings)
 {
-    const auto path = rotatorFile(platform_);
-    if (!writeLinesAtomically(path, qvk::rotator::rotatorSettingsLines(settings))) {
-        showStatus(toScreen(cannotCreateFileMessage(path.string())), true);
+    const bool toBeSaved = file_.toBeSaved();
+    const auto problem = file_.save(qvk::rotator::rotatorSettingsLines(settings));
+    if (problem && toBeSaved) {
+        showFileProblem(fromSystemText(*problem));
         return;
     }
     settings_ = settings;
@@ -145,7 +147,10 @@ void RotatorControl::applySettings(const qvk::rotator::RotatorSettings& settings
     retrying_ = false;
     turningTo_.reset();
     emit antennaHeadingChanged(std::nullopt);
-    showStatus(QString(), false);
+    if (problem)
+        showFileProblem(fromSystemText(*problem));
+    else
+        showStatus(QString(), false);
     startIfConfigured();
 }
 
@@ -161,7 +166,14 @@ void RotatorControl::startIfConfigured()
 void RotatorControl::showStatus(const QString& text, bool problem)
 {
     shown_ = text.isEmpty() ? Shown::Nothing : problem ? Shown::Problem : Shown::News;
+    statusText_ = text;
     emit statusChanged(text, problem);
+}
+
+void RotatorControl::showFileProblem(const QString& text)
+{
+    showStatus(text, true);
+    shown_ = Shown::FileProblem;
 }
 
 void RotatorControl::positionRead(double azimuth)

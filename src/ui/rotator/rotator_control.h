@@ -9,8 +9,13 @@
 // told as one short status text (statusChanged), never as a box. While the
 // connection is down it is tried again every ten seconds, without telling the
 // same problem again; once it is back, the problem's text goes.
+//
+// A "rotator.qvk" that cannot be read is told in the status too, and left as
+// it is: settings that the operator then gives serve this run only. A
+// trouble with the file stays in the status until another text replaces it.
 
 #include "rotator/rotator_settings.h"
+#include "settings/settings_file.h"
 
 #include <QObject>
 #include <QString>
@@ -49,6 +54,9 @@ public:
 
     // A rotator.qvk that puts a rotator in use.
     bool isConfigured() const { return configured_ && settings_.enabled; }
+    // The status as statusChanged last told it, for a compass attached later.
+    const QString& statusText() const { return statusText_; }
+    bool statusIsProblem() const { return shown_ == Shown::Problem || shown_ == Shown::FileProblem; }
     const qvk::rotator::RotatorSettings& settings() const { return settings_; }
     RotatorDialog& dialog() const { return *dialog_; }
     qvk::rotator::RotatorClient& client() const { return *client_; }
@@ -70,14 +78,18 @@ private:
     void applySettings(const qvk::rotator::RotatorSettings& settings);
     void startIfConfigured();
     void showStatus(const QString& text, bool problem);
+    void showFileProblem(const QString& text);
     void positionRead(double azimuth);
     void connectionChanged(bool connected);
     void problemReported(const QString& message);
     void retry();
 
-    enum class Shown { Nothing, News, Problem };  // what the status tells
+    // What the status tells. A file's problem outlasts the news and the
+    // connection's coming and going.
+    enum class Shown { Nothing, News, Problem, FileProblem };
 
     Platform& platform_;
+    SettingsFile file_;
     RotatorDialog* dialog_ = nullptr;
     qvk::rotator::RotatorClient* client_ = nullptr;
     QTimer* pollTimer_ = nullptr;
@@ -86,6 +98,7 @@ private:
     bool configured_ = false;
     std::optional<double> turningTo_;  // the heading of the last turn, until the antenna is there
     Shown shown_ = Shown::Nothing;
+    QString statusText_;
     bool retrying_ = false;  // the client's next report answers a retry, not the operator
 };
 

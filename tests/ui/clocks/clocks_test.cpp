@@ -375,13 +375,13 @@ TEST_F(ClocksWindow, AMissingFileIsReportedAndLeavesEveryPlaceEmpty)
               "00000111111111111111110000C000000000000000001000000000000\r\n" + kEmptyPlaces);
 }
 
-TEST_F(ClocksWindow, AFileThatCannotBeWrittenIsReported)
+TEST_F(ClocksWindow, AFileThatCannotBeWrittenIsReportedWithTheSystemsReason)
 {
-    // a folder in the file's place can be neither read nor replaced
-    QDir(platform.settingsFolder()).mkdir("tms.qvk");
-    clocks = std::make_unique<TClock2>(platform);
+    create({{1, "London   [0]"}});
+    QDir(platform.settingsFolder()).removeRecursively();  // the folder went away under the program
     EXPECT_FALSE(clocks->writeClocksFile());
-    EXPECT_EQ(platform.errors.last(), "Cannot create file " + platform.settingsFolder() + "tms.qvk.");
+    EXPECT_EQ(platform.errors,
+              QStringList{"Cannot create file " + platform.settingsFolder() + "tms.qvk: No such file or directory."});
 }
 
 TEST_F(ClocksWindow, TheShippedPlacesAllShowTheirTimes)

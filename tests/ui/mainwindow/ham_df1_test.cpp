@@ -391,14 +391,16 @@ TEST_F(MainWindowTest, AMissingDxccListIsReportedAndTheDxccButtonGivesAnEmptyLis
 TEST_F(MainWindowTest, AMalformedPreferencesFileIsReportedAndTheRestStillLoads)
 {
     start(latin("0\r\nW°86.43\r\nN°32.39\r\nminus six\r\n1\r\n"));
-    EXPECT_EQ(platform.errors, QStringList{"'minus six' is not a valid floating point value."});
+    EXPECT_EQ(platform.errors, QStringList{platform.settingsFolder() +
+                                           "prefs.qvk, line 4: 'minus six' is not a valid floating point value."});
     EXPECT_DOUBLE_EQ(homeLatitude(*window), 32.65);
 }
 
 TEST_F(MainWindowTest, AnInvalidHomePositionWarnsAndLeavesTheHomeUnset)
 {
     start(latin("0\r\nW°86.43\r\nN°32\r\n-6\r\n1\r\n"));
-    EXPECT_EQ(platform.warnings, QStringList{"Invalid degrees: N" + kDegree + "32  W" + kDegree + "86.43"});
+    EXPECT_EQ(platform.warnings, QStringList{platform.settingsFolder() + "prefs.qvk: Invalid degrees: N" + kDegree +
+                                             "32  W" + kDegree + "86.43"});
     EXPECT_FALSE(window->home());
 }
 

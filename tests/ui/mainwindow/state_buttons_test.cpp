@@ -117,7 +117,8 @@ TEST_F(StateButtonsTest, AnUnreadableCityListIsReportedAndNotOpened)
     start();
     QDir(platform.dataFolder()).mkpath("statedata/AL.txt");  // a folder where the file should be
     click("SpeedButton1");
-    EXPECT_EQ(platform.errors, QStringList{"Cannot open file " + platform.dataFolder() + "statedata/AL.txt."});
+    EXPECT_EQ(platform.errors,
+              QStringList{"Cannot read file " + platform.dataFolder() + "statedata/AL.txt: Is a directory."});
     EXPECT_EQ(list().currentText(), "Alabama Center");
     EXPECT_FALSE(list().isListOpen());
 }

@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -88,6 +90,19 @@ protected:
         QTcpServer placeholder;
         placeholder.listen(QHostAddress::LocalHost, 0);
         return placeholder.serverPort();
+    }
+
+    // "Rotator settings...": a rotator in use at this port of the usual host, and OK.
+    void giveRotatorAtPort(int portNumber)
+    {
+        rightClickCompass("RotatorSettings");
+        ASSERT_TRUE(platform.modalWindows.contains("Rotator"));
+        RotatorDialog& dialog = rotator->dialog();
+        QTest::mouseClick(&child<QCheckBox>(dialog, "RotatorEnabled"), Qt::LeftButton);
+        auto& port = child<QSpinBox>(dialog, "RotatorPort");
+        port.selectAll();
+        QTest::keyClicks(&port, QString::number(portNumber));
+        QTest::mouseClick(&child<QPushButton>(dialog, "RotatorOk"), Qt::LeftButton);
     }
 
     bool waitUntil(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, kPatience); }
@@ -297,14 +312,7 @@ TEST_F(CompassMenuTest, RotatorSettingsOkWritesRotatorQvkAndStartsTheRotator)
     FakeRotctld rotctld;
     start();
     attachRotator();
-    rightClickCompass("RotatorSettings");
-    ASSERT_TRUE(platform.modalWindows.contains("Rotator"));
-    RotatorDialog& dialog = rotator->dialog();
-    QTest::mouseClick(&child<QCheckBox>(dialog, "RotatorEnabled"), Qt::LeftButton);
-    auto& port = child<QSpinBox>(dialog, "RotatorPort");
-    port.selectAll();
-    QTest::keyClicks(&port, QString::number(rotctld.port()));
-    QTest::mouseClick(&child<QPushButton>(dialog, "RotatorOk"), Qt::LeftButton);
+    giveRotatorAtPort(rotctld.port());
 
     EXPECT_EQ(platform.readFile("rotator.qvk"),
               QString("1\r\n127.0.0.1\r\n%1\r\n1\r\n").arg(rotctld.port()).toLatin1());
@@ -342,6 +350,49 @@ TEST_F(CompassMenuTest, TheDialogShowsTheFilesSettings)
     EXPECT_FALSE(rotator->isConfigured());  // set aside
     rightClickCompass("RotatorSettings");
     EXPECT_EQ(rotator->dialog().settings(), (qvk::rotator::RotatorSettings{false, "shack.local", 4535, false}));
+}
+
+TEST_F(CompassMenuTest, AnUnreadableRotatorFileIsTheStatusTextAndIsLeftAlone)
+{
+    QDir(platform.settingsFolder()).mkdir("rotator.qvk");  // root reads any file, but never a folder
+    start();
+    attachRotator();
+    EXPECT_EQ(compass().rotatorStatus(), "Cannot read file " + platform.settingsFolder() +
+                                             "rotator.qvk: Is a directory. The program runs with its defaults and "
+                                             "leaves the file as it is.");
+    EXPECT_FALSE(rotator->isConfigured());
+
+    // settings given now serve this run, and the status says they are not saved
+    FakeRotctld rotctld;
+    giveRotatorAtPort(rotctld.port());
+    const QString notSaved = "Settings changed in this run are not saved: " + platform.settingsFolder() +
+                             "rotator.qvk could not be read (Is a directory).";
+    EXPECT_EQ(compass().rotatorStatus(), notSaved);
+    EXPECT_TRUE(rotator->isConfigured());
+    EXPECT_TRUE(waitUntil([&] { return needleNear(0); }));
+    EXPECT_EQ(compass().rotatorStatus(), notSaved) << "the rotator's coming does not hide the file's trouble";
+    EXPECT_TRUE(QFileInfo(platform.settingsFolder() + "rotator.qvk").isDir());
+    EXPECT_TRUE(noBoxWasShown());
+}
+
+TEST_F(CompassMenuTest, AFiftyMegabyteHostLineIsCutWithAStatusTextAndTheUsualHostServes)
+{
+    // found by hostile files: such a line froze the program for 7 s and took 2 GB
+    FakeRotctld rotctld;
+    {
+        QFile file(platform.settingsFolder() + "rotator.qvk");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("1\r\n");
+        for (int megabyte = 0; megabyte < 50; ++megabyte) file.write(QByteArray(1 << 20, 'h'));
+        file.write(QString("\r\n%1\r\n1\r\n").arg(rotctld.port()).toLatin1());
+    }
+    start();
+    attachRotator();
+    EXPECT_EQ(rotator->settings().host, "127.0.0.1");
+    EXPECT_TRUE(waitUntil([&] { return needleNear(0); }));
+    EXPECT_EQ(compass().rotatorStatus(),
+              platform.settingsFolder() + "rotator.qvk, line 2: longer than 4096 characters; cut.");
+    EXPECT_TRUE(noBoxWasShown());
 }
 
 }  // namespace
