@@ -2,6 +2,7 @@
 // operators who script or log.
 
 #include "app/calc/inverse_batch.h"
+#include "app/calc/map_command.h"
 #include "app/calc/position_argument.h"
 #include "app/calc/rotator_turn.h"
 #include "clocks/place_time.h"
@@ -73,6 +74,13 @@ Commands:
         heading=224.2 azimuth=-135.8
       It returns once rotctld has taken the turn, not when the antenna
       arrives. A coordinate of exactly 0 turns nothing: heading=none.
+  map HOME --png FILE [--target TARGET] [--size PIXELS] [--radius KM]
+      [--utc YYYY-MM-DDTHH:MM]
+      Draws the beam map centred on HOME into a PNG of PIXELS square (1000):
+      the whole Earth or RADIUS km round home, the grey line of the UTC
+      minute (now) and the beam to TARGET. Needs no display. Prints home's
+      pixel and the pixels per kilometre, for scripts that add their marks:
+        centre=500,500 scale=0.0236374
   --help
       This text.
 
@@ -102,7 +110,7 @@ struct Arguments {
 };
 
 // The flags that take a value, written "--rotator HOST:PORT" or "--rotator=HOST:PORT".
-bool takesValue(const std::string& flag) { return flag == "--rotator"; }
+bool takesValue(const std::string& flag) { return flag == "--rotator" || qvk::calc::isMapOptionWithValue(flag); }
 
 int usageError(const std::string& problem)
 {
@@ -297,10 +305,15 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"bearing", 2, {}, bearing},     {"convert", 1, {}, convert},
-    {"grid", 1, {}, grid},           {"locator", 2, {}, locator},
-    {"sun", 4, {"--military"}, sun}, {"clock", 2, {"--military", "--dst"}, clock},
-    {"gmt", 1, {"--military"}, gmt}, {"rotate", 2, {"--long", "--rotator"}, rotate},
+    {"bearing", 2, {}, bearing},
+    {"convert", 1, {}, convert},
+    {"grid", 1, {}, grid},
+    {"locator", 2, {}, locator},
+    {"sun", 4, {"--military"}, sun},
+    {"clock", 2, {"--military", "--dst"}, clock},
+    {"gmt", 1, {"--military"}, gmt},
+    {"rotate", 2, {"--long", "--rotator"}, rotate},
+    {"map", 1, qvk::calc::kMapOptions, qvk::calc::beamMapCommand<Arguments>},
 };
 
 }  // namespace
