@@ -29,6 +29,11 @@ public:
     QDateTime currentLocal() const override { return local; }
     QString programFolder() const override { return folder.path() + "/"; }
     bool trayIconAvailable() const override { return trayAvailable; }
+    QString chooseSaveFile(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        saveCaptions << caption;
+        return saveAnswer;
+    }
 
     // Writes a file into the program folder, bytes as given.
     void writeFile(const QString& name, const QByteArray& bytes) const;
@@ -44,6 +49,8 @@ public:
     QDateTime utc;
     QDateTime local;
     bool trayAvailable = true;
+    QStringList saveCaptions;  // the captions of the save dialogs asked
+    QString saveAnswer;        // what a save dialog answers (empty: cancelled)
     QTemporaryDir folder;
 };
 

@@ -80,6 +80,13 @@ void MapView::centreOn(QPointF metres)
     if (showsWholeEarth()) centre_ = {0, 0};
 }
 
+MapView MapView::grownBy(QSizeF margin) const
+{
+    MapView grown = *this;
+    grown.size_ += 2 * margin;
+    return grown;
+}
+
 void MapView::reset()
 {
     centre_ = {0, 0};

@@ -46,6 +46,10 @@ public:
     // The whole Earth, home in the middle.
     void reset();
 
+    // The same scale and middle on a surface larger by `margin` on every
+    // side: for a picture that reaches past the view.
+    MapView grownBy(QSizeF margin) const;
+
 private:
     double pixelsForRadius(double radiusKm) const;
 

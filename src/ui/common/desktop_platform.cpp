@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -43,5 +44,11 @@ QDateTime DesktopPlatform::currentLocal() const { return QDateTime::currentDateT
 QString DesktopPlatform::programFolder() const { return QCoreApplication::applicationDirPath() + "/"; }
 
 bool DesktopPlatform::trayIconAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+QString DesktopPlatform::chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                                        const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+}
 
 }  // namespace qvk::ui

@@ -18,6 +18,8 @@ public:
     QDateTime currentLocal() const override;
     QString programFolder() const override;
     bool trayIconAvailable() const override;
+    QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                           const QString& filter) override;
 };
 
 }  // namespace qvk::ui
