@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QTimeZone>
 
 #include <iostream>
 #include <memory>
@@ -44,11 +43,16 @@ int invalidInput(const std::string& utf8Text)
     return kInvalidInput;
 }
 
-// Drawing text needs a GUI application; the off-screen platform needs no display.
+// Drawing text needs a GUI application; the off-screen platform needs no
+// display. Qt's own notices (a missing runtime folder and the like) would only
+// clutter a script's standard error.
 std::unique_ptr<QGuiApplication> guiApplication()
 {
     if (QCoreApplication::instance()) return nullptr;
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+    });
     static int argc = 1;
     static char name[] = "qvk-calc";
     static char* argv[] = {name, nullptr};
@@ -82,12 +86,13 @@ int beamMapCommand(const std::vector<std::string>& words, const std::vector<std:
             return usageError("--radius takes kilometres, 500 or more");
         radiusKm = static_cast<double>(*kilometres);
     }
-    const auto application = guiApplication();
     QDateTime utc = QDateTime::currentDateTimeUtc();
     if (const auto text = flagValue(flags, "--utc")) {
-        utc = QDateTime::fromString(QString::fromStdString(*text), "yyyy-MM-ddTHH:mm");
-        utc.setTimeZone(QTimeZone::utc());
-        if (!utc.isValid()) return usageError("--utc takes a UTC minute written YYYY-MM-DDTHH:MM");
+        const QString minute = QString::fromStdString(*text);
+        utc = QDateTime(QDate::fromString(minute.left(10), "yyyy-MM-dd"), QTime::fromString(minute.mid(11), "HH:mm"),
+                        Qt::UTC);
+        if (minute.size() != 16 || minute[10] != 'T' || !utc.isValid())
+            return usageError("--utc takes a UTC minute written YYYY-MM-DDTHH:MM");
     }
 
     const PositionReading home = readPosition(words[0]);
@@ -100,6 +105,7 @@ int beamMapCommand(const std::vector<std::string>& words, const std::vector<std:
         if (!target) return invalidInput("fault");
     }
 
+    const auto application = guiApplication();
     const auto data = beammap::readBeamMapData(QCoreApplication::applicationDirPath() + "/");
     if (!data.data) return invalidInput(data.error.toStdString());
     beammap::BeamMap map(data.data, home.position);
