@@ -113,6 +113,7 @@ int beamMapCommand(const std::vector<std::string>& words, const std::vector<std:
     map.setTarget(target);
     beammap::MapView view(QSizeF(size, size), map.projection().outlineRadius());
     if (radiusKm) view.setRadiusKm(*radiusKm);
+    if (1 / view.pixelsPerMetre() < beammap::kCoarseMetresPerPixel) map.waitForDetail();
 
     QImage image(size, size, QImage::Format_RGB32);
     {

@@ -34,10 +34,24 @@ double mapDistance(const ProjectedVertex& a, const ProjectedVertex& b)
     return std::hypot(a.metres.x() - b.metres.x(), a.metres.y() - b.metres.y());
 }
 
-// Appends the edge from `from` (already in `line`) to `to`.
-void appendEdge(ProjectedLine& line, const ProjectedVertex& from, const ProjectedVertex& to,
-                const AzimuthalProjection& projection, int depth)
+// Whether an edge is longer on the Earth than `limit` degrees; most edges are
+// plainly shorter, with no need to measure them.
+bool longerThan(GeoPoint a, GeoPoint b, double limit)
 {
+    if (std::abs(a.latitude - b.latitude) < limit / 2 && std::abs(a.longitude - b.longitude) < limit / 2) return false;
+    return arcDegrees(a, b) > limit;
+}
+
+struct EdgeLimits {
+    const AzimuthalProjection& projection;
+    double maxEdgeDegrees;
+};
+
+// Appends the edge from `from` (already in `line`) to `to`.
+void appendEdge(ProjectedLine& line, const ProjectedVertex& from, const ProjectedVertex& to, const EdgeLimits& limits,
+                int depth)
+{
+    const AzimuthalProjection& projection = limits.projection;
     if (from.inCap && to.inCap) {
         line.push_back(to);
         return;
@@ -47,18 +61,19 @@ void appendEdge(ProjectedLine& line, const ProjectedVertex& from, const Projecte
             from.inCap ? rimCrossing(to.geo, from.geo, projection) : rimCrossing(from.geo, to.geo, projection);
         if (from.inCap) {
             line.push_back(rim);
-            appendEdge(line, rim, to, projection, depth);
+            appendEdge(line, rim, to, limits, depth);
         } else {
-            appendEdge(line, from, rim, projection, depth);
+            appendEdge(line, from, rim, limits, depth);
             line.push_back(to);
         }
         return;
     }
-    if (depth < kDeepestSplit && mapDistance(from, to) > kLongestProjectedEdge &&
-        arcDegrees(from.geo, to.geo) > kShortestSplitDegrees) {
+    const bool stretched =
+        mapDistance(from, to) > kLongestProjectedEdge && longerThan(from.geo, to.geo, kShortestSplitDegrees);
+    if (depth < kDeepestSplit && (stretched || longerThan(from.geo, to.geo, limits.maxEdgeDegrees))) {
         const ProjectedVertex middle = vertexAt(alongGreatCircle(from.geo, to.geo, 0.5), projection);
-        appendEdge(line, from, middle, projection, depth + 1);
-        appendEdge(line, middle, to, projection, depth + 1);
+        appendEdge(line, from, middle, limits, depth + 1);
+        appendEdge(line, middle, to, limits, depth + 1);
         return;
     }
     line.push_back(to);
@@ -118,8 +133,9 @@ std::vector<Piece> piecesOfRing(const ProjectedLine& ring)
 
 }  // namespace
 
-ProjectedLine projectLine(const GeoLine& line, const AzimuthalProjection& projection)
+ProjectedLine projectLine(const GeoLine& line, const AzimuthalProjection& projection, double maxEdgeDegrees)
 {
+    const EdgeLimits limits{projection, maxEdgeDegrees};
     ProjectedLine projected;
     projected.reserve(line.size());
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -127,7 +143,7 @@ ProjectedLine projectLine(const GeoLine& line, const AzimuthalProjection& projec
         if (i == 0)
             projected.push_back(vertex);
         else
-            appendEdge(projected, ProjectedVertex(projected.back()), vertex, projection, 0);
+            appendEdge(projected, ProjectedVertex(projected.back()), vertex, limits, 0);
     }
     return projected;
 }

@@ -3,12 +3,12 @@
 // the antipode (see AzimuthalProjection) so that nothing smears across the map.
 //
 // Projecting a line adds points where the map needs them: along every edge
-// whose two ends land far apart on the map (near the antipode a short edge
-// sweeps round a wide arc), and exactly on the cap's rim where the line enters
-// or leaves the cap. A projected line's pieces outside the cap are then drawn
-// as they are; a polygon's pieces are closed along the outline, walking
-// clockwise round the map, the way the land (which lies right of every ring)
-// continues behind the cap.
+// longer on the Earth than the caller asks (the topology's edges are great
+// circles, which the map bends), along every edge whose two ends land far
+// apart on the map (near the antipode a short edge sweeps round a wide arc),
+// and exactly on the cap's rim where the line enters or leaves the cap. A projected line's pieces outside the cap are
+// then drawn as they are; a polygon's pieces are closed along the outline, walking clockwise round the map, the way the
+// land (which lies right of every ring) continues behind the cap.
 //
 // Rings keep their direction, so the closed rings fill correctly with
 // Qt::WindingFill: land clockwise, holes counter-clockwise. A polygon that
@@ -23,9 +23,10 @@
 
 namespace qvk::beammap {
 
-// Edges longer than this on the map are split (metres): well under a pixel's
-// bend at any zoom.
-inline constexpr double kLongestProjectedEdge = 50000;
+// Edges longer than this on the map are split (metres). Where the map
+// stretches edges this long, near the antipode, they run along circles of
+// some 20,000 km round home, so the straight chord strays under 2 km from them.
+inline constexpr double kLongestProjectedEdge = 500e3;
 
 struct ProjectedVertex {
     GeoPoint geo;
@@ -34,7 +35,8 @@ struct ProjectedVertex {
 };
 using ProjectedLine = std::vector<ProjectedVertex>;
 
-ProjectedLine projectLine(const GeoLine& line, const AzimuthalProjection& projection);
+// maxEdgeDegrees: the longest edge on the Earth left unsplit.
+ProjectedLine projectLine(const GeoLine& line, const AzimuthalProjection& projection, double maxEdgeDegrees);
 
 // The runs of a projected line outside the cap.
 std::vector<QPolygonF> clipLine(const ProjectedLine& line);

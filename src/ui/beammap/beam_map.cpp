@@ -18,9 +18,43 @@ std::optional<BeamTarget> beamTargetFor(const QString& name, SignedPosition home
     return BeamTarget{name, mapPoint(target), result->bearing, longPathHeading(result->bearing), result->distance};
 }
 
-BeamMap::BeamMap(std::shared_ptr<const BeamMapData> data, SignedPosition home) : data_(std::move(data)), home_(home)
+BeamMap::BeamMap(std::shared_ptr<const BeamMapData> data, SignedPosition home, std::function<void()> detailReady)
+    : data_(std::move(data)),
+      home_(home),
+      detailReady_(std::move(detailReady))
 {
     project();
+}
+
+BeamMap::~BeamMap() { stopDetail(); }
+
+void BeamMap::stopDetail()
+{
+    cancelDetail_ = true;
+    if (detailThread_.joinable()) detailThread_.join();
+    cancelDetail_ = false;
+    const std::lock_guard lock(detailMutex_);
+    detail_.reset();
+}
+
+const ProjectedWorld& BeamMap::worldAt(double pixelsPerMetre) const
+{
+    if (1 / pixelsPerMetre < kCoarseMetresPerPixel) {
+        const std::lock_guard lock(detailMutex_);
+        if (detail_) return *detail_;
+    }
+    return *coarse_;
+}
+
+bool BeamMap::hasDetail() const
+{
+    const std::lock_guard lock(detailMutex_);
+    return detail_ != nullptr;
+}
+
+void BeamMap::waitForDetail()
+{
+    if (detailThread_.joinable()) detailThread_.join();
 }
 
 void BeamMap::setHome(SignedPosition home)
@@ -38,8 +72,22 @@ void BeamMap::setTime(double unixSeconds)
 
 void BeamMap::project()
 {
-    projection_ = std::make_unique<AzimuthalProjection>(mapPoint(home_));
-    world_ = std::make_unique<ProjectedWorld>(data_->world, *projection_);
+    stopDetail();
+    projection_ = std::make_shared<const AzimuthalProjection>(mapPoint(home_));
+    // the lighter world on every core, as the map waits for it; the detail on
+    // one thread, leaving a core to draw meanwhile
+    coarse_ =
+        std::make_unique<ProjectedWorld>(data_->coarse, *projection_, ProjectedWorld::Work{kLongestCoarseEdgeDegrees});
+    detailThread_ = std::thread([this, projection = projection_, data = data_] {
+        auto detail = std::make_unique<ProjectedWorld>(data->world, *projection,
+                                                       ProjectedWorld::Work{kLongestEdgeDegrees, 1, &cancelDetail_});
+        if (cancelDetail_) return;
+        {
+            const std::lock_guard lock(detailMutex_);
+            detail_ = std::move(detail);
+        }
+        if (detailReady_) detailReady_();
+    });
     dxcc_.clear();
     for (const DxccPlace& place : data_->dxcc)
         if (!projection_->inAntipodeCap(place.position))

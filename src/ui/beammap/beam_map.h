@@ -4,6 +4,10 @@
 // line of a given minute and the current target. The window and qvk-calc map
 // both draw from it (beam_map_painter.h).
 //
+// A new home projects the lighter world for wide views at once, and the full
+// detail on threads of its own meanwhile; views that need the detail draw the
+// lighter world until it is there (detailReady tells when).
+//
 // Positions come and go in the program's way, signed decimal degrees with
 // north and WEST positive; inside, the map counts east positive.
 
@@ -14,8 +18,12 @@
 
 #include <QString>
 
+#include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 namespace qvk::beammap {
 
@@ -39,7 +47,12 @@ std::optional<BeamTarget> beamTargetFor(const QString& name, SignedPosition home
 
 class BeamMap {
 public:
-    BeamMap(std::shared_ptr<const BeamMapData> data, SignedPosition home);
+    // `detailReady` is called, on the projecting thread, whenever the full
+    // detail of a home is ready.
+    BeamMap(std::shared_ptr<const BeamMapData> data, SignedPosition home, std::function<void()> detailReady = {});
+    ~BeamMap();
+    BeamMap(const BeamMap&) = delete;
+    BeamMap& operator=(const BeamMap&) = delete;
 
     // Projects the world again, unless the home is where it was.
     void setHome(SignedPosition home);
@@ -57,7 +70,12 @@ public:
     DistanceUnit unit() const { return unit_; }
 
     const AzimuthalProjection& projection() const { return *projection_; }
-    const ProjectedWorld& world() const { return *world_; }
+    // The world to draw at a scale: the full detail where a pixel is finer
+    // than kCoarseMetresPerPixel and the detail is ready, else the lighter one.
+    const ProjectedWorld& worldAt(double pixelsPerMetre) const;
+    bool hasDetail() const;
+    // Waits for the full detail of the current home.
+    void waitForDetail();
 
     struct Place {
         QString prefix;
@@ -68,11 +86,17 @@ public:
 
 private:
     void project();
+    void stopDetail();
 
     std::shared_ptr<const BeamMapData> data_;
     SignedPosition home_;
-    std::unique_ptr<AzimuthalProjection> projection_;
-    std::unique_ptr<ProjectedWorld> world_;
+    std::shared_ptr<const AzimuthalProjection> projection_;
+    std::unique_ptr<ProjectedWorld> coarse_;
+    std::unique_ptr<ProjectedWorld> detail_;  // guarded by detailMutex_
+    mutable std::mutex detailMutex_;
+    std::atomic<bool> cancelDetail_ = false;
+    std::thread detailThread_;
+    std::function<void()> detailReady_;
     std::vector<Place> dxcc_;
     double time_ = 0;
     GreyLine greyLine_;

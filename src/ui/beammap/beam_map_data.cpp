@@ -4,7 +4,7 @@
 #include "catalogue/master_list.h"
 #include "core/line_file.h"
 #include "core/windows1252.h"
-#include "ui/beammap/great_circles.h"
+#include "ui/beammap/arc_simplification.h"
 
 #include <QFile>
 
@@ -30,7 +30,8 @@ BeamMapDataReading readBeamMapData(const QString& folder)
     if (!reading.world) return {nullptr, reading.error};
     auto data = std::make_shared<BeamMapData>();
     data->world = std::move(*reading.world);
-    for (GeoLine& arc : data->world.arcs) arc = densified(arc, kLongestEdgeDegrees);
+    data->coarse = data->world;
+    for (GeoLine& arc : data->coarse.arcs) arc = simplified(arc, kCoarseToleranceDegrees);
     if (const auto master = readLines(QFile::encodeName(folder + kMasterFileName).toStdString()))
         data->dxcc = dxccPlaces(*master);
     return {data, {}};

@@ -16,17 +16,25 @@ namespace qvk::beammap {
 inline constexpr const char* kWorldFileName = "countries-50m.json";
 inline constexpr const char* kMasterFileName = "states.txt";
 
-// Edges of the topology longer than this are split before projecting, so that
-// long straight borders and the lines near the poles bend as they must.
+// Edges of the topology longer than this are split as they are projected, so
+// that long straight borders and the lines near the poles bend as they must;
+// the lighter world of wide views can take longer ones.
 inline constexpr double kLongestEdgeDegrees = 0.25;
+inline constexpr double kLongestCoarseEdgeDegrees = 1;
 
 struct DxccPlace {
     QString prefix;     // as the list shows it: "3B8", "VP2E"
     GeoPoint position;  // east positive
 };
 
+// Wide views draw a lighter world: simplified to this (degrees, about 5.5 km),
+// far below a pixel while a pixel spans kCoarseMetresPerPixel or more.
+inline constexpr double kCoarseToleranceDegrees = 0.05;
+inline constexpr double kCoarseMetresPerPixel = 8000;
+
 struct BeamMapData {
-    WorldOutlines world;
+    WorldOutlines world;   // Natural Earth's 1:50m detail
+    WorldOutlines coarse;  // the same topology, simplified for wide views
     std::vector<DxccPlace> dxcc;
 };
 

@@ -256,7 +256,7 @@ void paintBaseLayer(QPainter& painter, const MapView& view, const BeamMap& map)
     painter.fillRect(QRectF(QPointF(0, 0), view.size()), kOutsideEarth);
     painter.setTransform(view.transform(), true);
     const QRectF visible = view.visibleMetres();
-    const ProjectedWorld& world = map.world();
+    const ProjectedWorld& world = map.worldAt(view.pixelsPerMetre());
     painter.setPen(Qt::NoPen);
     painter.setBrush(kSea);
     painter.drawPolygon(map.projection().outline());

@@ -72,7 +72,11 @@ bool BeamMapWindow::loadMap()
         status_->setText(reading.error);
         return false;
     }
-    map_ = std::make_unique<beammap::BeamMap>(reading.data, home_);
+    // the full detail comes in on another thread: draw it from this one
+    map_ = std::make_unique<beammap::BeamMap>(reading.data, home_, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { canvas_->baseChanged(); }, Qt::QueuedConnection);
+    });
     map_->setUnit(unit_);
     map_->setTime(static_cast<double>(platform_.currentUtc().toSecsSinceEpoch()));
     refreshTarget();

@@ -65,21 +65,6 @@ GeoPoint antipodeOf(GeoPoint point)
     return {-point.latitude, point.longitude > 0 ? point.longitude - 180 : point.longitude + 180};
 }
 
-GeoLine densified(const GeoLine& line, double maxStepDegrees)
-{
-    GeoLine result;
-    result.reserve(line.size());
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (i > 0) {
-            const double length = arcDegrees(line[i - 1], line[i]);
-            const int steps = static_cast<int>(std::ceil(length / maxStepDegrees));
-            for (int s = 1; s < steps; ++s) result.push_back(alongGreatCircle(line[i - 1], line[i], double(s) / steps));
-        }
-        result.push_back(line[i]);
-    }
-    return result;
-}
-
 GeoLine circleAround(GeoPoint centre, double radiusDegrees, int points)
 {
     GeoLine circle;

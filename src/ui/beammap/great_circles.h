@@ -22,10 +22,6 @@ GeoPoint destination(GeoPoint from, double bearingDegrees, double arcDegrees);
 
 GeoPoint antipodeOf(GeoPoint point);
 
-// Inserts points along every edge longer than maxStepDegrees, so that no edge
-// of the result is longer. Crossing the 180th meridian is an edge like any other.
-GeoLine densified(const GeoLine& line, double maxStepDegrees);
-
 // A circle of points round a centre at a fixed angle, clockwise as seen on a
 // map with north up (what it encloses lies on its right), closed: its last
 // point repeats the first.

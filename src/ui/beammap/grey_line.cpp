@@ -7,10 +7,11 @@ namespace qvk::beammap {
 namespace {
 
 constexpr int kCirclePoints = 720;
+constexpr double kLongestEdgeDegrees = 1;
 
 QPainterPath capRound(GeoPoint centre, double radiusDegrees, const AzimuthalProjection& projection)
 {
-    return projectedArea({circleAround(centre, radiusDegrees, kCirclePoints)}, projection);
+    return projectedArea({circleAround(centre, radiusDegrees, kCirclePoints)}, projection, kLongestEdgeDegrees);
 }
 
 }  // namespace

@@ -6,15 +6,18 @@
 namespace qvk::beammap {
 namespace {
 
-// Every arc of the world projected, on as many threads as the machine has
-// cores (at most four): each point is an ellipsoidal inverse problem.
-std::vector<ProjectedLine> projectArcs(const WorldOutlines& world, const AzimuthalProjection& projection)
+// Every arc of the world projected: each point is an ellipsoidal inverse
+// problem, so the arcs are shared out among threads.
+std::vector<ProjectedLine> projectArcs(const WorldOutlines& world, const AzimuthalProjection& projection,
+                                       const ProjectedWorld::Work& how)
 {
     std::vector<ProjectedLine> projected(world.arcs.size());
-    const std::size_t threads = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+    const std::size_t threads = how.threads > 0 ? how.threads : std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
     const auto work = [&](std::size_t first) {
-        for (std::size_t arc = first; arc < world.arcs.size(); arc += threads)
-            projected[arc] = projectLine(world.arcs[arc], projection);
+        for (std::size_t arc = first; arc < world.arcs.size(); arc += threads) {
+            if (how.cancelled && *how.cancelled) return;
+            projected[arc] = projectLine(world.arcs[arc], projection, how.maxEdgeDegrees);
+        }
     };
     std::vector<std::thread> helpers;
     for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(work, t);
@@ -55,9 +58,10 @@ void addLines(std::vector<MapLine>& lines, const ProjectedLine& line)
 
 }  // namespace
 
-ProjectedWorld::ProjectedWorld(const WorldOutlines& world, const AzimuthalProjection& projection)
+ProjectedWorld::ProjectedWorld(const WorldOutlines& world, const AzimuthalProjection& projection, const Work& work)
 {
-    const std::vector<ProjectedLine> arcs = projectArcs(world, projection);
+    const std::vector<ProjectedLine> arcs = projectArcs(world, projection, work);
+    if (work.cancelled && *work.cancelled) return;
     for (const ArcPolygon& polygon : world.land) {
         std::vector<ProjectedLine> rings;
         for (const ArcRing& ring : polygon) rings.push_back(ringOf(ring, arcs));
@@ -68,10 +72,11 @@ ProjectedWorld::ProjectedWorld(const WorldOutlines& world, const AzimuthalProjec
     for (int arc : world.borderArcs) addLines(borders_, arcs[static_cast<std::size_t>(arc)]);
 }
 
-QPainterPath projectedArea(const std::vector<GeoLine>& rings, const AzimuthalProjection& projection)
+QPainterPath projectedArea(const std::vector<GeoLine>& rings, const AzimuthalProjection& projection,
+                           double maxEdgeDegrees)
 {
     std::vector<ProjectedLine> projected;
-    for (const GeoLine& ring : rings) projected.push_back(projectLine(ring, projection));
+    for (const GeoLine& ring : rings) projected.push_back(projectLine(ring, projection, maxEdgeDegrees));
     return windingPath(clipPolygon(projected, projection));
 }
 

@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QRectF>
 
+#include <atomic>
 #include <vector>
 
 namespace qvk::beammap {
@@ -27,7 +28,16 @@ struct MapArea {
 
 class ProjectedWorld {
 public:
-    ProjectedWorld(const WorldOutlines& world, const AzimuthalProjection& projection);
+    // How a world is worked out: edges longer than maxEdgeDegrees on the
+    // Earth are split; `threads` share the points (0: one per core, at most
+    // four); the work stops early, leaving an unfinished world, once
+    // `cancelled` turns true.
+    struct Work {
+        double maxEdgeDegrees;
+        unsigned threads = 0;
+        const std::atomic<bool>* cancelled = nullptr;
+    };
+    ProjectedWorld(const WorldOutlines& world, const AzimuthalProjection& projection, const Work& work);
 
     const std::vector<MapArea>& land() const { return land_; }
     const std::vector<MapLine>& coasts() const { return coasts_; }
@@ -41,6 +51,7 @@ private:
 
 // The closed rings of an area on the Earth (rings as points, each closed,
 // the area on their right) as a path for a winding fill, cut at the antipode.
-QPainterPath projectedArea(const std::vector<GeoLine>& rings, const AzimuthalProjection& projection);
+QPainterPath projectedArea(const std::vector<GeoLine>& rings, const AzimuthalProjection& projection,
+                           double maxEdgeDegrees);
 
 }  // namespace qvk::beammap

@@ -60,16 +60,26 @@ class ProjectedWorldAtHome : public ::testing::TestWithParam<Home> {
 protected:
     static void SetUpTestSuite() { data = shippedMapData(); }
     static inline std::shared_ptr<const BeamMapData> data;
+
+    // Both worlds a map draws: the full detail and the lighter one of wide views.
+    static std::vector<ProjectedWorld> bothWorlds(const AzimuthalProjection& projection)
+    {
+        std::vector<ProjectedWorld> worlds;
+        worlds.emplace_back(data->world, projection, ProjectedWorld::Work{kLongestEdgeDegrees});
+        worlds.emplace_back(data->coarse, projection, ProjectedWorld::Work{kLongestCoarseEdgeDegrees});
+        return worlds;
+    }
 };
 
 TEST_P(ProjectedWorldAtHome, NoDrawnEdgeIsLongerThanATenthOfTheMap)
 {
     const AzimuthalProjection projection(GetParam().position);
-    const ProjectedWorld world(data->world, projection);
     const double tenthOfTheMap = 2 * projection.outlineRadius() / 10;
-    for (const MapArea& area : world.land()) EXPECT_LT(longestEdge(area.path), tenthOfTheMap);
-    EXPECT_LT(longestEdge(world.coasts()), tenthOfTheMap);
-    EXPECT_LT(longestEdge(world.borders()), tenthOfTheMap);
+    for (const ProjectedWorld& world : bothWorlds(projection)) {
+        for (const MapArea& area : world.land()) EXPECT_LT(longestEdge(area.path), tenthOfTheMap);
+        EXPECT_LT(longestEdge(world.coasts()), tenthOfTheMap);
+        EXPECT_LT(longestEdge(world.borders()), tenthOfTheMap);
+    }
     const GreyLine greyLine = greyLineAt(1782043200, projection);
     EXPECT_LT(longestEdge(greyLine.afterSunset), tenthOfTheMap);
     EXPECT_LT(longestEdge(greyLine.night), tenthOfTheMap);
@@ -78,21 +88,22 @@ TEST_P(ProjectedWorldAtHome, NoDrawnEdgeIsLongerThanATenthOfTheMap)
 TEST_P(ProjectedWorldAtHome, LandIsFilledAndTheSeaIsNot)
 {
     const AzimuthalProjection projection(GetParam().position);
-    const ProjectedWorld world(data->world, projection);
-    for (const NamedPlace& place : kLand) {
-        if (projection.inAntipodeCap(place.position)) continue;
-        EXPECT_TRUE(onLand(world, projection.forward(place.position))) << place.name;
-    }
-    for (const NamedPlace& place : kSea) {
-        if (projection.inAntipodeCap(place.position)) continue;
-        EXPECT_FALSE(onLand(world, projection.forward(place.position))) << place.name;
+    for (const ProjectedWorld& world : bothWorlds(projection)) {
+        for (const NamedPlace& place : kLand) {
+            if (projection.inAntipodeCap(place.position)) continue;
+            EXPECT_TRUE(onLand(world, projection.forward(place.position))) << place.name;
+        }
+        for (const NamedPlace& place : kSea) {
+            if (projection.inAntipodeCap(place.position)) continue;
+            EXPECT_FALSE(onLand(world, projection.forward(place.position))) << place.name;
+        }
     }
 }
 
 TEST_P(ProjectedWorldAtHome, EveryLineStaysOnTheEarth)
 {
     const AzimuthalProjection projection(GetParam().position);
-    const ProjectedWorld world(data->world, projection);
+    const ProjectedWorld world(data->world, projection, ProjectedWorld::Work{kLongestEdgeDegrees});
     const double edge = projection.outlineRadius() + 1;
     for (const auto* lines : {&world.coasts(), &world.borders()})
         for (const MapLine& line : *lines)
