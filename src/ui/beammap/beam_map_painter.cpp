@@ -125,8 +125,8 @@ std::optional<std::pair<double, double>> rayThrough(QPointF from, QPointF direct
     return std::make_pair(enter, leave);
 }
 
-// Ticks every 10 degrees and labels every 30 round the Earth's outline, or
-// along the view's edge where the outline lies beyond it.
+// Ticks every 10 degrees and labels every 30 round the Earth's outline; where
+// the outline lies beyond the view, the labelled directions at the view's edge.
 void paintAzimuthScale(QPainter& painter, const MapView& view, const AzimuthalProjection& projection)
 {
     const QPointF home = view.toPixel({0, 0});
@@ -139,13 +139,12 @@ void paintAzimuthScale(QPainter& painter, const MapView& view, const AzimuthalPr
         const QPointF direction(std::sin(radians), -std::cos(radians));
         const QPointF rim = view.toPixel(projection.outlineAt(azimuth));
         double along = std::hypot(rim.x() - home.x(), rim.y() - home.y());
-        if (const auto span = rayThrough(home, direction, inner)) {
-            if (span->second < 0 || std::max(span->first, 0.0) > along) continue;
-            along = std::min(along, span->second);
-        } else {
-            continue;
-        }
+        const auto span = rayThrough(home, direction, inner);
+        if (!span || span->second < 0 || std::max(span->first, 0.0) > along) continue;
+        const bool atViewEdge = span->second < along;
+        along = std::min(along, span->second);
         const bool major = azimuth % 30 == 0;
+        if (atViewEdge && !major) continue;  // along the view's edge only the labelled directions
         const QPointF at = home + direction * along;
         const double tick = major ? kMajorTick : kMinorTick;
         painter.setPen(cosmeticPen(qvk::ui::kNavy, major ? 1.4 : 1));
