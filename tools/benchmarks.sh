@@ -3,7 +3,8 @@
 # heading, qvk-calc inverse against GeographicLib's GeodSolve -i on the same
 # million random lines (speed and agreement), the program's start to its main
 # window and its peak memory, filling the location list, reading the country
-# file, and a million callsigns through qvk-calc call.
+# file, a million callsigns through qvk-calc call, and the Beam Map (opening,
+# re-centring, repainting while panning, the grey line's minute).
 #
 #   bash tools/benchmarks.sh
 #
@@ -21,7 +22,8 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build-bench -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQVK_BUILD_TESTS=OFF -DQVK_BENCHMARKS=ON >/dev/null
-cmake --build build-bench --parallel "$(nproc)" --target geodesic_bench list_fill_bench country_file_bench startup_bench qvk-calc >/dev/null
+cmake --build build-bench --parallel "$(nproc)" --target geodesic_bench list_fill_bench country_file_bench startup_bench \
+  beam_map_bench qvk-calc >/dev/null
 export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -40,6 +42,11 @@ seconds() {
 build-bench/bench/geodesic_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Calculate|-)' > "$work/geodesic"
 build-bench/bench/list_fill_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Fill|-)' > "$work/lists"
 build-bench/bench/country_file_bench --benchmark_min_time=1 2>/dev/null | grep -E '^(Benchmark|Read|Parse|Choose|LookUp|-)' > "$work/cty"
+# the machine may be shared: three runs, each line as measured
+for run in 1 2 3; do
+  echo "load average $(cut -d' ' -f1-3 /proc/loadavg) before run $run" > "$work/beammap$run"
+  build-bench/qvk/beam_map_bench 2>/dev/null | grep -E '^(Benchmark|Read|Project|Open|Recentre|Repaint|Redraw|Grey|-)' >> "$work/beammap$run"
+done
 
 python3 tools/benchmark_lines.py make $lines 2026 "$work/ours.in" "$work/geodsolve.in"
 ours=$(seconds "$work/ours.in" "$work/ours.out" build-bench/qvk/qvk-calc inverse)
@@ -116,6 +123,21 @@ done
   echo "five runs of \`build-bench/qvk/startup_bench\` under \`/usr/bin/time\`:"
   echo
   printf '%s' "$startup"
+  echo
+  echo "## Beam Map"
+  echo
+  echo "A 1000 x 1000 map from Alabama with the beam to Japan, on Qt's off-screen platform;"
+  echo "\`build-bench/qvk/beam_map_bench\`, three runs. Wall-clock Time is what the operator waits;"
+  echo "CPU counts every thread of the process. ReadMapFiles and ProjectTheWorld/0 (the lighter"
+  echo "world of wide views, on every core) are the parts of OpenBeamMap; ProjectTheWorld/1 is the"
+  echo "full 1:50m detail, which an open map projects on one thread of its own while it is shown."
+  echo "RepaintWhilePanning/N pans 3 pixels a frame at a radius of N km; RedrawTheLand/N is its"
+  echo "worst frame, when the pan leaves the kept picture. OpenBeamMap's extra_MB is the memory"
+  echo "the open map adds, its full detail included."
+  for run in 1 2 3; do
+    echo
+    sed 's/^/    /' "$work/beammap$run"
+  done
   echo
   echo "## Filling the location list"
   echo

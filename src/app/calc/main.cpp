@@ -5,6 +5,7 @@
 #include "app/calc/call_command.h"
 #include "app/calc/exit_status.h"
 #include "app/calc/inverse_batch.h"
+#include "app/calc/map_command.h"
 #include "app/calc/position_argument.h"
 #include "app/calc/rotator_turn.h"
 #include "app/program_identity.h"
@@ -27,11 +28,12 @@
 namespace {
 
 using qvk::calc::Arguments;
+using qvk::calc::invalidInput;
 using qvk::calc::kDone;
 using qvk::calc::kInvalidClockOffset;
 using qvk::calc::kInvalidInput;
 using qvk::calc::kRotatorFailed;
-using qvk::calc::kUsageError;
+using qvk::calc::usageError;
 
 constexpr const char* kUsage = R"(Usage: qvk-calc COMMAND [ARGUMENTS]
 
@@ -99,6 +101,13 @@ Commands:
         heading=224.2 azimuth=-135.8
       It returns once rotctld has taken the turn, not when the antenna
       arrives. A coordinate of exactly 0 turns nothing: heading=none.
+  map HOME --png FILE [--target TARGET] [--size PIXELS] [--radius KM] [--utc YYYY-MM-DDTHH:MM] [--cty PATH]
+      Draws the beam map centred on HOME into a PNG of PIXELS square (1000):
+      the whole Earth or RADIUS km round home, the grey line of the UTC
+      minute (now) and the beam to TARGET (a callsign too, as for bearing).
+      Needs no display. Prints home's pixel and the pixels per kilometre,
+      for scripts that add their marks:
+        centre=500,500 scale=0.0236374
   --help
       This text.
   --version
@@ -111,18 +120,9 @@ error); 64 bad arguments.
 )";
 
 // The flags that take a value, written "--rotator HOST:PORT" or "--rotator=HOST:PORT".
-bool takesValue(const std::string& flag) { return flag == "--rotator" || flag == "--cty"; }
-
-int usageError(const std::string& problem)
+bool takesValue(const std::string& flag)
 {
-    std::cerr << "qvk-calc: " << problem << "\nTry 'qvk-calc --help'.\n";
-    return kUsageError;
-}
-
-int invalidInput(const std::string& programText)
-{
-    std::cerr << qvk::windows1252ToUtf8(programText) << '\n';
-    return kInvalidInput;
+    return flag == "--rotator" || flag == "--cty" || qvk::calc::isMapOptionWithValue(flag);
 }
 
 bool onlyFlags(const Arguments& arguments, std::initializer_list<const char*> allowed, std::string& unknown)
@@ -317,6 +317,7 @@ const Command kCommands[] = {
     {"rotate", 2, {"--long", "--rotator", "--cty"}, rotate},
     {"call", 0, {"--cty"}, qvk::calc::callCommand, 1},
     {"cty", 0, {"--cty"}, qvk::calc::ctyCommand},
+    {"map", 1, qvk::calc::kMapOptions, qvk::calc::beamMapCommand},
 };
 
 }  // namespace
