@@ -61,7 +61,11 @@ BeamMapWindow::BeamMapWindow(Platform& platform, QWidget* parent) : QWidget(pare
     savedRadiusKm_ = settings.radiusKm;
 }
 
-BeamMapWindow::~BeamMapWindow() = default;
+BeamMapWindow::~BeamMapWindow()
+{
+    // the program may end with the map open: no hide event comes then
+    if (isVisible()) writeSettings();
+}
 
 bool BeamMapWindow::loadMap()
 {
@@ -88,8 +92,10 @@ bool BeamMapWindow::loadMap()
 
 void BeamMapWindow::setHome(SignedPosition home)
 {
+    // a home saved again unchanged keeps the operator's zoom
+    const bool moved = home.latitude != home_.latitude || home.longitude != home_.longitude;
     home_ = home;
-    if (!map_) return;
+    if (!map_ || !moved) return;
     map_->setHome(home);
     refreshTarget();
     canvas_->view().reset();
@@ -110,6 +116,7 @@ void BeamMapWindow::clearTarget()
 
 void BeamMapWindow::setDistanceUnit(beammap::DistanceUnit unit)
 {
+    if (unit == unit_) return;
     unit_ = unit;
     if (!map_) return;
     map_->setUnit(unit);

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
@@ -52,6 +53,8 @@ THamDF1::THamDF1(Platform& platform, QWidget* parent) : QWidget(parent), platfor
     buildHomeAndHeading();
     buildButtonBar();
     setListPrompt(kListPrompt, kResetPromptEntry);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this), &QShortcut::activated, this,
+            &THamDF1::beamMapRequested);
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName("Timer2");
@@ -88,21 +91,23 @@ void THamDF1::setRotatorControl(RotatorControl* rotator)
     compass_->setRotatorAzimuth(std::nullopt);
     compass_->setRotatorStatus(QString(), false);
     rotator_ = rotator;
-    compass_->setContextMenuPolicy(rotator_ ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
     if (!rotator_) return;
-    connect(compass_, &QWidget::customContextMenuRequested, this, &THamDF1::compassMenuRequested, Qt::UniqueConnection);
     connect(rotator_, &RotatorControl::antennaHeadingChanged, compass_, &CompassFrame::setRotatorAzimuth);
     connect(rotator_, &RotatorControl::statusChanged, compass_, &CompassFrame::setRotatorStatus);
 }
 
-// Both paths of the result on show, for the rotator to turn to.
+// Both paths of the result on show, for the rotator to turn to, and the Beam Map.
 void THamDF1::compassMenuRequested(const QPoint& position)
 {
-    std::optional<BeamHeadings> headings;
-    if (shownResult_) headings = BeamHeadings{shownResult_->bearing, longPathHeading(shownResult_->bearing)};
     QMenu menu(this);
     menu.setObjectName("CompassMenu");
-    rotator_->addCompassActions(menu, headings);
+    if (rotator_) {
+        std::optional<BeamHeadings> headings;
+        if (shownResult_) headings = BeamHeadings{shownResult_->bearing, longPathHeading(shownResult_->bearing)};
+        rotator_->addCompassActions(menu, headings);
+        menu.addSeparator();
+    }
+    menu.addAction("Beam map...", this, &THamDF1::beamMapRequested)->setObjectName("OpenBeamMap");
     menu.exec(compass_->mapToGlobal(position));
 }
 
@@ -120,6 +125,7 @@ void THamDF1::BreakOutCity(std::string_view tag, const QString& name, double hom
         headingLabel_->setText(toScreen(texts.headingLabel));
         longPathLabel_->setText(toScreen(texts.longPathLabel));
         compass_->showHeading(evenHeading(shownResult_->bearing));
+        emit resultShown(name, targetLatitude, targetLongitude);
     } else {
         resetDisplay();
         statusBar_->setDistanceText(QString());
@@ -137,6 +143,7 @@ void THamDF1::resetDisplay()
     statusBar_->setHeadingText(kNoHeading);
     headingLabel_->setText(kNoHeading);
     longPathLabel_->setText(QString());
+    emit resultCleared();
 }
 
 void THamDF1::fillDxccInPrefixOrder()

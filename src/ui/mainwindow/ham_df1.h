@@ -55,7 +55,7 @@ public:
 
     void setSecondaryWindows(const SecondaryWindows& windows);
     // The rotator behind the compass's right-click menu, its second needle
-    // and its status; without one the compass has no menu.
+    // and its status; without one the menu offers only the Beam Map.
     void setRotatorControl(RotatorControl* rotator);
 
     // The buttons ChgButtonColors marks: 1 to 50 are the states in button
@@ -84,6 +84,16 @@ public:
     double homeLatitude() const { return homeLatitude_; }
     double homeLongitude() const { return homeLongitude_; }
     SearchComboBox& locationList() const { return *locationList_; }
+
+signals:
+    // A result went on show: the name that follows its heading and the
+    // target's position, signed decimal degrees, north and west positive.
+    void resultShown(const QString& name, double targetLatitude, double targetLongitude);
+    // The display shows no result any more.
+    void resultCleared();
+    // Ctrl+B or the compass menu's "Beam map...": the map has no button, so
+    // the fixed layout stays as it is.
+    void beamMapRequested();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -2,6 +2,7 @@
 // panning, saving, and the size and zoom kept for the next opening.
 
 #include "app/qvk_calc_process.h"
+#include "beam_map_driving.h"
 #include "fake_platform.h"
 #include "qstring_printer.h"
 #include "ui/beammap/beam_map_canvas.h"
@@ -49,28 +50,14 @@ protected:
     BeamMapCanvas& canvas() { return window->canvas(); }
     beammap::MapView& view() { return canvas().view(); }
 
-    QPoint pixelOf(double latitude, double eastLongitude)
-    {
-        return view().toPixel(window->map()->projection().forward({latitude, eastLongitude})).toPoint();
-    }
-
+    QPoint pixelOf(double latitude, double eastLongitude) { return qvk::ui::pixelOf(*window, latitude, eastLongitude); }
     void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
     {
-        QMouseEvent event(type, QPointF(at), canvas().mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(&canvas(), &event);
+        sendMouse(canvas(), type, at, button, buttons);
     }
-    void hover(QPoint at) { send(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); }
-    void click(QPoint at)
-    {
-        send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-    }
-    void wheel(QPoint at, int notches)
-    {
-        QWheelEvent event(QPointF(at), canvas().mapToGlobal(QPointF(at)), QPoint(), QPoint(0, 120 * notches),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&canvas(), &event);
-    }
+    void hover(QPoint at) { hoverMap(canvas(), at); }
+    void click(QPoint at) { clickMap(canvas(), at); }
+    void wheel(QPoint at, int notches) { turnWheel(canvas(), at, notches); }
 
     FakePlatform platform;
     std::unique_ptr<BeamMapWindow> window;
