@@ -17,8 +17,9 @@ namespace qvk {
 inline constexpr const char* kBeamMapFileName = "beammap.qvk";
 
 struct BeamMapSettings {
-    int width = 760;
-    int height = 800;
+    // beside the main window, centred on a 1920 x 1080 desktop, at the first opening
+    int width = 700;
+    int height = 740;
     double radiusKm = 0;  // 0: the whole Earth
 
     bool operator==(const BeamMapSettings&) const = default;

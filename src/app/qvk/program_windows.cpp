@@ -14,7 +14,7 @@ ProgramWindows::ProgramWindows(Platform& platform)
       grid_(platform, mainWindow_, &mainWindow_),
       clocks_(platform, &mainWindow_),
       rotator_(platform, &mainWindow_),
-      beamMap_(platform, &mainWindow_),
+      beamMap_(platform),
       beamMapLink_(platform, mainWindow_, home_, beamMap_)
 {
     SecondaryWindows windows;

@@ -39,7 +39,8 @@ private:
     TClock2 clocks_;
     // idle until "rotator.qvk" exists; the compass menu offers its settings
     RotatorControl rotator_;
-    // not modal: it follows the main window's results while the operator works there
+    // not modal, and a window of its own that the main window can come in front
+    // of: it follows the main window's results while the operator works there
     BeamMapWindow beamMap_;
     BeamMapLink beamMapLink_;
 };

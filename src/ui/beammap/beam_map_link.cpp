@@ -80,7 +80,8 @@ QPoint besideMainWindow(const QRect& mainFrame, QSize mapFrame, QSize desktop)
     const int top = std::clamp(mainFrame.top(), 0, std::max(0, desktop.height() - mapFrame.height()));
     if (mainFrame.right() + kGap + mapFrame.width() <= desktop.width()) return {mainFrame.right() + kGap, top};
     if (mainFrame.left() - kGap - mapFrame.width() >= 0) return {mainFrame.left() - kGap - mapFrame.width(), top};
-    return {0, top};
+    const bool rightIsWider = desktop.width() - mainFrame.right() > mainFrame.left();
+    return {rightIsWider ? std::max(0, desktop.width() - mapFrame.width()) : 0, top};
 }
 
 }  // namespace qvk::ui

@@ -47,8 +47,8 @@ QString legendName(const QString& resultName);
 
 // Where the map's window goes at its first opening: beside the main window
 // (its frame), to the right where the desktop has room and else to the left,
-// so that neither hides the other; where neither side has room, at the
-// desktop's left edge.
+// so that neither hides the other; where neither side has room, at the edge
+// of the wider side, over as little of the main window as it can.
 QPoint besideMainWindow(const QRect& mainFrame, QSize mapFrame, QSize desktop);
 
 }  // namespace qvk::ui

@@ -28,6 +28,8 @@ BeamMapWindow::BeamMapWindow(Platform& platform, QWidget* parent) : QWidget(pare
 {
     setObjectName("BeamMap");
     setWindowTitle("Beam Map");
+    // closing the main window ends the program, whether the map is open or not
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     canvas_ = new BeamMapCanvas(this);
     auto* statusBar = new QStatusBar(this);

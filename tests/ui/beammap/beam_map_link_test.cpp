@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace qvk::ui {
 namespace {
@@ -43,7 +44,7 @@ protected:
     {
         platform.writeFile("countries-50m.json", shippedFile("countries-50m.json"));
         start(prefs);
-        beamMap = std::make_unique<BeamMapWindow>(platform, window.get());
+        beamMap = std::make_unique<BeamMapWindow>(platform);
         link = std::make_unique<BeamMapLink>(platform, *window, *home, *beamMap);
     }
     // where the keys go as the operator picks targets: into the location list
@@ -187,8 +188,10 @@ TEST(BeamMapLinkPlacement, BesideTheMainWindowWhereTheDesktopHasRoom)
     EXPECT_EQ(besideMainWindow(QRect(100, 50, 470, 360), map, desktop), QPoint(100 + 470 - 1 + 8, 50));
     // no room on the right: on the left
     EXPECT_EQ(besideMainWindow(QRect(1000, 50, 470, 360), map, desktop), QPoint(1000 - 8 - 760, 50));
-    // room on neither side, and a main window low on the desktop: as high as the map fits
-    EXPECT_EQ(besideMainWindow(QRect(400, 600, 470, 360), map, QSize(1024, 900)), QPoint(0, 100));
+    // room on neither side, and a main window low on the desktop: as high as the
+    // map fits, at the edge of the wider side
+    EXPECT_EQ(besideMainWindow(QRect(400, 600, 470, 360), map, QSize(1280, 900)), QPoint(1280 - 760, 100));
+    EXPECT_EQ(besideMainWindow(QRect(500, 600, 470, 360), map, QSize(1280, 900)), QPoint(0, 100));
 }
 
 // The program as it starts: both ways to the map lead to the one map window.
@@ -213,6 +216,12 @@ TEST_F(ProgramBeamMap, OpensFromCtrlBAndFromTheCompassMenu)
     ASSERT_FALSE(items.empty());
     EXPECT_EQ(items.back().text, "Beam map...");
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&windows.beamMap()));
+
+    // closing the main window ends the program's event loop, though the map is still open
+    QTimer::singleShot(0, &main, &QWidget::close);
+    QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(1); });  // the loop would have run on
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(platform.fileExists("beammap.qvk"));  // its size and zoom kept for the next start
 }
 
 }  // namespace
