@@ -101,7 +101,7 @@ int beamMapCommand(const Arguments& arguments)
     map.setTarget(target);
     beammap::MapView view(QSizeF(size, size), map.projection().outlineRadius());
     if (radiusKm) view.setRadiusKm(*radiusKm);
-    if (1 / view.pixelsPerMetre() < beammap::kCoarseMetresPerPixel) map.waitForDetail();
+    if (1 / view.pixelsPerMetre() < beammap::kWorldLevels[0].fromMetresPerPixel) map.waitForDetail();
 
     QImage image(size, size, QImage::Format_RGB32);
     {

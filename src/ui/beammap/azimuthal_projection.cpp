@@ -1,7 +1,5 @@
 #include "ui/beammap/azimuthal_projection.h"
 
-#include "ui/beammap/great_circles.h"
-
 #include <GeographicLib/AzimuthalEquidistant.hpp>
 #include <GeographicLib/Geodesic.hpp>
 
@@ -28,7 +26,11 @@ double azimuthOf(QPointF metres)
     return azimuth < 0 ? azimuth + 360 : azimuth;
 }
 
-AzimuthalProjection::AzimuthalProjection(GeoPoint home) : home_(home), antipode_(antipodeOf(home))
+AzimuthalProjection::AzimuthalProjection(GeoPoint home)
+    : home_(home),
+      antipode_(antipodeOf(home)),
+      antipodeVector_(unitVector(antipode_)),
+      capCosine_(std::cos(kAntipodeCapDegrees * std::numbers::pi / 180))
 {
     const GeoLine rim = circleAround(antipode_, kAntipodeCapDegrees, kOutlinePoints);
     std::vector<std::pair<double, QPointF>> byAzimuth;
@@ -44,11 +46,15 @@ AzimuthalProjection::AzimuthalProjection(GeoPoint home) : home_(home), antipode_
     }
 }
 
+// AzimuthalEquidistant::Forward without the scale it works out as well,
+// which costs a fifth more for every point of the world.
 QPointF AzimuthalProjection::forward(GeoPoint point) const
 {
-    double x = 0, y = 0, azimuth = 0, scale = 0;
-    wgs84Projection().Forward(home_.latitude, home_.longitude, point.latitude, point.longitude, x, y, azimuth, scale);
-    return {x, y};
+    double distance = 0, azimuth = 0, finalAzimuth = 0, east = 0, north = 0;
+    GeographicLib::Geodesic::WGS84().Inverse(home_.latitude, home_.longitude, point.latitude, point.longitude, distance,
+                                             azimuth, finalAzimuth);
+    GeographicLib::Math::sincosd(azimuth, east, north);
+    return {distance * east, distance * north};
 }
 
 GeoPoint AzimuthalProjection::reverse(QPointF metres) const
@@ -61,7 +67,7 @@ GeoPoint AzimuthalProjection::reverse(QPointF metres) const
 
 bool AzimuthalProjection::inAntipodeCap(GeoPoint point) const
 {
-    return arcDegrees(point, antipode_) < kAntipodeCapDegrees;
+    return cosineBetween(unitVector(point), antipodeVector_) > capCosine_;
 }
 
 QPointF AzimuthalProjection::outlineAt(double azimuthDegrees) const

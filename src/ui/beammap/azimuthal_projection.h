@@ -15,6 +15,7 @@
 // a small cap of kAntipodeCapDegrees round the antipode; the cap's rim is the
 // Earth's outline on the map, and land that reaches the cap is closed along it.
 
+#include "ui/beammap/great_circles.h"
 #include "ui/beammap/world_topology.h"
 
 #include <QPointF>
@@ -55,6 +56,9 @@ public:
 private:
     GeoPoint home_;
     GeoPoint antipode_;
+    // asked for every point of the world: a cosine against the antipode's vector
+    UnitVector antipodeVector_;
+    double capCosine_;
     QPolygonF outline_;
     std::vector<double> outlineAzimuths_;
     double outlineRadius_ = 0;

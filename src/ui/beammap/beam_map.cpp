@@ -18,10 +18,10 @@ std::optional<BeamTarget> beamTargetFor(const QString& name, SignedPosition home
     return BeamTarget{name, mapPoint(target), result->bearing, longPathHeading(result->bearing), result->distance};
 }
 
-BeamMap::BeamMap(std::shared_ptr<const BeamMapData> data, SignedPosition home, std::function<void()> detailReady)
+BeamMap::BeamMap(std::shared_ptr<const BeamMapData> data, SignedPosition home, std::function<void()> levelReady)
     : data_(std::move(data)),
       home_(home),
-      detailReady_(std::move(detailReady))
+      levelReady_(std::move(levelReady))
 {
     project();
 }
@@ -34,22 +34,25 @@ void BeamMap::stopDetail()
     if (detailThread_.joinable()) detailThread_.join();
     cancelDetail_ = false;
     const std::lock_guard lock(detailMutex_);
-    detail_.reset();
+    for (std::size_t level = 1; level < kWorldLevelCount; ++level) levels_[level].reset();
 }
 
 const ProjectedWorld& BeamMap::worldAt(double pixelsPerMetre) const
 {
-    if (1 / pixelsPerMetre < kCoarseMetresPerPixel) {
-        const std::lock_guard lock(detailMutex_);
-        if (detail_) return *detail_;
+    const double metresPerPixel = 1 / pixelsPerMetre;
+    const std::lock_guard lock(detailMutex_);
+    std::size_t drawn = 0;
+    for (std::size_t level = 1; level < kWorldLevelCount && levels_[level]; ++level) {
+        if (kWorldLevels[level - 1].fromMetresPerPixel <= metresPerPixel) break;  // fine enough already
+        drawn = level;
     }
-    return *coarse_;
+    return *levels_[drawn];
 }
 
 bool BeamMap::hasDetail() const
 {
     const std::lock_guard lock(detailMutex_);
-    return detail_ != nullptr;
+    return levels_.back() != nullptr;
 }
 
 void BeamMap::waitForDetail()
@@ -67,6 +70,7 @@ void BeamMap::setHome(SignedPosition home)
 void BeamMap::setTime(double unixSeconds)
 {
     time_ = unixSeconds;
+    timeSet_ = true;
     greyLine_ = greyLineAt(time_, *projection_);
 }
 
@@ -74,25 +78,28 @@ void BeamMap::project()
 {
     stopDetail();
     projection_ = std::make_shared<const AzimuthalProjection>(mapPoint(home_));
-    // the lighter world on every core, as the map waits for it; the detail on
-    // one thread, leaving a core to draw meanwhile
-    coarse_ =
-        std::make_unique<ProjectedWorld>(data_->coarse, *projection_, ProjectedWorld::Work{kLongestCoarseEdgeDegrees});
+    // the lightest level on every core, as the map waits for it; the finer
+    // ones on one thread, leaving a core to draw meanwhile
+    levels_[0] = std::make_unique<ProjectedWorld>(data_->levels[0], *projection_,
+                                                  ProjectedWorld::Work{kWorldLevels[0].longestEdgeDegrees});
     detailThread_ = std::thread([this, projection = projection_, data = data_] {
-        auto detail = std::make_unique<ProjectedWorld>(data->world, *projection,
-                                                       ProjectedWorld::Work{kLongestEdgeDegrees, 1, &cancelDetail_});
-        if (cancelDetail_) return;
-        {
-            const std::lock_guard lock(detailMutex_);
-            detail_ = std::move(detail);
+        for (std::size_t level = 1; level < kWorldLevelCount; ++level) {
+            auto world = std::make_unique<ProjectedWorld>(
+                data->levels[level], *projection,
+                ProjectedWorld::Work{kWorldLevels[level].longestEdgeDegrees, 1, &cancelDetail_});
+            if (cancelDetail_) return;
+            {
+                const std::lock_guard lock(detailMutex_);
+                levels_[level] = std::move(world);
+            }
+            if (levelReady_) levelReady_();
         }
-        if (detailReady_) detailReady_();
     });
     dxcc_.clear();
     for (const DxccPlace& place : data_->dxcc)
         if (!projection_->inAntipodeCap(place.position))
             dxcc_.push_back({place.prefix, projection_->forward(place.position)});
-    greyLine_ = greyLineAt(time_, *projection_);
+    if (timeSet_) greyLine_ = greyLineAt(time_, *projection_);
 }
 
 }  // namespace qvk::beammap

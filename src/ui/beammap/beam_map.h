@@ -4,9 +4,10 @@
 // line of a given minute and the current target. The window and qvk-calc map
 // both draw from it (beam_map_painter.h).
 //
-// A new home projects the lighter world for wide views at once, and the full
-// detail on threads of its own meanwhile; views that need the detail draw the
-// lighter world until it is there (detailReady tells when).
+// A new home projects the lightest level of the world (kWorldLevels) at once,
+// on every core, and the finer levels on a thread of its own meanwhile; a view
+// that needs a finer level draws the finest one ready until it is there
+// (levelReady tells when).
 //
 // Positions come and go in the program's way, signed decimal degrees with
 // north and WEST positive; inside, the map counts east positive.
@@ -47,9 +48,9 @@ std::optional<BeamTarget> beamTargetFor(const QString& name, SignedPosition home
 
 class BeamMap {
 public:
-    // `detailReady` is called, on the projecting thread, whenever the full
-    // detail of a home is ready.
-    BeamMap(std::shared_ptr<const BeamMapData> data, SignedPosition home, std::function<void()> detailReady = {});
+    // `levelReady` is called, on the projecting thread, whenever a finer
+    // level of a home is ready.
+    BeamMap(std::shared_ptr<const BeamMapData> data, SignedPosition home, std::function<void()> levelReady = {});
     ~BeamMap();
     BeamMap(const BeamMap&) = delete;
     BeamMap& operator=(const BeamMap&) = delete;
@@ -58,7 +59,7 @@ public:
     void setHome(SignedPosition home);
     SignedPosition home() const { return home_; }
 
-    // The grey line of an instant (seconds since 1970 UTC).
+    // The grey line of an instant (seconds since 1970 UTC); none until one is set.
     void setTime(double unixSeconds);
     double time() const { return time_; }
     const GreyLine& greyLine() const { return greyLine_; }
@@ -70,11 +71,12 @@ public:
     DistanceUnit unit() const { return unit_; }
 
     const AzimuthalProjection& projection() const { return *projection_; }
-    // The world to draw at a scale: the full detail where a pixel is finer
-    // than kCoarseMetresPerPixel and the detail is ready, else the lighter one.
+    // The world to draw at a scale: the lightest level fine enough for it, or
+    // the finest one ready until that one is.
     const ProjectedWorld& worldAt(double pixelsPerMetre) const;
+    // Whether every level of the current home is ready.
     bool hasDetail() const;
-    // Waits for the full detail of the current home.
+    // Waits for every level of the current home.
     void waitForDetail();
 
     struct Place {
@@ -91,14 +93,15 @@ private:
     std::shared_ptr<const BeamMapData> data_;
     SignedPosition home_;
     std::shared_ptr<const AzimuthalProjection> projection_;
-    std::unique_ptr<ProjectedWorld> coarse_;
-    std::unique_ptr<ProjectedWorld> detail_;  // guarded by detailMutex_
+    // by kWorldLevels; the first is always there, the others guarded by detailMutex_
+    std::array<std::unique_ptr<ProjectedWorld>, kWorldLevelCount> levels_;
     mutable std::mutex detailMutex_;
     std::atomic<bool> cancelDetail_ = false;
     std::thread detailThread_;
-    std::function<void()> detailReady_;
+    std::function<void()> levelReady_;
     std::vector<Place> dxcc_;
     double time_ = 0;
+    bool timeSet_ = false;
     GreyLine greyLine_;
     std::optional<BeamTarget> target_;
     DistanceUnit unit_ = DistanceUnit::Kilometres;

@@ -50,6 +50,12 @@ void BeamMapCanvas::baseChanged()
     update();
 }
 
+void BeamMapCanvas::worldRefined()
+{
+    if (base_ && map_ && &map_->worldAt(base_->view.pixelsPerMetre()) == base_->world) return;
+    baseChanged();
+}
+
 void BeamMapCanvas::viewChanged()
 {
     if (base_ && base_->view.pixelsPerMetre() != view_.pixelsPerMetre()) base_.reset();
@@ -67,11 +73,13 @@ void BeamMapCanvas::renderBase()
 {
     const beammap::MapView cacheView = view_.grownBy(view_.size() * kCacheMargin);
     const qreal ratio = devicePixelRatioF();
+    // asked before drawing: a level that arrives meanwhile is drawn on its call
+    const beammap::ProjectedWorld* world = &map_->worldAt(cacheView.pixelsPerMetre());
     QPixmap picture((cacheView.size() * ratio).toSize());
     picture.setDevicePixelRatio(ratio);
     QPainter painter(&picture);
     beammap::paintBaseLayer(painter, cacheView, *map_);
-    base_ = BaseCache{picture, cacheView};
+    base_ = BaseCache{picture, cacheView, world};
 }
 
 void BeamMapCanvas::paintEvent(QPaintEvent*)

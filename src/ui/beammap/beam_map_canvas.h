@@ -40,6 +40,9 @@ public:
     void baseChanged();
     // A change of the view (zoom or pan) made from outside.
     void viewChanged();
+    // A finer level of the world is ready: drawn again only where the view
+    // wants it.
+    void worldRefined();
 
     // The whole map as it shows now, at the screen's pixel density.
     QImage picture() const;
@@ -64,10 +67,12 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // The base layer's picture and the view it was drawn for.
+    // The base layer's picture, the view it was drawn for and the level of
+    // the world it shows.
     struct BaseCache {
         QPixmap picture;
         beammap::MapView view;
+        const beammap::ProjectedWorld* world = nullptr;
     };
     bool cacheCovers() const;
     void renderBase();

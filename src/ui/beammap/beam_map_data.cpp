@@ -29,9 +29,11 @@ BeamMapDataReading readBeamMapData(const QString& folder)
     TopologyReading reading = readTopologyFile(folder + kWorldFileName);
     if (!reading.world) return {nullptr, reading.error};
     auto data = std::make_shared<BeamMapData>();
-    data->world = std::move(*reading.world);
-    data->coarse = data->world;
-    for (GeoLine& arc : data->coarse.arcs) arc = simplified(arc, kCoarseToleranceDegrees);
+    for (std::size_t level = 0; level < kWorldLevelCount; ++level) {
+        data->levels[level] = *reading.world;
+        if (kWorldLevels[level].toleranceDegrees > 0)
+            for (GeoLine& arc : data->levels[level].arcs) arc = simplified(arc, kWorldLevels[level].toleranceDegrees);
+    }
     if (const auto master = readLines(QFile::encodeName(folder + kMasterFileName).toStdString()))
         data->dxcc = dxccPlaces(*master);
     return {data, {}};

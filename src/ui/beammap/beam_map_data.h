@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <array>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -16,25 +18,33 @@ namespace qvk::beammap {
 inline constexpr const char* kWorldFileName = "countries-50m.json";
 inline constexpr const char* kMasterFileName = "states.txt";
 
-// Edges of the topology longer than this are split as they are projected, so
-// that long straight borders and the lines near the poles bend as they must;
-// the lighter world of wide views can take longer ones.
-inline constexpr double kLongestEdgeDegrees = 0.25;
-inline constexpr double kLongestCoarseEdgeDegrees = 1;
+// The world at three levels of detail, lightest first: a level is drawn
+// while a pixel spans at least `fromMetresPerPixel`, where its simplification
+// (tolerance, degrees) stays under half a pixel. The lightest is all that a
+// map of the whole Earth needs and the first a new home waits for; the others
+// follow on another thread. Edges longer than `longestEdgeDegrees` are split
+// as they are projected, so that long straight borders and the lines near the
+// poles bend as they must.
+struct WorldLevel {
+    double toleranceDegrees;  // 0: Natural Earth's own detail
+    double longestEdgeDegrees;
+    double fromMetresPerPixel;
+};
+inline constexpr WorldLevel kWorldLevels[] = {
+    {0.175, 2, 40000},  // 19.5 km: the whole Earth on a window up to 1,000 pixels
+    {0.05, 1, 11200},   // 5.6 km
+    {0, 0.25, 0},
+};
+inline constexpr std::size_t kWorldLevelCount = std::size(kWorldLevels);
 
 struct DxccPlace {
     QString prefix;     // as the list shows it: "3B8", "VP2E"
     GeoPoint position;  // east positive
 };
 
-// Wide views draw a lighter world: simplified to this (degrees, about 5.5 km),
-// far below a pixel while a pixel spans kCoarseMetresPerPixel or more.
-inline constexpr double kCoarseToleranceDegrees = 0.05;
-inline constexpr double kCoarseMetresPerPixel = 8000;
-
 struct BeamMapData {
-    WorldOutlines world;   // Natural Earth's 1:50m detail
-    WorldOutlines coarse;  // the same topology, simplified for wide views
+    // Natural Earth's 1:50m topology at each of kWorldLevels
+    std::array<WorldOutlines, kWorldLevelCount> levels;
     std::vector<DxccPlace> dxcc;
 };
 

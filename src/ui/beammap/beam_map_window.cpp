@@ -61,6 +61,9 @@ BeamMapWindow::BeamMapWindow(Platform& platform, QWidget* parent) : QWidget(pare
         settings = parseBeamMapSettings(*lines);
     resize(settings.width, settings.height);
     savedRadiusKm_ = settings.radiusKm;
+
+    mapFiles_ =
+        std::async(std::launch::async, [folder = platform_.dataFolder()] { return beammap::readBeamMapData(folder); });
 }
 
 BeamMapWindow::~BeamMapWindow()
@@ -69,19 +72,25 @@ BeamMapWindow::~BeamMapWindow()
     if (isVisible()) writeSettings();
 }
 
+bool BeamMapWindow::hasReadMapFiles() const
+{
+    return !mapFiles_.valid() || mapFiles_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
 bool BeamMapWindow::loadMap()
 {
     if (map_) return true;
-    const beammap::BeamMapDataReading reading = beammap::readBeamMapData(platform_.dataFolder());
+    const beammap::BeamMapDataReading reading =
+        mapFiles_.valid() ? mapFiles_.get() : beammap::readBeamMapData(platform_.dataFolder());
     if (!reading.data) {
         canvas_->setMessage(reading.error);
         status_->setText(reading.error);
         return false;
     }
-    // the full detail comes in on another thread: draw it from this one
+    // the finer levels come in on another thread: draw them from this one
     map_ = std::make_unique<beammap::BeamMap>(reading.data, home_, [this] {
         QMetaObject::invokeMethod(
-            this, [this] { canvas_->baseChanged(); }, Qt::QueuedConnection);
+            this, [this] { canvas_->worldRefined(); }, Qt::QueuedConnection);
     });
     map_->setUnit(unit_);
     map_->setTime(static_cast<double>(platform_.currentUtc().toSecsSinceEpoch()));
@@ -182,7 +191,11 @@ void BeamMapWindow::saveAsPng()
 void BeamMapWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (loadMap()) updateSunlight();
+    // a map read now has this minute's grey line already
+    if (map_)
+        updateSunlight();
+    else
+        loadMap();
     scheduleSunlight();
 }
 

@@ -9,8 +9,9 @@
 // point's position, locator, heading and distance in the status line. The
 // window's size and zoom are kept in "beammap.qvk" in the settings folder.
 //
-// The land is read on the first showing, so that the program's start does
-// not wait for it.
+// The land is read on a thread of its own from the window's creation, at the
+// program's start, so that neither the start nor the first opening waits for
+// it; the world is projected for the home at the first showing.
 
 #include "ui/beammap/beam_map.h"
 
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -43,9 +45,13 @@ public:
     void clearTarget();
     void setDistanceUnit(beammap::DistanceUnit unit);
 
-    // Reads the map's files unless it has them; false (with the reason shown
-    // in the window) when the land cannot be read.
+    // Projects the map from the files read since the window's creation
+    // (waiting for them if need be, or reading them again after a failure);
+    // false (with the reason shown in the window) when the land cannot be read.
     bool loadMap();
+    // Whether the reading begun at creation is over: the map opens without
+    // waiting for its files.
+    bool hasReadMapFiles() const;
     const beammap::BeamMap* map() const { return map_.get(); }
     BeamMapCanvas& canvas() const { return *canvas_; }
     QString statusText() const;
@@ -77,6 +83,7 @@ private:
     QLabel* status_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     QTimer minuteTimer_;
+    std::future<beammap::BeamMapDataReading> mapFiles_;
     std::unique_ptr<beammap::BeamMap> map_;
     SignedPosition home_;
     std::optional<std::pair<QString, SignedPosition>> target_;

@@ -10,13 +10,7 @@ namespace {
 
 constexpr double kRadians = std::numbers::pi / 180;
 
-using Vector = std::array<double, 3>;
-
-Vector unitVector(GeoPoint p)
-{
-    const double lat = p.latitude * kRadians, lon = p.longitude * kRadians;
-    return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
-}
+using Vector = UnitVector;
 
 GeoPoint pointOf(const Vector& v)
 {
@@ -33,6 +27,14 @@ Vector cross(const Vector& a, const Vector& b)
 double norm(const Vector& v) { return std::sqrt(dot(v, v)); }
 
 }  // namespace
+
+UnitVector unitVector(GeoPoint point)
+{
+    const double lat = point.latitude * kRadians, lon = point.longitude * kRadians;
+    return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
+}
+
+double cosineBetween(const UnitVector& a, const UnitVector& b) { return dot(a, b); }
 
 double arcDegrees(GeoPoint a, GeoPoint b)
 {

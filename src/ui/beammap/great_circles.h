@@ -8,7 +8,17 @@
 
 #include "ui/beammap/world_topology.h"
 
+#include <array>
+
 namespace qvk::beammap {
+
+// A point as a vector of length 1 from the Earth's centre: x towards 0 E on
+// the equator, y towards 90 E, z north.
+using UnitVector = std::array<double, 3>;
+UnitVector unitVector(GeoPoint point);
+// The cosine of the angle between two points: a test against a fixed angle
+// costs no arc tangent.
+double cosineBetween(const UnitVector& a, const UnitVector& b);
 
 // The angle between two points seen from the Earth's centre, in degrees.
 double arcDegrees(GeoPoint a, GeoPoint b);

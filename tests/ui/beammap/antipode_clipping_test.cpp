@@ -61,12 +61,13 @@ protected:
     static void SetUpTestSuite() { data = shippedMapData(); }
     static inline std::shared_ptr<const BeamMapData> data;
 
-    // Both worlds a map draws: the full detail and the lighter one of wide views.
-    static std::vector<ProjectedWorld> bothWorlds(const AzimuthalProjection& projection)
+    // Every level of the world a map draws, the lightest first.
+    static std::vector<ProjectedWorld> everyLevel(const AzimuthalProjection& projection)
     {
         std::vector<ProjectedWorld> worlds;
-        worlds.emplace_back(data->world, projection, ProjectedWorld::Work{kLongestEdgeDegrees});
-        worlds.emplace_back(data->coarse, projection, ProjectedWorld::Work{kLongestCoarseEdgeDegrees});
+        for (std::size_t level = 0; level < kWorldLevelCount; ++level)
+            worlds.emplace_back(data->levels[level], projection,
+                                ProjectedWorld::Work{kWorldLevels[level].longestEdgeDegrees});
         return worlds;
     }
 };
@@ -75,7 +76,7 @@ TEST_P(ProjectedWorldAtHome, NoDrawnEdgeIsLongerThanATenthOfTheMap)
 {
     const AzimuthalProjection projection(GetParam().position);
     const double tenthOfTheMap = 2 * projection.outlineRadius() / 10;
-    for (const ProjectedWorld& world : bothWorlds(projection)) {
+    for (const ProjectedWorld& world : everyLevel(projection)) {
         for (const MapArea& area : world.land()) EXPECT_LT(longestEdge(area.path), tenthOfTheMap);
         EXPECT_LT(longestEdge(world.coasts()), tenthOfTheMap);
         EXPECT_LT(longestEdge(world.borders()), tenthOfTheMap);
@@ -88,7 +89,7 @@ TEST_P(ProjectedWorldAtHome, NoDrawnEdgeIsLongerThanATenthOfTheMap)
 TEST_P(ProjectedWorldAtHome, LandIsFilledAndTheSeaIsNot)
 {
     const AzimuthalProjection projection(GetParam().position);
-    for (const ProjectedWorld& world : bothWorlds(projection)) {
+    for (const ProjectedWorld& world : everyLevel(projection)) {
         for (const NamedPlace& place : kLand) {
             if (projection.inAntipodeCap(place.position)) continue;
             EXPECT_TRUE(onLand(world, projection.forward(place.position))) << place.name;
@@ -103,7 +104,8 @@ TEST_P(ProjectedWorldAtHome, LandIsFilledAndTheSeaIsNot)
 TEST_P(ProjectedWorldAtHome, EveryLineStaysOnTheEarth)
 {
     const AzimuthalProjection projection(GetParam().position);
-    const ProjectedWorld world(data->world, projection, ProjectedWorld::Work{kLongestEdgeDegrees});
+    const ProjectedWorld world(data->levels.back(), projection,
+                               ProjectedWorld::Work{kWorldLevels[kWorldLevelCount - 1].longestEdgeDegrees});
     const double edge = projection.outlineRadius() + 1;
     for (const auto* lines : {&world.coasts(), &world.borders()})
         for (const MapLine& line : *lines)
