@@ -13,6 +13,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <malloc.h>
+
 namespace qvk::ui {
 namespace {
 
@@ -62,8 +64,13 @@ BeamMapWindow::BeamMapWindow(Platform& platform, QWidget* parent) : QWidget(pare
     resize(settings.width, settings.height);
     savedRadiusKm_ = settings.radiusKm;
 
-    mapFiles_ =
-        std::async(std::launch::async, [folder = platform_.dataFolder()] { return beammap::readBeamMapData(folder); });
+    mapFiles_ = std::async(std::launch::async, [folder = platform_.dataFolder()] {
+        beammap::BeamMapDataReading reading = beammap::readBeamMapData(folder);
+        // decoding the TopoJSON passes through some 15 MB that the C library
+        // would otherwise keep for this thread for the rest of the run
+        malloc_trim(0);
+        return reading;
+    });
 }
 
 BeamMapWindow::~BeamMapWindow()
