@@ -59,11 +59,13 @@ complete_words() {
     if ((${#COMPREPLY[@]})); then printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' '; fi
   )
 }
-expect "every command completes" 0 "^--help --version bearing call clock convert cty gmt grid inverse locator rotate sun \$" \
+expect "every command completes" 0 "^--help --version bearing call clock convert cty gmt grid inverse locator map rotate sun \$" \
   complete_words ""
 expect "--help and --version complete" 0 "^--help --version \$" complete_words "--"
 expect "a command completes from its start" 0 "^gmt grid \$" complete_words "g"
 expect "a command's flags complete" 0 "^--cty --long --rotator \$" complete_words rotate EM72 IO91 "--"
+expect "the map's flags, from its one synopsis line" 0 "^--cty --png --radius --size --target --utc \$" \
+  complete_words map EM72 "--"
 expect "only the command's own flags" 0 "^--dst --military \$" complete_words clock "India [5.5]" 12:00 "--"
 expect "a flag's value is left to the operator" 0 "^\$" complete_words rotate --rotator ""
 

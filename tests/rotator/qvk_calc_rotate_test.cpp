@@ -2,6 +2,7 @@
 // rotator of a real rotctld, and the position read back follows; against a
 // stand-in that floods, it ends with the reason and its memory stays small.
 
+#include "app/qvk_calc_process.h"
 #include "fake_rotctld.h"
 #include "rotator/azimuth_range.h"
 #include "rotator/rotator_client.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -27,24 +29,6 @@ extern char** environ;
 
 namespace qvk::rotator {
 namespace {
-
-struct CalcRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CalcRun qvkCalc(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QVK_CALC_PATH, arguments);
-    CalcRun run;
-    if (!process.waitForFinished(30000)) return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 const QString kMontgomery = QString::fromUtf8("N°32.39\\W°86.43");
 const QString kLondon = QString::fromUtf8("N°51.30\\W°0.07");
@@ -71,7 +55,7 @@ protected:
 
 TEST_F(QvkCalcRotate, TurnsTheRotatorToTheShortPathAndPrintsIt)
 {
-    const CalcRun run = qvkCalc({"rotate", kMontgomery, kLondon, "--rotator", daemon.address()});
+    const CalcRun run = runQvkCalc({"rotate", kMontgomery, kLondon, "--rotator", daemon.address()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "heading=44.2 azimuth=44.2\n");
     // the dummy sets off clockwise from north, towards 44.2
@@ -82,7 +66,7 @@ TEST_F(QvkCalcRotate, TurnsTheRotatorToTheShortPathAndPrintsIt)
 
 TEST_F(QvkCalcRotate, TheLongPathGoesTheShorterWayRoundTheRotatorsRange)
 {
-    const CalcRun run = qvkCalc({"rotate", kMontgomery, kLondon, "--long", "--rotator=" + daemon.address()});
+    const CalcRun run = runQvkCalc({"rotate", kMontgomery, kLondon, "--long", "--rotator=" + daemon.address()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     // the dummy runs from -180 to 450: from north, 224.2 is nearer through -135.8
     EXPECT_EQ(run.out, "heading=224.2 azimuth=-135.8\n");

@@ -34,6 +34,11 @@ public:
     QString settingsFolder() const override { return apartSettings ? apartSettings->path() + "/" : dataFolder(); }
     QString dataFolder() const override { return folder.path() + "/"; }
     bool trayIconAvailable() const override { return trayAvailable; }
+    QString chooseSaveFile(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        saveCaptions << caption;
+        return saveAnswer;
+    }
 
     // Settings from now on in a folder apart from the data.
     void keepSettingsApart() { apartSettings.emplace(); }
@@ -56,6 +61,8 @@ public:
     QDateTime local;
     QTimeZone timeZone = QTimeZone::utc();
     bool trayAvailable = true;
+    QStringList saveCaptions;  // the captions of the save dialogs asked
+    QString saveAnswer;        // what a save dialog answers (empty: cancelled)
     QTemporaryDir folder;
     std::optional<QTemporaryDir> apartSettings;
 };

@@ -5,6 +5,7 @@
 #include "app/calc/call_command.h"
 #include "app/calc/exit_status.h"
 #include "app/calc/inverse_batch.h"
+#include "app/calc/map_command.h"
 #include "app/calc/position_argument.h"
 #include "app/calc/rotator_turn.h"
 #include "app/calc/standard_streams.h"
@@ -29,11 +30,12 @@
 namespace {
 
 using qvk::calc::Arguments;
+using qvk::calc::invalidInput;
 using qvk::calc::kDone;
 using qvk::calc::kInvalidClockOffset;
 using qvk::calc::kInvalidInput;
 using qvk::calc::kRotatorFailed;
-using qvk::calc::kUsageError;
+using qvk::calc::usageError;
 
 constexpr const char* kUsage = R"(Usage: qvk-calc COMMAND [ARGUMENTS]
 
@@ -109,6 +111,13 @@ Commands:
       It returns once rotctld has taken the turn, not when the antenna
       arrives. An empty HOME or TARGET turns nothing: heading=none, and the
       reason on standard error.
+  map HOME --png FILE [--target TARGET] [--size PIXELS] [--radius KM] [--utc YYYY-MM-DDTHH:MM] [--cty PATH]
+      Draws the beam map centred on HOME into a PNG of PIXELS square (1000):
+      the whole Earth or RADIUS km round home, the grey line of the UTC
+      minute (now) and the beam to TARGET (a callsign too, as for bearing).
+      Needs no display. Prints home's pixel and the pixels per kilometre,
+      for scripts that add their marks:
+        centre=500,500 scale=0.0236374
   --help
       This text.
   --version
@@ -127,18 +136,9 @@ read (the reason on standard error). A reader that stops reading, as
 )";
 
 // The flags that take a value, written "--rotator HOST:PORT" or "--rotator=HOST:PORT".
-bool takesValue(const std::string& flag) { return flag == "--rotator" || flag == "--cty"; }
-
-int usageError(const std::string& problem)
+bool takesValue(const std::string& flag)
 {
-    std::cerr << "qvk-calc: " << qvk::calc::escapedForTerminal(problem) << "\nTry 'qvk-calc --help'.\n";
-    return kUsageError;
-}
-
-int invalidInput(const std::string& programText)
-{
-    std::cerr << qvk::calc::escapedForTerminal(qvk::windows1252ToUtf8(programText)) << '\n';
-    return kInvalidInput;
+    return flag == "--rotator" || flag == "--cty" || qvk::calc::isMapOptionWithValue(flag);
 }
 
 // A number of qvk-calc's own that is out of range: "latitude 1e308 is beyond 90 degrees".
@@ -355,6 +355,7 @@ const Command kCommands[] = {
     {"rotate", 2, {"--long", "--rotator", "--cty"}, rotate},
     {"call", 0, {"--cty"}, qvk::calc::callCommand, 1},
     {"cty", 0, {"--cty"}, qvk::calc::ctyCommand},
+    {"map", 1, qvk::calc::kMapOptions, qvk::calc::beamMapCommand},
 };
 
 int runCommand(int argc, char** argv)

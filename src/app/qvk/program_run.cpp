@@ -2,6 +2,7 @@
 
 #include "core/line_file.h"
 #include "rotator/rotator_settings.h"
+#include "settings/beam_map_settings.h"
 #include "settings/clock_zones_file.h"
 #include "settings/clocks_file.h"
 #include "settings/preferences.h"
@@ -33,7 +34,8 @@ void ProgramRun::start()
 std::vector<std::filesystem::path> settingsFilesIn(const QString& settingsFolder)
 {
     std::vector<std::filesystem::path> files;
-    for (const char* name : {kPreferencesFileName, kClocksFileName, kClockZonesFileName, rotator::kRotatorFileName})
+    for (const char* name :
+         {kPreferencesFileName, kClocksFileName, kClockZonesFileName, rotator::kRotatorFileName, kBeamMapFileName})
         files.push_back(toFileSystemPath(settingsFolder + name));
     return files;
 }

@@ -13,7 +13,9 @@ ProgramWindows::ProgramWindows(Platform& platform)
       worldMap_(platform, &mainWindow_),
       grid_(platform, mainWindow_, &mainWindow_),
       clocks_(platform, &mainWindow_),
-      rotator_(platform, &mainWindow_)
+      rotator_(platform, &mainWindow_),
+      beamMap_(platform),
+      beamMapLink_(platform, mainWindow_, home_, beamMap_)
 {
     SecondaryWindows windows;
     windows.home = &home_;

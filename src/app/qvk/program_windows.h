@@ -3,6 +3,8 @@
 // run: the main window first, as the others are its children and the grid
 // window works on it, and each wired to the main window.
 
+#include "ui/beammap/beam_map_link.h"
+#include "ui/beammap/beam_map_window.h"
 #include "ui/charts/about.h"
 #include "ui/charts/us_bands.h"
 #include "ui/charts/us_map.h"
@@ -20,6 +22,7 @@ public:
     explicit ProgramWindows(Platform& platform);
 
     THamDF1& mainWindow() { return mainWindow_; }
+    BeamMapWindow& beamMap() { return beamMap_; }
     // Shows the main window at the centre of its screen; its first showing
     // does the start-up work.
     void showMainWindow();
@@ -36,6 +39,10 @@ private:
     TClock2 clocks_;
     // idle until "rotator.qvk" exists; the compass menu offers its settings
     RotatorControl rotator_;
+    // not modal, and a window of its own that the main window can come in front
+    // of: it follows the main window's results while the operator works there
+    BeamMapWindow beamMap_;
+    BeamMapLink beamMapLink_;
 };
 
 }  // namespace qvk::ui

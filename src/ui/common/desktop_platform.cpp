@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -61,5 +62,11 @@ QString DesktopPlatform::dataFolder() const { return folderText(folders_.data); 
 QString DesktopPlatform::settingsProblem() const { return QString::fromLocal8Bit(folders_.problem.c_str()); }
 
 bool DesktopPlatform::trayIconAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+QString DesktopPlatform::chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                                        const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+}
 
 }  // namespace qvk::ui

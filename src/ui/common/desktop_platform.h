@@ -25,6 +25,8 @@ public:
     QString settingsFolder() const override;
     QString dataFolder() const override;
     bool trayIconAvailable() const override;
+    QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                           const QString& filter) override;
 
     // Why the settings cannot be saved, or empty when they can.
     QString settingsProblem() const;

@@ -46,6 +46,11 @@ public:
     // Whether the desktop shows notification-area icons, so that a hidden
     // window can be brought back from one.
     virtual bool trayIconAvailable() const = 0;
+
+    // Asks where to save a file (a file dialog over `parent`); an empty text
+    // when the operator cancels.
+    virtual QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                                   const QString& filter) = 0;
 };
 
 // Moves the pointer 10 pixels right of and 30 below the desktop's centre, then

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolButton>
@@ -53,6 +54,8 @@ THamDF1::THamDF1(Platform& platform, QWidget* parent)
     buildHomeAndHeading();
     buildButtonBar();
     setListPrompt(kListPrompt, kResetPromptEntry);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this), &QShortcut::activated, this,
+            &THamDF1::beamMapRequested);
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName("Timer2");
@@ -92,23 +95,25 @@ void THamDF1::setRotatorControl(RotatorControl* rotator)
     compass_->setRotatorAzimuth(std::nullopt);
     compass_->setRotatorStatus(QString(), false);
     rotator_ = rotator;
-    compass_->setContextMenuPolicy(rotator_ ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
     if (!rotator_) return;
-    connect(compass_, &QWidget::customContextMenuRequested, this, &THamDF1::compassMenuRequested, Qt::UniqueConnection);
     connect(rotator_, &RotatorControl::antennaHeadingChanged, compass_, &CompassFrame::setRotatorAzimuth);
     connect(rotator_, &RotatorControl::statusChanged, compass_, &CompassFrame::setRotatorStatus);
     // what it told before it was attached: its file's trouble, read at start
     compass_->setRotatorStatus(rotator_->statusText(), rotator_->statusIsProblem());
 }
 
-// Both paths of the result on show, for the rotator to turn to.
+// Both paths of the result on show, for the rotator to turn to, and the Beam Map.
 void THamDF1::compassMenuRequested(const QPoint& position)
 {
-    std::optional<BeamHeadings> headings;
-    if (shownResult_) headings = BeamHeadings{shownResult_->bearing, longPathHeading(shownResult_->bearing)};
     QMenu menu(this);
     menu.setObjectName("CompassMenu");
-    rotator_->addCompassActions(menu, headings);
+    if (rotator_) {
+        std::optional<BeamHeadings> headings;
+        if (shownResult_) headings = BeamHeadings{shownResult_->bearing, longPathHeading(shownResult_->bearing)};
+        rotator_->addCompassActions(menu, headings);
+        menu.addSeparator();
+    }
+    menu.addAction("Beam map...", this, &THamDF1::beamMapRequested)->setObjectName("OpenBeamMap");
     menu.exec(compass_->mapToGlobal(position));
 }
 
@@ -126,6 +131,7 @@ void THamDF1::BreakOutCity(std::string_view tag, const QString& name, const std:
         headingLabel_->setText(toScreen(texts.headingLabel));
         longPathLabel_->setText(toScreen(texts.longPathLabel));
         compass_->showHeading(evenHeading(shownResult_->bearing));
+        emit resultShown(name, static_cast<double>(target->latitude), static_cast<double>(target->longitude));
     } else {
         resetDisplay();
         statusBar_->setDistanceText(QString());
@@ -143,6 +149,7 @@ void THamDF1::resetDisplay()
     statusBar_->setHeadingText(kNoHeading);
     headingLabel_->setText(kNoHeading);
     longPathLabel_->setText(QString());
+    emit resultCleared();
 }
 
 void THamDF1::fillDxccInPrefixOrder()

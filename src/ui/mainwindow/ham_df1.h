@@ -58,7 +58,7 @@ public:
 
     void setSecondaryWindows(const SecondaryWindows& windows);
     // The rotator behind the compass's right-click menu, its second needle
-    // and its status; without one the compass has no menu.
+    // and its status; without one the menu offers only the Beam Map.
     void setRotatorControl(RotatorControl* rotator);
     // Shows the window again, hidden or minimised, over the others and
     // ready for keys: a click on the tray icon, or a second start of the program.
@@ -92,6 +92,16 @@ public:
     SearchComboBox& locationList() const { return *locationList_; }
     // The country file that callsigns typed into the location list are looked up in.
     CountryFileLoader& countryFile();
+
+signals:
+    // A result went on show: the name that follows its heading and the
+    // target's position, signed decimal degrees, north and west positive.
+    void resultShown(const QString& name, double targetLatitude, double targetLongitude);
+    // The display shows no result any more.
+    void resultCleared();
+    // Ctrl+B or the compass menu's "Beam map...": the map has no button, so
+    // the fixed layout stays as it is.
+    void beamMapRequested();
 
 protected:
     void changeEvent(QEvent* event) override;

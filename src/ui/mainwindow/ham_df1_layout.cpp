@@ -76,6 +76,8 @@ void THamDF1::buildCompassAndList()
     compass_ = new CompassFrame(this);
     compass_->setObjectName("CompassFrame");
     compass_->move(6, 30);
+    compass_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(compass_, &QWidget::customContextMenuRequested, this, &THamDF1::compassMenuRequested);
 
     QFrame* divider = makePanel(this, "Panel1", QRect(267, 30, 3, 256));
     divider->setFrameStyle(QFrame::Panel | QFrame::Raised);

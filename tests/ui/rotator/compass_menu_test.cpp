@@ -3,6 +3,7 @@
 // that follows, and the status that tells a problem without a box.
 
 #include "fake_rotctld.h"
+#include "mainwindow/compass_menu_driving.h"
 #include "mainwindow/main_window_fixture.h"
 #include "ui/mainwindow/compass_frame.h"
 #include "ui/rotator/rotator_control.h"
@@ -22,10 +23,8 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTcpServer>
-#include <QTimer>
 
 #include <cmath>
-#include <memory>
 
 namespace qvk::ui {
 namespace {
@@ -35,12 +34,6 @@ using qvk::rotator::FakeRotctld;
 const QString kDegree = QString::fromUtf8("°");
 // Long enough for the client's two-second time-out and a poll or two.
 constexpr int kPatience = 10000;
-
-struct MenuItem {
-    QString name;
-    QString text;
-    bool enabled = false;
-};
 
 class CompassMenuTest : public MainWindowTest {
 protected:
@@ -59,29 +52,9 @@ protected:
     // Montgomery, Alabama to London: 44.2 degrees, long path 224.2.
     void showLondon() { window->BreakOutCity("00~", "   London", window->home(), SignedPosition{51.5, 7.0 / 60}); }
 
-    // Right-clicks the compass and picks the item of that name (none: the
-    // menu is closed); returns what the menu offered.
     std::vector<MenuItem> rightClickCompass(const QString& pick = QString())
     {
-        auto offered = std::make_shared<std::vector<MenuItem>>();
-        QTimer::singleShot(0, [offered, pick] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu) return;
-            for (QAction* action : menu->actions())
-                if (!action->isSeparator())
-                    offered->push_back({action->objectName(), action->text(), action->isEnabled()});
-            QAction* chosen = pick.isEmpty() ? nullptr : menu->findChild<QAction*>(pick);
-            if (chosen && chosen->isEnabled())
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
-            else
-                menu->close();
-        });
-        // the right-click as the window system hands it to the frame
-        const QPoint at(200, 60);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, compass().mapToGlobal(at));
-        QApplication::sendEvent(&compass(), &event);
-        QCoreApplication::processEvents();
-        return *offered;
+        return qvk::ui::rightClickCompass(compass(), pick);
     }
 
     // A port that was free a moment ago.
@@ -119,10 +92,15 @@ protected:
     RotatorControl* rotator = nullptr;
 };
 
-TEST_F(CompassMenuTest, ACompassWithoutARotatorHasNoMenu)
+TEST_F(CompassMenuTest, ACompassWithoutARotatorOffersOnlyTheBeamMap)
 {
     start();
-    EXPECT_TRUE(rightClickCompass().empty());
+    QSignalSpy requested(window.get(), &THamDF1::beamMapRequested);
+    const auto items = rightClickCompass("OpenBeamMap");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].text, "Beam map...");
+    EXPECT_TRUE(items[0].enabled);
+    EXPECT_EQ(requested.count(), 1);
 }
 
 TEST_F(CompassMenuTest, WithoutRotatorQvkOnlyTheSettingsCanBeChosenAndNothingIsWritten)
@@ -131,7 +109,7 @@ TEST_F(CompassMenuTest, WithoutRotatorQvkOnlyTheSettingsCanBeChosenAndNothingIsW
     attachRotator();
     showLondon();
     const auto items = rightClickCompass();
-    ASSERT_EQ(items.size(), 4u);
+    ASSERT_EQ(items.size(), 5u);
     EXPECT_EQ(items[0].text, "Turn antenna to short path (44.2" + kDegree + ")");
     EXPECT_FALSE(items[0].enabled);
     EXPECT_EQ(items[1].text, "Turn antenna to long path (224.2" + kDegree + ")");
@@ -140,6 +118,8 @@ TEST_F(CompassMenuTest, WithoutRotatorQvkOnlyTheSettingsCanBeChosenAndNothingIsW
     EXPECT_FALSE(items[2].enabled);
     EXPECT_EQ(items[3].text, "Rotator settings...");
     EXPECT_TRUE(items[3].enabled);
+    EXPECT_EQ(items[4].text, "Beam map...");  // with or without a rotator
+    EXPECT_TRUE(items[4].enabled);
 
     EXPECT_EQ(compass().rotatorAzimuth(), std::nullopt);
     EXPECT_EQ(compass().rotatorStatus(), "");
@@ -154,7 +134,7 @@ TEST_F(CompassMenuTest, WithoutAResultThePathsAreOfferedWithoutHeadingsAndDisabl
     start();
     attachRotator();
     const auto items = rightClickCompass();
-    ASSERT_EQ(items.size(), 4u);
+    ASSERT_EQ(items.size(), 5u);
     EXPECT_EQ(items[0].text, "Turn antenna to short path");
     EXPECT_FALSE(items[0].enabled);
     EXPECT_EQ(items[1].text, "Turn antenna to long path");
@@ -174,7 +154,7 @@ TEST_F(CompassMenuTest, TheShortPathTurnsTheRotatorAndTheNeedleFollows)
     showLondon();
     const double bearing = lastBearingResult().bearing;
     const auto items = rightClickCompass("TurnShortPath");
-    ASSERT_EQ(items.size(), 4u);
+    ASSERT_EQ(items.size(), 5u);
     EXPECT_TRUE(items[0].enabled);
     const QString turn = QString("P %1 0.00").arg(bearing, 0, 'f', 2);
     ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains(turn); }))
