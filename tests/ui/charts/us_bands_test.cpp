@@ -30,6 +30,10 @@ QString readAloud(const QImage& chart)
     // Tesseract wants letters some 30 pixels high; the chart's are 8 to 11.
     chart.scaled(chart.size() * 3, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(png);
     QProcess tesseract;
+    // one thread: its OpenMP threads spin for seconds on a busy two-core machine
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("OMP_THREAD_LIMIT", "1");
+    tesseract.setProcessEnvironment(environment);
     tesseract.start("tesseract", {png, "stdout", "--psm", "11"});  // sparse text: labels all over
     if (!tesseract.waitForFinished(120000) || tesseract.exitCode() != 0) {
         ADD_FAILURE() << "tesseract did not read the chart (tools/install-deps.sh installs tesseract-ocr): "
