@@ -75,11 +75,12 @@ void BeamMapCanvas::renderBase()
     const qreal ratio = devicePixelRatioF();
     // asked before drawing: a level that arrives meanwhile is drawn on its call
     const beammap::ProjectedWorld* world = &map_->worldAt(cacheView.pixelsPerMetre());
-    QPixmap picture((cacheView.size() * ratio).toSize());
-    picture.setDevicePixelRatio(ratio);
-    QPainter painter(&picture);
+    const QSize pixels = (cacheView.size() * ratio).toSize();
+    if (basePicture_.size() != pixels) basePicture_ = QPixmap(pixels);
+    basePicture_.setDevicePixelRatio(ratio);
+    QPainter painter(&basePicture_);
     beammap::paintBaseLayer(painter, cacheView, *map_);
-    base_ = BaseCache{picture, cacheView, world};
+    base_ = BaseCache{cacheView, world};
 }
 
 void BeamMapCanvas::paintEvent(QPaintEvent*)
@@ -93,7 +94,7 @@ void BeamMapCanvas::paintEvent(QPaintEvent*)
     }
     if (!cacheCovers()) renderBase();
     const QPointF offset = view_.toPixel({0, 0}) - base_->view.toPixel({0, 0});
-    painter.drawPixmap(offset, base_->picture);
+    painter.drawPixmap(offset, basePicture_);
     beammap::paintOverlay(painter, view_, *map_);
 }
 

@@ -67,10 +67,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // The base layer's picture, the view it was drawn for and the level of
-    // the world it shows.
+    // What the base layer's picture shows: the view it was drawn for and the
+    // level of the world.
     struct BaseCache {
-        QPixmap picture;
         beammap::MapView view;
         const beammap::ProjectedWorld* world = nullptr;
     };
@@ -80,7 +79,8 @@ private:
     const beammap::BeamMap* map_ = nullptr;
     QString message_;
     beammap::MapView view_;
-    std::optional<BaseCache> base_;
+    QPixmap basePicture_;            // kept when outdated, so that the next drawing reuses its memory
+    std::optional<BaseCache> base_;  // empty: the picture must be drawn again
     std::optional<QPoint> pressedAt_;
     QPoint lastDragPoint_;
     bool dragging_ = false;

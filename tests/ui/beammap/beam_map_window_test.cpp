@@ -149,6 +149,45 @@ TEST_F(BeamMapWindowTest, DraggingPansAndADoubleClickShowsTheWholeEarthAgain)
     EXPECT_EQ(chosen.count(), 0);  // a drag is no click
 }
 
+// The share of a picture where another of its size differs visibly, seen
+// at a tenth of their size: the kept picture may lie a fraction of a pixel
+// off, and a label may sit on another side of its dot.
+double differingShare(const QImage& shown, const QImage& drawn)
+{
+    const auto blurred = [](const QImage& image) {
+        return image.scaled(image.size() / 10, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage a = blurred(shown), b = blurred(drawn);
+    qint64 differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            differing +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) > 24;
+        }
+    return static_cast<double>(differing) / (static_cast<double>(a.width()) * a.height());
+}
+
+TEST_F(BeamMapWindowTest, TheKeptPictureShowsWhatAFreshDrawingWouldAfterPansAndANewHome)
+{
+    const auto expectFresh = [this] {
+        const QImage shown = canvas().grab().toImage();
+        ASSERT_EQ(shown.size(), canvas().picture().size());
+        EXPECT_LT(differingShare(shown, canvas().picture()), 0.01);
+    };
+    wheel(QPoint(300, 300), 6);
+    expectFresh();
+    send(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, QPoint(500, 420), Qt::NoButton, Qt::LeftButton);  // beyond the kept margin
+    send(QEvent::MouseButtonRelease, QPoint(500, 420), Qt::LeftButton, Qt::NoButton);
+    expectFresh();
+    const QImage fromAlabama = canvas().grab().toImage();
+    window->setHome(SignedPosition{-33.87L, -151.22L});  // Sydney: everything moves
+    expectFresh();
+    EXPECT_GT(differingShare(fromAlabama, canvas().grab().toImage()), 0.2);  // so the measure tells
+}
+
 TEST_F(BeamMapWindowTest, SizeAndZoomComeBackAtTheNextOpeningFromTheSettingsFolder)
 {
     platform.keepSettingsApart();  // as when installed: the data folder is not the operator's
