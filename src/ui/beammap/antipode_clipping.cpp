@@ -11,6 +11,12 @@ namespace {
 constexpr int kDeepestSplit = 14;
 constexpr double kShortestSplitDegrees = 1e-5;  // about a metre
 constexpr int kRimSearchSteps = 40;
+// Twice a square kilometre, in square metres. A ring or a run out of the cap
+// that encloses less, such as a small island that a light level of the world
+// wears down to a line, is under a pixel at every zoom, and its direction is
+// rounding noise: it is left out rather than taken for land all round the
+// antipode (the outline walked right round the map).
+constexpr double kNegligibleDoubleArea = 2e6;
 
 ProjectedVertex vertexAt(GeoPoint point, const AzimuthalProjection& projection)
 {
@@ -107,6 +113,13 @@ void appendOutline(QPolygonF& ring, double from, double to, const AzimuthalProje
     for (const auto& [along, point] : between) ring << point;
 }
 
+// Whether a ring, or a run closed by a straight line, encloses next to nothing.
+bool negligible(QPolygonF ring)
+{
+    if (ring.first() != ring.last()) ring << ring.first();
+    return std::abs(signedDoubleArea(ring)) < kNegligibleDoubleArea;
+}
+
 // The runs outside the cap of a closed ring that enters the cap somewhere.
 std::vector<Piece> piecesOfRing(const ProjectedLine& ring)
 {
@@ -186,12 +199,14 @@ std::vector<QPolygonF> clipPolygon(const std::vector<ProjectedLine>& rings, cons
             QPolygonF whole;
             whole.reserve(static_cast<qsizetype>(ring.size()));
             for (const ProjectedVertex& vertex : ring) whole << vertex.metres;
+            if (negligible(whole)) continue;
             // counter-clockwise round the map: the antipode lies on its land side
             everyWholeRingHoldsTheAntipode = everyWholeRingHoldsTheAntipode && signedDoubleArea(whole) > 0;
             closed.push_back(std::move(whole));
             continue;
         }
-        for (Piece& piece : piecesOfRing(ring)) pieces.push_back(std::move(piece));
+        for (Piece& piece : piecesOfRing(ring))
+            if (!negligible(piece.points)) pieces.push_back(std::move(piece));
     }
 
     if (pieces.empty()) {
