@@ -71,83 +71,66 @@ TEST(CallRule1, OnlyLettersAndDigitsInPartsJoinedBySingleSlashes)
     EXPECT_FALSE(isCallsign("No Alabama City List"));
 }
 
-TEST(CallRule2, AnExactCallWinsWithItsOwnZones)
+TEST(CallRules, EachRuleInTheOrderTheyAreTried)
 {
-    EXPECT_EQ(where("3D2EU"), "Rotuma Island CQ32 ITU56");  // not Fiji, which the prefix 3D2 gives
-    EXPECT_EQ(where("3D2XY"), "Fiji CQ32 ITU56");
-    EXPECT_EQ(where("VI90ANZAC"), "Australia CQ29 ITU58");  // Australia is CQ30 ITU59
-    EXPECT_EQ(where("4U1A"), "Austria CQ15 ITU28");         // also on the contest-only Vienna line, skipped
-    // an exact call comes before the maritime rule, with its own CQ zone
-    EXPECT_EQ(where("N2NL/MM"), "United States CQ7 ITU8");
-    EXPECT_EQ(where("NQ4I/AM"), "United States CQ5 ITU8");
-    EXPECT_EQ(where("W1AW/KG4"), "Guantanamo Bay CQ8 ITU11");
-}
-
-TEST(CallRule3, MaritimeAndAeronauticalMobileHaveNoEntity)
-{
-    EXPECT_EQ(where("K1ABC/MM"), "maritime mobile");
-    EXPECT_EQ(where("JA1ABC/AM"), "aeronautical mobile");
-    EXPECT_EQ(where("K1ABC/MM/P"), "maritime mobile");  // /P does not hide the /MM
-    EXPECT_EQ(where("MM0ABC"), "Scotland CQ14 ITU27");  // MM as a prefix is Scotland
-}
-
-TEST(CallRule4, HowTheStationOperatesDoesNotMoveIt)
-{
+    const std::pair<const char*, const char*> heard[] = {
+        // an exact call wins with its own zones
+        {"3D2EU", "Rotuma Island CQ32 ITU56"},  // not Fiji, which the prefix 3D2 gives
+        {"3D2XY", "Fiji CQ32 ITU56"},
+        {"VI90ANZAC", "Australia CQ29 ITU58"},  // Australia is CQ30 ITU59
+        {"4U1A", "Austria CQ15 ITU28"},         // also on the contest-only Vienna line, skipped
+        // an exact call comes before the maritime rule, with its own CQ zone
+        {"N2NL/MM", "United States CQ7 ITU8"},
+        {"NQ4I/AM", "United States CQ5 ITU8"},
+        {"W1AW/KG4", "Guantanamo Bay CQ8 ITU11"},
+        // maritime and aeronautical mobile have no entity
+        {"K1ABC/MM", "maritime mobile"},
+        {"JA1ABC/AM", "aeronautical mobile"},
+        {"K1ABC/MM/P", "maritime mobile"},  // /P does not hide the /MM
+        {"MM0ABC", "Scotland CQ14 ITU27"},  // MM as a prefix is Scotland
+        // how the station operates does not move it (and see below)
+        {"3D2EU/P", "Rotuma Island CQ32 ITU56"},  // what remains is an exact call
+        {"3D2EU/QRP/P", "Rotuma Island CQ32 ITU56"},
+        {"3D2XY/P", "Fiji CQ32 ITU56"},
+        // a digit alone replaces the area digit
+        {"K1ABC/0", "United States CQ4 ITU7"},  // as K0ABC
+        {"VE7ABC/3", "Canada CQ4 ITU4"},        // as VE3ABC
+        {"UA9ABC/3", "European Russia CQ16 ITU29"},
+        {"UA3ABC/9", "Asiatic Russia CQ17 ITU30"},
+        // the shortest part names the country
+        {"VP2E/K1ABC", "Anguilla CQ8 ITU11"},
+        {"K1ABC/VP2E", "Anguilla CQ8 ITU11"},
+        {"W1AW/KH6", "Hawaii CQ31 ITU61"},
+        {"KH6/W1AW", "Hawaii CQ31 ITU61"},
+        {"EA8/DL1ABC/P", "Canary Islands CQ33 ITU36"},
+        {"EA8/DL1", "Canary Islands CQ33 ITU36"},  // a tie: the first part
+        {"DL1/EA8", "Fed. Rep. of Germany CQ14 ITU28"},
+        {"KH6/W1AW/4", "Hawaii CQ31 ITU61"},  // the designator decides, not the digit
+        // the longest prefix with its overrides
+        {"KH6ABC", "Hawaii CQ31 ITU61"},  // KH6 before K
+        {"VP2EAB", "Anguilla CQ8 ITU11"},
+        {"VE3ABC", "Canada CQ4 ITU4"},  // the prefix VE3 carries (4)[4]
+        {"VE1ABC", "Canada CQ5 ITU9"},
+        {"IT9ABC", "Italy CQ15 ITU28"},  // Sicily's line counts only in contests
+        // KG4 is Guantanamo only with two letters after it
+        {"KG4AB", "Guantanamo Bay CQ8 ITU11"},
+        {"KG4AB/P", "Guantanamo Bay CQ8 ITU11"},
+        {"KG4ABC", "United States CQ5 ITU8"},
+        {"KG4A", "United States CQ5 ITU8"},
+        {"KG4A1", "United States CQ5 ITU8"},
+        {"K1ABC/KG4", "Guantanamo Bay CQ8 ITU11"},  // a designator is no whole call
+        {"KG4AC", "Guantanamo Bay CQ8 ITU11"},      // an exact call of the file
+        // nothing matched is no entity
+        {"Q1ABC", "no entity"},
+        {"1B1AB", "no entity"},
+    };
+    for (const auto& [call, expected] : heard) EXPECT_EQ(where(call), expected) << call;
     for (const char* call : {"K1ABC/P", "K1ABC/M", "K1ABC/QRP", "K1ABC/QRPP", "K1ABC/A", "K1ABC/LH", "K1ABC/P/QRP"})
         EXPECT_EQ(where(call), "United States CQ5 ITU8") << call;  // /P is not North Korea's prefix P
-    EXPECT_EQ(where("3D2EU/P"), "Rotuma Island CQ32 ITU56");       // what remains is an exact call
-    EXPECT_EQ(where("3D2EU/QRP/P"), "Rotuma Island CQ32 ITU56");
-    EXPECT_EQ(where("3D2XY/P"), "Fiji CQ32 ITU56");
-}
 
-TEST(CallRule5, ADigitAloneReplacesTheAreaDigit)
-{
-    const auto& file = shipped();
-    EXPECT_EQ(lookUpCall(file, "W1AW/4").location, lookUpCall(file, "W4AW").location);
-    EXPECT_EQ(where("K1ABC/0"), "United States CQ4 ITU7");  // as K0ABC
-    EXPECT_EQ(where("VE7ABC/3"), "Canada CQ4 ITU4");        // as VE3ABC
-    EXPECT_EQ(where("UA9ABC/3"), "European Russia CQ16 ITU29");
-    EXPECT_EQ(where("UA3ABC/9"), "Asiatic Russia CQ17 ITU30");
-    // 3D2's area digit is the 2, not the 3 that opens the call: Fiji stays Fiji
+    // W1AW/4 lands where W4AW does; 3D2's area digit is the 2, not the 3 that opens the call
+    EXPECT_EQ(lookUpCall(shipped(), "W1AW/4").location, lookUpCall(shipped(), "W4AW").location);
     EXPECT_EQ(where("3D2XY/5"), where("3D5XY"));
-}
-
-TEST(CallRule6, TheShortestPartNamesTheCountry)
-{
-    EXPECT_EQ(where("VP2E/K1ABC"), "Anguilla CQ8 ITU11");
-    EXPECT_EQ(where("K1ABC/VP2E"), "Anguilla CQ8 ITU11");
-    EXPECT_EQ(where("W1AW/KH6"), "Hawaii CQ31 ITU61");
-    EXPECT_EQ(where("KH6/W1AW"), "Hawaii CQ31 ITU61");
-    EXPECT_EQ(where("EA8/DL1ABC/P"), "Canary Islands CQ33 ITU36");
-    EXPECT_EQ(where("EA8/DL1"), "Canary Islands CQ33 ITU36");  // a tie: the first part
-    EXPECT_EQ(where("DL1/EA8"), "Fed. Rep. of Germany CQ14 ITU28");
-    EXPECT_EQ(where("KH6/W1AW/4"), "Hawaii CQ31 ITU61");  // the designator decides, not the digit
-}
-
-TEST(CallRule7, TheLongestPrefixWithItsOverrides)
-{
-    EXPECT_EQ(where("KH6ABC"), "Hawaii CQ31 ITU61");  // KH6 before K
-    EXPECT_EQ(where("VP2EAB"), "Anguilla CQ8 ITU11");
-    EXPECT_EQ(where("VE3ABC"), "Canada CQ4 ITU4");  // the prefix VE3 carries (4)[4]
-    EXPECT_EQ(where("VE1ABC"), "Canada CQ5 ITU9");
-    EXPECT_EQ(where("IT9ABC"), "Italy CQ15 ITU28");  // Sicily's line counts only in contests
-}
-
-TEST(CallRule7, KG4IsGuantanamoOnlyWithTwoLettersAfterIt)
-{
-    EXPECT_EQ(where("KG4AB"), "Guantanamo Bay CQ8 ITU11");
-    EXPECT_EQ(where("KG4AB/P"), "Guantanamo Bay CQ8 ITU11");
-    EXPECT_EQ(where("KG4ABC"), "United States CQ5 ITU8");
-    EXPECT_EQ(where("KG4A"), "United States CQ5 ITU8");
-    EXPECT_EQ(where("KG4A1"), "United States CQ5 ITU8");
-    EXPECT_EQ(where("K1ABC/KG4"), "Guantanamo Bay CQ8 ITU11");  // a designator is no whole call
-    EXPECT_EQ(where("KG4AC"), "Guantanamo Bay CQ8 ITU11");      // an exact call of the file
-}
-
-TEST(CallRule8, NothingMatchedIsNoEntity)
-{
-    EXPECT_EQ(where("Q1ABC"), "no entity");
-    EXPECT_EQ(where("1B1AB"), "no entity");
 }
 
 TEST(CallFile, AFirstOccurrenceInTheShippedFileStaysFirst)

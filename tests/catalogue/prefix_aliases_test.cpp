@@ -3,19 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 namespace qvk {
 namespace {
 
 TEST(PrefixAliases, RewriteWholeTypedPrefixesOnly)
 {
-    EXPECT_EQ(canonicalPrefix("4K"), "4J");
-    EXPECT_EQ(canonicalPrefix("RZ"), "RA");
-    EXPECT_EQ(canonicalPrefix("DX"), "DU");
-    EXPECT_EQ(canonicalPrefix("KH7"), "KH6");
-    EXPECT_EQ(canonicalPrefix("EH9"), "EA9");
-    EXPECT_EQ(canonicalPrefix("PJ6"), "PJ5");  // Saba & St. Eustatius
-    EXPECT_EQ(canonicalPrefix("PJ8"), "PJ7");  // Sint Maarten, once filed under PJ5 too
+    // PJ6 is Saba & St. Eustatius; PJ8 is Sint Maarten, once filed under PJ5 too
+    const std::pair<const char*, const char*> rewritten[] = {
+        {"4K", "4J"}, {"RZ", "RA"}, {"DX", "DU"}, {"KH7", "KH6"}, {"EH9", "EA9"}, {"PJ6", "PJ5"}, {"PJ8", "PJ7"}};
+    for (const auto& [alias, canonical] : rewritten) EXPECT_EQ(canonicalPrefix(alias), canonical) << alias;
     EXPECT_FALSE(canonicalPrefix("PJ7"));
     EXPECT_FALSE(canonicalPrefix("4K1"));  // only a whole text is an alias
     EXPECT_FALSE(canonicalPrefix("4J"));   // canonical prefixes stay
