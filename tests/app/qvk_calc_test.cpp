@@ -58,25 +58,31 @@ TEST(Bearing, TheEquatorAndTheGreenwichMeridianArePlacesLikeAnyOther)
     EXPECT_EQ(qvkCalc({"bearing", "EM72", "JJ00"}).out, qvkCalc({"bearing", "EM72", "N0.00\\E0.00"}).out);
 }
 
-TEST(Bearing, OnlyAnEmptyPositionHasNoHeading)
+TEST(Bearing, OnlyAnEmptyPositionHasNoHeadingAndAnInvalidOneGivesTheProgramsWarning)
 {
-    const Outcome run = qvkCalc({"bearing", "", "IO91"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "bearing=none\n");
-    EXPECT_EQ(qvkCalc({"bearing", "EM72", " "}).out, "bearing=none\n");
-    // a position that is given must still be one
-    EXPECT_EQ(qvkCalc({"bearing", "EZ29", ""}).err, "Invalid Grid description - Z\n");
-}
-
-TEST(Bearing, InvalidPositionsGiveTheProgramsWarnings)
-{
-    const Outcome grid = qvkCalc({"bearing", "EZ29", "IO91"});
-    EXPECT_EQ(grid.status, 1);
-    EXPECT_EQ(grid.err, "Invalid Grid description - Z\n");
-    EXPECT_EQ(qvkCalc({"bearing", "EL2", "IO91"}).err, "Grid description must be 4 or 6 characters in length.\n");
-    EXPECT_EQ(qvkCalc({"bearing", "32.39\\W86.43", "IO91"}).err, "No N° or S° degrees in selected record.\n");
-    EXPECT_EQ(qvkCalc({"bearing", "N32.39\\86.43", "IO91"}).err, "No W° or E° degrees in selected record.\n");
-    EXPECT_EQ(qvkCalc({"bearing", "N32\\W86.43", "IO91"}).err, "Invalid degrees: N°32  W°86.43\n");
+    struct Case {
+        const char* home;
+        const char* target;
+        int status;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"", "IO91", 0, "bearing=none\n", ""},
+        {"EM72", " ", 0, "bearing=none\n", ""},
+        {"EZ29", "", 1, "", "Invalid Grid description - Z\n"},  // a position that is given must still be one
+        {"EZ29", "IO91", 1, "", "Invalid Grid description - Z\n"},
+        {"EL2", "IO91", 1, "", "Grid description must be 4 or 6 characters in length.\n"},
+        {"32.39\\W86.43", "IO91", 1, "", "No N° or S° degrees in selected record.\n"},
+        {"N32.39\\86.43", "IO91", 1, "", "No W° or E° degrees in selected record.\n"},
+        {"N32\\W86.43", "IO91", 1, "", "Invalid degrees: N°32  W°86.43\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = qvkCalc({"bearing", c.home, c.target});
+        EXPECT_EQ(run.status, c.status) << c.home << ' ' << c.target;
+        EXPECT_EQ(run.out, c.out) << c.home << ' ' << c.target;
+        EXPECT_EQ(run.err, c.err) << c.home << ' ' << c.target;
+    }
 }
 
 TEST(Convert, PrintsTheDecimalPair)
@@ -136,7 +142,7 @@ TEST(Gmt, PrintsTheGmtRow)
 
 TEST(Inverse, PrintsBearingAndDistanceForEachLine)
 {
-    const Outcome run = qvkCalc({"inverse"}, "32.65 86.72 51.5 0.12\n10 10 10 -20\n0 0 0 0\n");
+    const Outcome run = qvkCalc({"inverse"}, "32.65 86.72 51.5 0.12\n10 10 10 -20\n0 0 0 0\n40.42 3.70 -40.6 -176.5\n");
     EXPECT_EQ(run.status, 0);
     std::istringstream lines(run.out);
     double bearing = 0, distance = 0;
@@ -149,6 +155,10 @@ TEST(Inverse, PrintsBearingAndDistanceForEachLine)
     // zeros are a place like any other: the same point twice is 0 metres apart
     lines >> bearing >> distance;
     EXPECT_NEAR(distance, 0, 1e-3);
+    // nor is an antipodal line left unanswered
+    lines >> bearing >> distance;
+    EXPECT_NEAR(bearing, 196.456436285, 1e-6);
+    EXPECT_NEAR(distance, 19981521.6376, 1e-3);
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')).size(), std::string("44.239034550 7025963.5036").size());
 }
 
@@ -179,19 +189,9 @@ TEST(Inverse, KeepsInputOrderAndLineNumbersAcrossBlocksAndThreads)
     EXPECT_EQ(run.out.substr(run.out.size() - last.out.size()), last.out);
 }
 
-TEST(Inverse, AnAntipodalLineIsStillAnswered)
-{
-    const Outcome run = qvkCalc({"inverse"}, "40.42 3.70 -40.6 -176.5\n");
-    std::istringstream line(run.out);
-    double bearing = 0, distance = 0;
-    line >> bearing >> distance;
-    EXPECT_NEAR(bearing, 196.456436285, 1e-6);
-    EXPECT_NEAR(distance, 19981521.6376, 1e-3);
-}
-
-// A loopback port that nothing listened on a moment ago. (Turning a real
-// rotator is tested against rotctld itself in the rotator tests.)
-int freeLoopbackPort()
+// HOST:PORT on a loopback port that nothing listened on a moment ago. (Turning
+// a real rotator is tested against rotctld itself in the rotator tests.)
+std::string absentRotator()
 {
     const int probe = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
@@ -201,25 +201,31 @@ int freeLoopbackPort()
     bind(probe, reinterpret_cast<sockaddr*>(&address), length);
     getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
     close(probe);
-    return ntohs(address.sin_port);
+    return "127.0.0.1:" + std::to_string(ntohs(address.sin_port));
 }
 
 TEST(Rotate, ARotatorThatIsNotThereIsReportedWithStatus3)
 {
-    const std::string address = "127.0.0.1:" + std::to_string(freeLoopbackPort());
+    const std::string address = absentRotator();
     const Outcome run = qvkCalc({"rotate", "N°32.39\\W°86.43", "IO91", "--rotator", address});
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "Rotator not reachable at " + address + "\n");
 }
 
-TEST(Rotate, NoHeadingTurnsNothing)
+TEST(Rotate, NoHeadingTurnsNothingAndSaysWhy)
 {
     // the rotator is not even asked: the status is 1, not 3
-    const std::string address = "127.0.0.1:" + std::to_string(freeLoopbackPort());
+    const std::string address = absentRotator();
     const Outcome run = qvkCalc({"rotate", "EM72", "", "--long", "--rotator=" + address});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "heading=none\n");
+    // found by hostile runs: exit 1 with nothing on standard error, though --help promises a reason
+    EXPECT_EQ(run.err, "qvk-calc: nothing to turn to: HOME or TARGET is empty\n");
+    const Outcome noHome = qvkCalc({"rotate", "", "IO91", "--rotator", address});
+    EXPECT_EQ(noHome.status, 1);
+    EXPECT_EQ(noHome.out, "heading=none\n");
+    EXPECT_EQ(noHome.err, "qvk-calc: nothing to turn to: HOME or TARGET is empty\n");
     EXPECT_EQ(qvkCalc({"rotate", "EZ29", "IO91", "--rotator", address}).err, "Invalid Grid description - Z\n");
 }
 
@@ -241,8 +247,8 @@ TEST(Usage, HelpDocumentsEveryCommandAndBadArgumentsExit64)
 {
     const Outcome help = qvkCalc({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* command :
-         {"bearing", "call", "cty", "inverse", "convert", "grid", "locator", "sun", "clock", "gmt", "rotate"})
+    for (const char* command : {"bearing", "call [CALL]", "cty [--cty PATH]", "inverse", "convert", "grid", "locator",
+                                "sun", "clock", "gmt", "rotate"})
         EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
     EXPECT_EQ(qvkCalc({}).status, 64);
     EXPECT_EQ(qvkCalc({"frobnicate"}).status, 64);
@@ -370,16 +376,6 @@ TEST(OutOfRange, NumbersAreInvalidInputWithAReason)
     EXPECT_EQ(qvkCalc({"bearing", "N32.39\\W180.30", "IO91"}).err, "Longitude beyond 180 degrees: N°32.39\\W°180.30\n");
     EXPECT_EQ(qvkCalc({"locator", "S90.00", "E180.00"}).status, 0);
     EXPECT_EQ(qvkCalc({"inverse"}, "10 200 20 20\n").err, "line 1: longitude '200.000000' is beyond 180 degrees\n");
-}
-
-TEST(Rotate, NoHeadingSaysWhyOnStandardError)
-{
-    // found by hostile runs: exit 1 with nothing on standard error, though --help promises a reason
-    const std::string address = "127.0.0.1:" + std::to_string(freeLoopbackPort());
-    const Outcome run = qvkCalc({"rotate", "", "IO91", "--rotator", address});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "heading=none\n");
-    EXPECT_EQ(run.err, "qvk-calc: nothing to turn to: HOME or TARGET is empty\n");
 }
 
 TEST(ControlBytes, FromTheInputAreShownEscapedNeverRaw)

@@ -1,13 +1,8 @@
 // The rotator file "rotator.qvk", and the HOST:PORT of qvk-calc.
 
-#include "core/line_file.h"
 #include "rotator/rotator_settings.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace qvk::rotator {
 namespace {
@@ -25,16 +20,6 @@ TEST(RotatorFile, ReadsBackWhatItWrote)
     for (const RotatorSettings& settings : {RotatorSettings{}, RotatorSettings{false, "10.0.0.7", 4535, false},
                                             RotatorSettings{true, "::1", 65535, true}})
         EXPECT_EQ(parseRotatorSettings(rotatorSettingsLines(settings)), settings);
-}
-
-TEST(RotatorFile, OnDiskIsCrLfLikeTheOtherSettingsFiles)
-{
-    const auto path = std::filesystem::temp_directory_path() / "qvk-rotator-file-test.qvk";
-    ASSERT_TRUE(writeLinesAtomically(path, rotatorSettingsLines({true, "127.0.0.1", 4533, false})));
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-    EXPECT_EQ(bytes, "1\r\n127.0.0.1\r\n4533\r\n0\r\n");
-    std::filesystem::remove(path);
 }
 
 TEST(RotatorFile, AShortFileKeepsTheDefaultsOfItsMissingLines)

@@ -67,13 +67,6 @@ TEST_F(RealRotctld, TurnsTheDummyToTheShortPathAndThenTheLongPath)
     EXPECT_NEAR(waitUntilStoppedAt(longPath), 224.2, kTolerance);
 }
 
-TEST_F(RealRotctld, TheLongPathFromNorthTurnsTheShorterWayRoundTheDummysRange)
-{
-    const double longPath = turnTo(224.2);
-    EXPECT_NEAR(longPath, -135.8, 1e-9);
-    EXPECT_NEAR(waitUntilStoppedAt(longPath), 224.2, kTolerance);
-}
-
 TEST_F(RealRotctld, StopIsTaken)
 {
     QSignalSpy stops(&client, &RotatorClient::stopped);

@@ -153,17 +153,14 @@ TEST_F(ProgramFoldersTest, ACommandLineToolReadsFromTheSameSettingsFolderWithout
     EXPECT_EQ(settingsFolderToRead(ownFolder(false)), root_ / "home/.config/qvk");
 }
 
-TEST_F(ProgramFoldersTest, DataBesideTheProgramWinsOverTheInstalledData)
-{
-    installed();
-    writeFile(root_ / "usr/bin/states.txt", "DX~\r\n");
-    EXPECT_EQ(findDataFolder(root_ / "usr/bin"), root_ / "usr/bin");
-}
-
-TEST_F(ProgramFoldersTest, DataFoundNowhereIsLookedForBesideTheProgramSoTheMissingFileIsNamedThere)
+TEST_F(ProgramFoldersTest, DataIsLookedForBesideTheProgramFirstAndNamedThereWhenFoundNowhere)
 {
     fs::create_directories(root_ / "usr/bin");
     fs::create_directories(root_ / "usr/share/qvk");  // installed without its states.txt
+    EXPECT_EQ(findDataFolder(root_ / "usr/bin"), root_ / "usr/bin") << "so the missing file is named there";
+    installed();
+    EXPECT_EQ(findDataFolder(root_ / "usr/bin"), root_ / "usr/share/qvk");
+    writeFile(root_ / "usr/bin/states.txt", "DX~\r\n");
     EXPECT_EQ(findDataFolder(root_ / "usr/bin"), root_ / "usr/bin");
 }
 
