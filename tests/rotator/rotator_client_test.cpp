@@ -27,7 +27,13 @@ protected:
         if (failures.isEmpty() && !failures.wait(kPatience)) return "(no failure)";
         return failures.takeFirst().at(0).toString();
     }
-    bool waitFor(QSignalSpy& spy) { return !spy.isEmpty() || spy.wait(kPatience); }
+    // Waits until the spy has seen `count` signals.
+    bool waitFor(QSignalSpy& spy, int count = 1)
+    {
+        while (spy.size() < count)
+            if (!spy.wait(kPatience)) return false;
+        return true;
+    }
 
     FakeRotctld rotctld;
     RotatorClient client;
@@ -59,7 +65,7 @@ TEST_F(RotatorClientTest, AnOverlapRotatorIsAskedWhereItStandsAndKeepsTheOverlap
 
     rotctld.setAzimuth(100);
     client.turnToHeading(30);
-    ASSERT_TRUE(turning.size() == 2 || turning.wait(kPatience));
+    ASSERT_TRUE(waitFor(turning, 2));
     EXPECT_EQ(rotctld.received.last(), "P 30.00 0.00");
 }
 
@@ -68,14 +74,12 @@ TEST_F(RotatorClientTest, TheRangeIsAskedOncePerConnection)
     rotctld.setRange(-170, 170);  // no overlap: no position read before a turn
     client.turnToHeading(10);
     client.turnToHeading(20);
-    while (turning.size() < 2 && turning.wait(kPatience)) {
-    }
+    waitFor(turning, 2);
     EXPECT_EQ(rotctld.received, QStringList({"\\dump_caps", "P 10.00 0.00", "P 20.00 0.00"}));
 
     client.disconnectFromRotator();  // a new connection may lead to another rotator
     client.turnToHeading(30);
-    while (turning.size() < 3 && turning.wait(kPatience)) {
-    }
+    waitFor(turning, 3);
     EXPECT_EQ(rotctld.received.mid(3), QStringList({"\\dump_caps", "P 30.00 0.00"}));
 }
 
@@ -177,7 +181,7 @@ TEST_F(RotatorClientTest, AFewLinesNobodyAskedForAreDropped)
     client.requestPosition();
     ASSERT_TRUE(waitFor(positions));
     client.requestPosition();
-    ASSERT_TRUE(positions.size() == 2 || positions.wait(kPatience));
+    ASSERT_TRUE(waitFor(positions, 2));
     EXPECT_DOUBLE_EQ(positions.at(1).at(0).toDouble(), 12.5);
     EXPECT_TRUE(failures.isEmpty());
     EXPECT_TRUE(client.isConnected());
@@ -268,7 +272,7 @@ TEST_F(RotatorClientTest, ANewAddressDropsTheOldConnectionQuietly)
     client.setAddress("127.0.0.1", other.port());
     EXPECT_FALSE(client.isConnected());
     client.requestPosition();
-    ASSERT_TRUE(positions.size() == 2 || positions.wait(kPatience));
+    ASSERT_TRUE(waitFor(positions, 2));
     EXPECT_EQ(other.received, QStringList({"p"}));
     EXPECT_TRUE(failures.isEmpty());
 }

@@ -45,24 +45,18 @@ INSTANTIATE_TEST_SUITE_P(Replies, ReportLines,
                                            ReportLine{"6.01", std::nullopt}, ReportLine{"", std::nullopt},
                                            ReportLine{"Min Azimuth:\t\t-180.00", std::nullopt}));
 
-TEST(RotctldReplies, AReportEndsWithItsOneLine)
+TEST(RotctldReplies, EndWhereEachCommandsReplyEnds)
 {
+    // a report is one line
     EXPECT_FALSE(replyComplete(stopCommand(), {}));
     EXPECT_TRUE(replyComplete(stopCommand(), {"RPRT 0"}));
-}
-
-TEST(RotctldReplies, APositionIsTwoLinesUnlessItFails)
-{
+    // a position is two, but a failed read answers one line instead: waiting for a second would hang
     EXPECT_FALSE(replyComplete(getPositionCommand(), {"6.01"}));
     EXPECT_TRUE(replyComplete(getPositionCommand(), {"6.01", "0.00"}));
-    // a failed read answers one line instead of two: waiting for a second would hang
     EXPECT_TRUE(replyComplete(getPositionCommand(), {"RPRT -5"}));
-}
-
-TEST(RotctldReplies, TheCapsListingEndsOnlyAtItsReportLine)
-{
+    // the caps listing ends only at its report line, not at the blank line before it
     EXPECT_FALSE(replyComplete(dumpCapsCommand(), {"Caps dump for model:\t1", "Min Azimuth:\t\t-180.00"}));
-    EXPECT_FALSE(replyComplete(dumpCapsCommand(), {"Caps dump for model:\t1", ""}));  // the blank line before the end
+    EXPECT_FALSE(replyComplete(dumpCapsCommand(), {"Caps dump for model:\t1", ""}));
     EXPECT_TRUE(replyComplete(dumpCapsCommand(), {"Caps dump for model:\t1", "", "RPRT 0"}));
 }
 
