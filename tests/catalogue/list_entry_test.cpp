@@ -19,10 +19,8 @@ TEST(PositionOfEntry, ReadsTheCoordinatePairAtTheEndOfAnEntry)
     ASSERT_EQ(city.status, Status::Found);
     EXPECT_DOUBLE_EQ(static_cast<double>(city.position.latitude), 32.37);
     EXPECT_DOUBLE_EQ(static_cast<double>(city.position.longitude), 86.30);
-}
 
-TEST(PositionOfEntry, ASouthernEastEntryIsNegativeTwice)
-{
+    // south and east are both negative
     const auto sydney = positionOfEntry("VK  Australia (OC) S°33.52\\E°151.13"_cp1252);
     ASSERT_EQ(sydney.status, Status::Found);
     EXPECT_DOUBLE_EQ(static_cast<double>(sydney.position.latitude), -33.87);
