@@ -1,11 +1,6 @@
-#include "core/line_file.h"
 #include "settings/clocks_file.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace qvk {
 namespace {
@@ -116,23 +111,6 @@ INSTANTIATE_TEST_SUITE_P(Files, ClocksFileLines,
                                                    withPlaces(kBuiltInFlagLine, kTwentyFourPlaces)},
                                            Reading{"AnEmptyFile", {}, emptyPlacesAfter({std::string(51, '0')})}),
                          [](const ::testing::TestParamInfo<Reading>& info) { return std::string(info.param.name); });
-
-TEST(ClocksFile, SurvivesTheTripThroughTheDiskByteForByte)
-{
-    std::string bytes = kOddFlagLine + "\r\n";
-    for (const auto& place : kTwentyFourPlaces) bytes += place + "\r\n";
-    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "qvk_clocks_file_test";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "in.qvk", std::ios::binary) << bytes;
-
-    const auto reading = readLineFile(folder / "in.qvk");
-    ASSERT_TRUE(reading.read());
-    ASSERT_TRUE(writeLinesAtomically(folder / kClocksFileName, clocksFileLines(parseClocksFile(reading.lines))));
-
-    std::ifstream written(folder / kClocksFileName, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), bytes);
-    std::filesystem::remove_all(folder);
-}
 
 }  // namespace
 }  // namespace qvk

@@ -1,12 +1,7 @@
-#include "core/line_file.h"
 #include "settings/preferences.h"
 #include "support/windows1252_literal.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace qvk {
 namespace {
@@ -57,23 +52,6 @@ TEST(PreferencesFile, ReadsTheValuesOfEachLine)
     EXPECT_EQ(p.latitudeText, "S°33.52"_cp1252);
     EXPECT_DOUBLE_EQ(p.gmtOffset, 5.5);
     EXPECT_EQ(p.offsetIndex, -1);
-}
-
-TEST(PreferencesFile, SurvivesTheTripThroughTheDiskByteForByte)
-{
-    const std::string bytes = "0111010\r\nW°94.47\r\nN°29.18\r\n5.5\r\n-1\r\n"_cp1252;
-    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "qvk_preferences_test";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "in.qvk", std::ios::binary) << bytes;
-
-    const auto reading = readLineFile(folder / "in.qvk");
-    ASSERT_TRUE(reading.read());
-    const Preferences read = parsePreferences(reading.lines).preferences;
-    ASSERT_TRUE(writeLinesAtomically(folder / kPreferencesFileName, preferencesLines(read)));
-
-    std::ifstream written(folder / kPreferencesFileName, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), bytes);
-    std::filesystem::remove_all(folder);
 }
 
 TEST(PreferencesFile, AShortFileGivesSoundDefaults)
