@@ -35,28 +35,23 @@ TEST(OffsetList, EachEntrySetsTheOffsetItNames)
 struct Entry {
     std::size_t index;
     std::string_view text;
-    double hours;
 };
 
 void PrintTo(const Entry& row, std::ostream* out) { *out << "entry " << row.index; }
 
 class OffsetEntries : public ::testing::TestWithParam<Entry> {};
 
-TEST_P(OffsetEntries, KeepTheirPlaceAndBlanks)
-{
-    const OffsetEntry& entry = offsetList().at(GetParam().index);
-    EXPECT_EQ(entry.text, GetParam().text);
-    EXPECT_EQ(entry.hours, GetParam().hours);
-}
+TEST_P(OffsetEntries, KeepTheirPlaceAndBlanks) { EXPECT_EQ(offsetList().at(GetParam().index).text, GetParam().text); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, OffsetEntries,
-    ::testing::Values(Entry{0, "Eastern         (-5:00)", -5}, Entry{6, "Mountain DT(-6:00)", -6},
-                      Entry{48, "Newfoundland (-03:30) Newfoundland", -3}, Entry{68, "Iran (+03:30) Tehran", 3.5},
-                      Entry{74, "India (+05:30) Bombay, Calcutta, Madras, New Delhi", 5.5},
-                      Entry{78, "China  (+08:00) Beijing, Chongqing, Hong Kong, Urumqi", 8},
-                      Entry{79, "Singapore  (+08:00) Singapore ", 8}, Entry{80, "Taipei (+08:00) Taipei ", 8},
-                      Entry{92, "Central Pacific (+11:00) Magadan, Solomon Is., New Caledonia", 11}));
+INSTANTIATE_TEST_SUITE_P(Entries, OffsetEntries,
+                         ::testing::Values(Entry{0, "Eastern         (-5:00)"}, Entry{6, "Mountain DT(-6:00)"},
+                                           Entry{48, "Newfoundland (-03:30) Newfoundland"},
+                                           Entry{68, "Iran (+03:30) Tehran"},
+                                           Entry{74, "India (+05:30) Bombay, Calcutta, Madras, New Delhi"},
+                                           Entry{78, "China  (+08:00) Beijing, Chongqing, Hong Kong, Urumqi"},
+                                           Entry{79, "Singapore  (+08:00) Singapore "},
+                                           Entry{80, "Taipei (+08:00) Taipei "},
+                                           Entry{92, "Central Pacific (+11:00) Magadan, Solomon Is., New Caledonia"}));
 
 TEST(OffsetEntryForZone, PrefersTheEntryThatNamesTheZonesCity)
 {
