@@ -131,14 +131,5 @@ TEST(QvkCalcRotateFlood, AFloodIsReportedAndMemoryStaysSmall)
     }
 }
 
-TEST(QvkCalcRotateFlood, AGarbageReplyToTheTurnIsToldAsGarbage)
-{
-    FakeRotctld rotctld;
-    rotctld.answer("", "garbage\n");  // the caps listing that opens a turn, too
-    const FloodedRun run = qvkCalcAgainst(rotctld, {"rotate", kMontgomery, kLondon});
-    EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(run.err, "Rotator at " + rotctld.address() + " sent an unreadable reply\n");
-}
-
 }  // namespace
 }  // namespace qvk::rotator
