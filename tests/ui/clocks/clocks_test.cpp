@@ -294,7 +294,7 @@ TEST_F(ClocksWindow, EscapeDoesNotCloseIt)
 
 // --- The help panel -------------------------------------------------------
 
-TEST_F(ClocksWindow, HelpShowsWhileThePointerRestsOnIt)
+TEST_F(ClocksWindow, HelpShowsWhileThePointerRestsOnItAndItsTextFits)
 {
     create(Places{});
     open();
@@ -306,11 +306,7 @@ TEST_F(ClocksWindow, HelpShowsWhileThePointerRestsOnIt)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&control<QLabel>("RxLabel1"), &leave);
     EXPECT_FALSE(help.isVisible());
-}
 
-TEST_F(ClocksWindow, TheHelpTextFitsItsPanel)
-{
-    create(Places{});
     auto& text = control<QLabel>("HelpText");
     const QStringList lines = text.text().split('\n');
     ASSERT_EQ(lines.size(), 9);
@@ -399,18 +395,12 @@ TEST_F(ClocksWindow, TheShippedPlacesAllShowTheirTimes)
 
 // --- Layout ---------------------------------------------------------------
 
-TEST_F(ClocksWindow, HasItsFixedSizeAndTitle)
+TEST_F(ClocksWindow, HasItsFixedSizeWithEveryControlInsideAndNoneCoveringAnother)
 {
     create(Places{});
     EXPECT_EQ(clocks->size(), QSize(414, 348));
     EXPECT_EQ(clocks->minimumSize(), clocks->maximumSize());
     EXPECT_EQ(clocks->windowTitle(), "Clocks");
-    EXPECT_EQ(clocks->objectName(), "Clocks");
-}
-
-TEST_F(ClocksWindow, EveryControlIsInsideTheWindowAndNoneCoversAnother)
-{
-    create(Places{});
     const std::vector<const QWidget*> controls = shownControls();
     EXPECT_EQ(controls.size(), 56u);
     EXPECT_EQ(cutOff(controls, *clocks), QStringList{});
@@ -439,7 +429,7 @@ TEST_F(ClocksWindow, RowsRunLeftToRightThenDownEachPlaceUnderItsTime)
     }
 }
 
-TEST_F(ClocksWindow, CaptionsAndTheWidestTimesFitTheirControls)
+TEST_F(ClocksWindow, TheCaptionsSayWhatTheControlsDoAndTheyAndTheWidestTimesFit)
 {
     create(Places{});
     for (const char* name : {"Edit0", "Edit26", "RxLabel1", "CheckBox1", "SpeedButton1", "SpeedButton2"})
@@ -447,11 +437,6 @@ TEST_F(ClocksWindow, CaptionsAndTheWidestTimesFitTheirControls)
     for (const char* time : {"12:59 PM*", "12: 59 PM", "23: 59*"})
         for (const char* clock : {"Panel1", "Panel25", "RxClock2"})
             EXPECT_TRUE(hasRoomFor(control(clock), time)) << clock << " " << time;
-}
-
-TEST_F(ClocksWindow, TheCaptionsButtonsAndCheckBoxSayWhatTheyDo)
-{
-    create(Places{});
     EXPECT_EQ(control<QLineEdit>("Edit0").text(), "       Home Time");
     EXPECT_EQ(control<QLineEdit>("Edit26").text(), "            GMT");
     EXPECT_EQ(control<QLabel>("RxLabel1").text(), "Help");
