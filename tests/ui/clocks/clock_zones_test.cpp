@@ -87,8 +87,7 @@ TEST_F(ClockZones, TheMarkGoesAtTheRefreshAfterSummerTimeEnds)
     createWithZones({{kSydney, "Sydney   [10]"}}, {{kSydney, "Australia/Sydney"}});
     EXPECT_EQ(panel(kSydney).text(), "2:59 AM*");
     platform.utc = utcOn(QDate(2026, 4, 4), QTime(16, 0));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel(kSydney).text() == "2:00 AM"; }, kPatience))
-        << panel(kSydney).text().toStdString();
+    EXPECT_TRUE(waitForText(panel(kSydney), "2:00 AM")) << panel(kSydney).text().toStdString();
 }
 
 TEST_F(ClockZones, WithoutAZonesFileEveryPlaceKeepsItsOwnFlag)
