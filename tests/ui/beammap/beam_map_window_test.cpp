@@ -52,7 +52,6 @@ protected:
         sendMouse(canvas(), type, at, button, buttons);
     }
     void hover(QPoint at) { hoverMap(canvas(), at); }
-    void click(QPoint at) { clickMap(canvas(), at); }
     void wheel(QPoint at, int notches) { turnWheel(canvas(), at, notches); }
 
     FakePlatform platform;
