@@ -51,18 +51,21 @@ void open(qvk::ui::BeamMapWindow& window)
     QApplication::processEvents();
 }
 
-std::unique_ptr<qvk::ui::BeamMapWindow> openWindow(qvk::ui::Platform& platform)
-{
-    auto window = madeWindow(platform);
-    open(*window);
-    return window;
-}
-
 void paint(qvk::ui::BeamMapCanvas& canvas, QImage& image)
 {
     canvas.render(&image);
     benchmark::DoNotOptimize(image.constBits());
 }
+
+// The window opened, with a picture of the map's size to paint into.
+struct OpenMap {
+    OpenMap() { open(*window); }
+    void draw() { paint(canvas, image); }
+    qvk::ui::DesktopPlatform platform;
+    std::unique_ptr<qvk::ui::BeamMapWindow> window = madeWindow(platform);
+    qvk::ui::BeamMapCanvas& canvas = window->canvas();
+    QImage image{1000, 1000, QImage::Format_ARGB32_Premultiplied};
+};
 
 // The parts of opening: reading the files, projecting the world for a home.
 void ReadMapFiles(benchmark::State& state)
@@ -120,57 +123,47 @@ void OpenBeamMap(benchmark::State& state)
 
 void RecentreOnNewHome(benchmark::State& state)
 {
-    qvk::ui::DesktopPlatform platform;
-    auto window = openWindow(platform);
-    QImage image(1000, 1000, QImage::Format_ARGB32_Premultiplied);
+    OpenMap map;
     bool sydney = false;
     for (auto _ : state) {
         sydney = !sydney;
-        window->setHome(sydney ? kSydney : kAlabama);
-        paint(window->canvas(), image);
+        map.window->setHome(sydney ? kSydney : kAlabama);
+        map.draw();
     }
 }
 
 // Three pixels a frame; a pan beyond the kept picture's margin redraws the land.
 void RepaintWhilePanning(benchmark::State& state)
 {
-    qvk::ui::DesktopPlatform platform;
-    auto window = openWindow(platform);
-    auto& canvas = window->canvas();
-    canvas.view().setRadiusKm(static_cast<double>(state.range(0)));
-    QImage image(1000, 1000, QImage::Format_ARGB32_Premultiplied);
-    paint(canvas, image);
+    OpenMap map;
+    map.canvas.view().setRadiusKm(static_cast<double>(state.range(0)));
+    map.draw();
     int frame = 0;
     for (auto _ : state) {
-        canvas.view().panByPixels(QPointF((frame++ / 200) % 2 == 0 ? 3 : -3, 1));
-        canvas.viewChanged();
-        paint(canvas, image);
+        map.canvas.view().panByPixels(QPointF((frame++ / 200) % 2 == 0 ? 3 : -3, 1));
+        map.canvas.viewChanged();
+        map.draw();
     }
 }
 
 // The worst frame of a pan: the land drawn again.
 void RedrawTheLand(benchmark::State& state)
 {
-    qvk::ui::DesktopPlatform platform;
-    auto window = openWindow(platform);
-    auto& canvas = window->canvas();
-    canvas.view().setRadiusKm(static_cast<double>(state.range(0)));
-    QImage image(1000, 1000, QImage::Format_ARGB32_Premultiplied);
+    OpenMap map;
+    map.canvas.view().setRadiusKm(static_cast<double>(state.range(0)));
     for (auto _ : state) {
-        canvas.baseChanged();
-        paint(canvas, image);
+        map.canvas.baseChanged();
+        map.draw();
     }
 }
 
 void GreyLineMinuteUpdate(benchmark::State& state)
 {
-    qvk::ui::DesktopPlatform platform;
-    auto window = openWindow(platform);
-    QImage image(1000, 1000, QImage::Format_ARGB32_Premultiplied);
-    paint(window->canvas(), image);
+    OpenMap map;
+    map.draw();
     for (auto _ : state) {
-        window->updateSunlight();
-        paint(window->canvas(), image);
+        map.window->updateSunlight();
+        map.draw();
     }
 }
 

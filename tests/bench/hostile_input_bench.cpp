@@ -28,13 +28,16 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
 namespace {
+
+const char kMobileLine[] = "Mobile N\xB0"
+                           "30.41\\W\xB0"
+                           "88.02\r\n";
 
 double peakMegabytes()
 {
@@ -43,34 +46,30 @@ double peakMegabytes()
     return usage.ru_maxrss / 1024.0;
 }
 
-void readLongLine(int megabytes)
-{
-    const auto path = std::filesystem::temp_directory_path() / ("qvk-bench-long-line-" + std::to_string(getpid()));
-    {
-        std::ofstream file(path, std::ios::binary);
-        file << "Mobile N\xB0"
-                "30.41\\W\xB0"
-                "88.02\r\n";
-        const std::string megabyte(1 << 20, 'A');
-        for (int i = 0; i < megabytes; ++i) file << megabyte;
-        file << "\r\n";
-    }
-    const double before = peakMegabytes();
-    const auto start = std::chrono::steady_clock::now();
-    const auto reading = qvk::readLineFile(path);
-    const double milliseconds =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::filesystem::remove(path);
-    std::printf("a data file with a %d MB line: read in %.1f ms, %zu lines, peak memory grew %.1f MB\n", megabytes,
-                milliseconds, reading.lines.size(), peakMegabytes() - before);
-}
-
 double millisecondsOf(const std::function<void()>& work)
 {
     QElapsedTimer timer;
     timer.start();
     work();
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+void readLongLine(int megabytes)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("qvk-bench-long-line-" + std::to_string(getpid()));
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << kMobileLine;
+        const std::string megabyte(1 << 20, 'A');
+        for (int i = 0; i < megabytes; ++i) file << megabyte;
+        file << "\r\n";
+    }
+    const double before = peakMegabytes();
+    qvk::LineFileReading reading;
+    const double milliseconds = millisecondsOf([&] { reading = qvk::readLineFile(path); });
+    std::filesystem::remove(path);
+    std::printf("a data file with a %d MB line: read in %.1f ms, %zu lines, peak memory grew %.1f MB\n", megabytes,
+                milliseconds, reading.lines.size(), peakMegabytes() - before);
 }
 
 // Alabama's button, as the operator clicks it, with a city list whose second
@@ -86,10 +85,7 @@ void openACityListWithAHugeLine(int megabytes)
     platform.writeFile("prefs.qvk", "0010000000000000000\r\nW\xB0"
                                     "86.43\r\nN\xB0"
                                     "32.39\r\n-6\r\n1\r\n");
-    platform.writeFile("statedata/AL.txt", "Mobile N\xB0"
-                                           "30.41\\W\xB0"
-                                           "88.02\r\n" +
-                                               QByteArray(megabytes << 20, 'A') + "\r\n");
+    platform.writeFile("statedata/AL.txt", kMobileLine + QByteArray(megabytes << 20, 'A') + "\r\n");
     qvk::ui::THamDF1 window(platform);
     window.show();
     QCoreApplication::processEvents();

@@ -24,6 +24,15 @@ const QByteArray kMontgomeryWithLineFeeds = latin("0010000000000000000\nW°86.43
 class SettingsFiles : public MainWindowTest {
 protected:
     QString settingsPath(const QString& name) const { return platform.settingsFolder() + name; }
+    QString cannotRead(const QString& name, const QString& reason) const
+    {
+        return "Cannot read file " + settingsPath(name) + ": " + reason +
+               ". The program runs with its defaults and leaves the file as it is.";
+    }
+    QString notSaved(const QString& name, const QString& why) const
+    {
+        return "Settings changed in this run are not saved: " + settingsPath(name) + " " + why + ".";
+    }
 
     // "Display Long Path" ticked through Preferences and Save, as the operator changes a setting.
     void tickLongPath()
@@ -39,9 +48,7 @@ TEST_F(SettingsFiles, AnUnreadablePreferencesFileIsNamedWithTheReasonAndLeftAlon
     // found by hostile files: it opened Home Parameters without a word and was replaced by defaults at close
     QDir(platform.settingsFolder()).mkdir("prefs.qvk");  // root reads any file, but never a folder
     start(QByteArray());
-    EXPECT_EQ(platform.errors, QStringList{"Cannot read file " + settingsPath("prefs.qvk") +
-                                           ": Is a directory. The program runs with its defaults and leaves the file "
-                                           "as it is."});
+    EXPECT_EQ(platform.errors, QStringList{cannotRead("prefs.qvk", "Is a directory")});
     EXPECT_FALSE(window->home());
     EXPECT_EQ(platform.modalWindows, QStringList{}) << "the file holds the home station: nothing asks for another";
 
@@ -58,8 +65,7 @@ TEST_F(SettingsFiles, ChangesMadeOverAnUnreadablePreferencesFileAreToldOnceNotSa
     EXPECT_TRUE(find<QLabel>("LongPathLabel").isVisible()) << "in force for this run";
     window->close();
     ASSERT_EQ(platform.errors.size(), 2);
-    EXPECT_EQ(platform.errors[1], "Settings changed in this run are not saved: " + settingsPath("prefs.qvk") +
-                                      " could not be read (Is a directory).");
+    EXPECT_EQ(platform.errors[1], notSaved("prefs.qvk", "could not be read (Is a directory)"));
     EXPECT_TRUE(QFileInfo(settingsPath("prefs.qvk")).isDir());
 }
 
@@ -69,9 +75,7 @@ TEST_F(SettingsFiles, APreferencesFileWithoutReadPermissionIsNamedWithTheReason)
     platform.writeFile("prefs.qvk", kMontgomeryPrefs);
     QFile(settingsPath("prefs.qvk")).setPermissions(QFileDevice::WriteOwner);
     start(QByteArray());
-    EXPECT_EQ(platform.errors, QStringList{"Cannot read file " + settingsPath("prefs.qvk") +
-                                           ": Permission denied. The program runs with its defaults and leaves the "
-                                           "file as it is."});
+    EXPECT_EQ(platform.errors, QStringList{cannotRead("prefs.qvk", "Permission denied")});
     tickLongPath();
     window->close();
     QFile(settingsPath("prefs.qvk")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -90,8 +94,7 @@ TEST_F(SettingsFiles, AReadOnlyPreferencesFileServesTheRunAndIsNeverReplaced)
 
     tickLongPath();
     window->close();
-    EXPECT_EQ(platform.errors, QStringList{"Settings changed in this run are not saved: " + settingsPath("prefs.qvk") +
-                                           " cannot be written (Permission denied)."});
+    EXPECT_EQ(platform.errors, QStringList{notSaved("prefs.qvk", "cannot be written (Permission denied)")});
     EXPECT_EQ(platform.readFile("prefs.qvk"), kMontgomeryPrefs);
     EXPECT_EQ(std::filesystem::status(toFileSystemPath(settingsPath("prefs.qvk"))).permissions(),
               std::filesystem::perms(0444));
@@ -167,9 +170,7 @@ TEST_F(WholeProgram, AnUnreadableClocksFileIsNamedAndNeitherItNorItsZonesAreRewr
     QDir(platform.settingsFolder()).mkdir("tms.qvk");
     platform.writeFile("tmszones.qvk", "Asia/Kolkata\r\n");
     startProgram();
-    EXPECT_EQ(platform.errors, QStringList{"Cannot read file " + settingsPath("tms.qvk") +
-                                           ": Is a directory. The program runs with its defaults and leaves the file "
-                                           "as it is."});
+    EXPECT_EQ(platform.errors, QStringList{cannotRead("tms.qvk", "Is a directory")});
 
     // a place typed and stored by Reset, then "Close": told once
     clickMain("SpeedButton57");
@@ -182,8 +183,7 @@ TEST_F(WholeProgram, AnUnreadableClocksFileIsNamedAndNeitherItNorItsZonesAreRewr
     close();
 
     ASSERT_EQ(platform.errors.size(), 2);
-    EXPECT_EQ(platform.errors[1], "Settings changed in this run are not saved: " + settingsPath("tms.qvk") +
-                                      " could not be read (Is a directory).");
+    EXPECT_EQ(platform.errors[1], notSaved("tms.qvk", "could not be read (Is a directory)"));
     EXPECT_TRUE(QFileInfo(settingsPath("tms.qvk")).isDir());
     EXPECT_EQ(platform.readFile("tmszones.qvk"), "Asia/Kolkata\r\n");
 }

@@ -62,28 +62,5 @@ TEST_P(ProjectionAtHome, TheOutlineGoesRoundOnceJustShortOfTheAntipode)
 
 INSTANTIATE_TEST_SUITE_P(Homes, ProjectionAtHome, ::testing::ValuesIn(kHomes), homeName);
 
-TEST(MapView, ZoomsFromTheWholeEarthTo500KmAndNoCloser)
-{
-    MapView view(QSizeF(800, 600), 19900e3);
-    EXPECT_TRUE(view.showsWholeEarth());
-    EXPECT_NEAR(view.radiusKm(), 19900 * (1 + MapView::kScaleMargin), 1e-6);
-    for (int notch = 0; notch < 60; ++notch) view.zoomAbout({100, 100}, 1.25);
-    EXPECT_DOUBLE_EQ(view.radiusKm(), MapView::kNarrowestRadiusKm);
-    for (int notch = 0; notch < 60; ++notch) view.zoomAbout({700, 500}, 1 / 1.25);
-    EXPECT_TRUE(view.showsWholeEarth());
-    EXPECT_EQ(view.toPixel({0, 0}), QPointF(400, 300));  // home back in the middle
-}
-
-TEST(MapView, ZoomingKeepsThePointUnderThePointer)
-{
-    MapView view(QSizeF(1000, 1000), 19900e3);
-    const QPointF pointer(730, 260);
-    const QPointF under = view.toMetres(pointer);
-    view.zoomAbout(pointer, 4);
-    const QPointF after = view.toPixel(under);
-    EXPECT_NEAR(after.x(), pointer.x(), 1e-6);
-    EXPECT_NEAR(after.y(), pointer.y(), 1e-6);
-}
-
 }  // namespace
 }  // namespace qvk::beammap

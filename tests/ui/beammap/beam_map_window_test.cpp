@@ -1,7 +1,6 @@
 // The Beam Map window as the operator uses it: hovering, clicking, zooming,
 // panning, saving, and the size and zoom kept for the next opening.
 
-#include "app/qvk_calc_process.h"
 #include "beam_map_driving.h"
 #include "fake_platform.h"
 #include "qstring_printer.h"
@@ -9,8 +8,6 @@
 #include "ui/beammap/beam_map_window.h"
 
 #include "core/number_text.h"
-#include "core/position_text.h"
-#include "core/windows1252.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +25,6 @@ namespace qvk::ui {
 namespace {
 
 const SignedPosition kAlabama{32.65L, 86.72L};  // N°32.39\W°86.43, west positive
-const QString kAlabamaText = QString::fromUtf8("N°32.39\\W°86.43");
 
 class BeamMapWindowTest : public ::testing::Test {
 protected:
@@ -56,18 +52,11 @@ protected:
         sendMouse(canvas(), type, at, button, buttons);
     }
     void hover(QPoint at) { hoverMap(canvas(), at); }
-    void click(QPoint at) { clickMap(canvas(), at); }
     void wheel(QPoint at, int notches) { turnWheel(canvas(), at, notches); }
 
     FakePlatform platform;
     std::unique_ptr<BeamMapWindow> window;
 };
-
-// The bearing line of qvk-calc for two positions.
-QString qvkCalcBearing(const QString& home, const QString& target)
-{
-    return runQvkCalc({"bearing", home, target}).out.trimmed();
-}
 
 TEST_F(BeamMapWindowTest, OpensCaptionedBeamMapWithTheWholeEarthRoundHome)
 {
@@ -76,8 +65,10 @@ TEST_F(BeamMapWindowTest, OpensCaptionedBeamMapWithTheWholeEarthRoundHome)
     EXPECT_EQ(view().toPixel({0, 0}), QPointF(canvas().width() / 2.0, canvas().height() / 2.0));
 }
 
-TEST_F(BeamMapWindowTest, HoveringOverLondonShowsItsPositionLocatorHeadingAndDistance)
+TEST_F(BeamMapWindowTest, HoveringOverLondonShowsItsPositionLocatorHeadingAndDistanceAndOffTheEarthNothing)
 {
+    hover(QPoint(2, 2));
+    EXPECT_EQ(window->statusText(), "");
     wheel(pixelOf(51.5, -0.12), 20);  // close in, a kilometre or so a pixel
     hover(pixelOf(51.5, -0.12));
     const QString status = window->statusText();
@@ -93,33 +84,6 @@ TEST_F(BeamMapWindowTest, HoveringOverLondonShowsItsPositionLocatorHeadingAndDis
     EXPECT_TRUE(window->statusText().contains("4,36")) << window->statusText().toStdString();
 }
 
-TEST_F(BeamMapWindowTest, HoveringOffTheEarthShowsNothing)
-{
-    hover(QPoint(2, 2));
-    EXPECT_EQ(window->statusText(), "");
-}
-
-TEST_F(BeamMapWindowTest, AClickTargetsThePointWithTheHeadingQvkCalcBearingGives)
-{
-    QSignalSpy chosen(window.get(), &BeamMapWindow::pointChosen);
-    for (const QPoint at : {pixelOf(35.68, 139.77), pixelOf(-33.9, 18.4), QPoint(120, 500)}) {
-        chosen.clear();
-        click(at);
-        ASSERT_TRUE(chosen.wait(5000));
-        const double latitude = chosen[0][0].toDouble(), longitude = chosen[0][1].toDouble();
-        const QString locator = chosen[0][2].toString();
-        EXPECT_EQ(locator.toStdString(), subsquareLocator(latitude, longitude));
-        const QString pair = QString::fromStdString(windows1252ToUtf8(pairText({latitude, longitude})));
-        const auto& target = window->map()->target();
-        ASSERT_TRUE(target);
-        EXPECT_EQ(target->name, locator);
-        const QString expected = "bearing=" + QString::fromStdString(formatFixed(target->heading, 1)) +
-                                 " long-path=" + QString::fromStdString(formatFixed(target->longPath, 1));
-        EXPECT_TRUE(qvkCalcBearing(kAlabamaText, pair).startsWith(expected))
-            << pair.toStdString() << ": " << expected.toStdString();
-    }
-}
-
 TEST_F(BeamMapWindowTest, TheWheelZoomsFromTheWholeEarthTo500KmAndBack)
 {
     const QPoint tokyo = pixelOf(35.68, 139.77);
@@ -129,6 +93,8 @@ TEST_F(BeamMapWindowTest, TheWheelZoomsFromTheWholeEarthTo500KmAndBack)
     EXPECT_LT(QLineF(view().toPixel(underPointer), QPointF(tokyo)).length(), 1e-6);  // the map stayed under the pointer
     for (int notch = 0; notch < 40; ++notch) wheel(QPoint(30, 30), -1);
     EXPECT_TRUE(view().showsWholeEarth());
+    EXPECT_EQ(view().toPixel({0, 0}),
+              QPointF(canvas().width() / 2.0, canvas().height() / 2.0));  // home back in the middle
 }
 
 TEST_F(BeamMapWindowTest, DraggingPansAndADoubleClickShowsTheWholeEarthAgain)
@@ -227,18 +193,6 @@ TEST_F(BeamMapWindowTest, TheGreyLineFollowsThePlatformClock)
     platform.utc = platform.utc.addSecs(6 * 3600);
     window->updateSunlight();
     EXPECT_NEAR(std::remainder(noonSun - window->map()->greyLine().sun.longitude, 360.0), 90, 0.5);
-}
-
-TEST_F(BeamMapWindowTest, ATargetSetFromOutsideGetsTheProgramsHeading)
-{
-    window->setTarget("JA", {35.68L, -139.77L});
-    const auto& target = window->map()->target();
-    ASSERT_TRUE(target);
-    EXPECT_EQ(target->name, "JA");
-    EXPECT_TRUE(qvkCalcBearing(kAlabamaText, QString::fromUtf8("N°35.41\\E°139.46"))
-                    .startsWith("bearing=" + QString::fromStdString(formatFixed(target->heading, 1))));
-    window->clearTarget();
-    EXPECT_FALSE(window->map()->target());
 }
 
 TEST(BeamMapWindowWithoutLand, SaysWhichFileIsMissing)

@@ -143,7 +143,7 @@ TEST_F(ClocksWindow, TheClocksRunWhileTheWindowIsHidden)
 
 // --- The editing cycle ----------------------------------------------------
 
-TEST_F(ClocksWindow, TypingFreezesTheTimesUntilResetStoresThePlace)
+TEST_F(ClocksWindow, TypingFreezesTheTimesEvenThroughMilitaryUntilResetStoresThePlace)
 {
     create({{1, "London   [0]"}});
     open();
@@ -154,20 +154,22 @@ TEST_F(ClocksWindow, TypingFreezesTheTimesUntilResetStoresThePlace)
     typeInto(5, "Tokyo   [9]");
     EXPECT_FALSE(ok().isEnabled());
     EXPECT_TRUE(reset().isEnabled());
+    click(control<QCheckBox>("CheckBox1"));  // Military while editing: still paused
 
     moveTheClockOnAMinute();
     EXPECT_TRUE(waitForHomeClock("6:01 AM"));  // the home clock keeps running
     EXPECT_EQ(control<QLabel>("Panel25").text(), "12: 00 PM");
     EXPECT_EQ(panel(1).text(), "12:00 PM");
     EXPECT_EQ(panel(5).text(), "");
+    EXPECT_FALSE(ok().isEnabled());
 
     click(reset());
-    EXPECT_EQ(panel(5).text(), "9:01 PM");
+    EXPECT_EQ(panel(5).text(), "21: 01");
     EXPECT_TRUE(ok().isEnabled());
     EXPECT_FALSE(reset().isEnabled());
     EXPECT_EQ(fileLine(6), "Tokyo   [9]");
-    EXPECT_TRUE(waitForGmt("12: 01 PM"));
-    EXPECT_EQ(panel(1).text(), "12:01 PM");
+    EXPECT_TRUE(waitForGmt("12: 01"));
+    EXPECT_EQ(panel(1).text(), "12: 01");
 }
 
 TEST_F(ClocksWindow, MilitaryAsksForResetButKeepsTheClocksRunning)
@@ -188,19 +190,6 @@ TEST_F(ClocksWindow, MilitaryAsksForResetButKeepsTheClocksRunning)
     click(reset());
     EXPECT_TRUE(ok().isEnabled());
     EXPECT_FALSE(reset().isEnabled());
-}
-
-TEST_F(ClocksWindow, MilitaryWhileEditingStaysPaused)
-{
-    create({{1, "London   [0]"}});
-    open();
-    ASSERT_TRUE(waitForGmt("12: 00 PM"));
-    typeInto(2, "Paris   [1]");
-    click(control<QCheckBox>("CheckBox1"));
-    moveTheClockOnAMinute();
-    ASSERT_TRUE(waitForHomeClock("6:01 AM"));
-    EXPECT_EQ(control<QLabel>("Panel25").text(), "12: 00 PM");
-    EXPECT_FALSE(ok().isEnabled());
 }
 
 TEST_F(ClocksWindow, ARejectedFractionOnResetWritesNothing)
@@ -238,26 +227,16 @@ TEST_F(ClocksWindow, ResetShowsEveryBoxFromItsFirstCharacter)
 
 // --- The daylight-saving pop-up -------------------------------------------
 
-TEST_F(ClocksWindow, ARightClickOnAnEmptyTimeOpensNoMenu)
-{
-    create({{1, "London   [0]"}});
-    open();
-    click(panel(2), Qt::RightButton);
-    EXPECT_FALSE(popupMenu().isVisible());
-
-    click(panel(1), Qt::RightButton);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&popupMenu()));
-    EXPECT_TRUE(control<QAction>("StdTime1").isChecked());
-    EXPECT_FALSE(control<QAction>("DSTime1").isChecked());
-    popupMenu().hide();
-}
-
-TEST_F(ClocksWindow, DaylightSavingReachesTheFileAfterOkAndTheNextWrite)
+TEST_F(ClocksWindow, DaylightSavingFromTheMenuReachesTheFileAfterOkAndTheNextWrite)
 {
     create({{3, "Paris   [1]"}});
     open();
+    click(panel(2), Qt::RightButton);  // an empty time has no menu
+    EXPECT_FALSE(popupMenu().isVisible());
     click(panel(3), Qt::RightButton);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&popupMenu()));
+    EXPECT_TRUE(control<QAction>("StdTime1").isChecked());
+    EXPECT_FALSE(control<QAction>("DSTime1").isChecked());
     chooseFromPopup("DS Time");
     EXPECT_FALSE(ok().isEnabled());
     EXPECT_TRUE(reset().isEnabled());
@@ -267,6 +246,8 @@ TEST_F(ClocksWindow, DaylightSavingReachesTheFileAfterOkAndTheNextWrite)
     EXPECT_EQ(panel(3).text(), "2:00 PM*");
     EXPECT_EQ(fileLine(1).at(29), '0');
 
+    QTest::keyClick(clocks.get(), Qt::Key_Escape);
+    EXPECT_TRUE(clocks->isVisible()) << "Escape does not close it";
     click(ok());
     EXPECT_FALSE(clocks->isVisible());
     EXPECT_EQ(fileLine(1).at(29), '0');  // OK writes no file
@@ -282,19 +263,9 @@ TEST_F(ClocksWindow, DaylightSavingReachesTheFileAfterOkAndTheNextWrite)
     EXPECT_EQ(panel(3).text(), "1:00 PM");
 }
 
-TEST_F(ClocksWindow, EscapeDoesNotCloseIt)
-{
-    create(Places{});
-    open();
-    QTest::keyClick(clocks.get(), Qt::Key_Escape);
-    EXPECT_TRUE(clocks->isVisible());
-    click(ok());
-    EXPECT_FALSE(clocks->isVisible());
-}
-
 // --- The help panel -------------------------------------------------------
 
-TEST_F(ClocksWindow, HelpShowsWhileThePointerRestsOnIt)
+TEST_F(ClocksWindow, HelpShowsWhileThePointerRestsOnItAndItsTextFits)
 {
     create(Places{});
     open();
@@ -306,11 +277,7 @@ TEST_F(ClocksWindow, HelpShowsWhileThePointerRestsOnIt)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&control<QLabel>("RxLabel1"), &leave);
     EXPECT_FALSE(help.isVisible());
-}
 
-TEST_F(ClocksWindow, TheHelpTextFitsItsPanel)
-{
-    create(Places{});
     auto& text = control<QLabel>("HelpText");
     const QStringList lines = text.text().split('\n');
     ASSERT_EQ(lines.size(), 9);
@@ -344,13 +311,13 @@ TEST_P(ClocksFileTrip, IsWrittenBackByteForByte)
 const QByteArray kEmptyPlaces = QByteArray("\r\n").repeated(24);
 // characters 1 to 27 and 52 onward are carried through; row 24 is on daylight saving
 const std::string kOddFlagLine = "Ab 3#" + std::string(22, '9') + std::string(23, '0') + "1" + "tail\xB0 kept";
+const QByteArray kFullFile =
+    clocksFile(kOddFlagLine, {{1, "London   [0]"}, {7, "  India   [5.5]  "}, {24, "M\xFCnchen   [1]"}});
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ClocksFileTrip,
     ::testing::Values(
-        FileCase{"FullFile",
-                 clocksFile(kOddFlagLine, {{1, "London   [0]"}, {7, "  India   [5.5]  "}, {24, "M\xFCnchen   [1]"}}),
-                 clocksFile(kOddFlagLine, {{1, "London   [0]"}, {7, "  India   [5.5]  "}, {24, "M\xFCnchen   [1]"}})},
+        FileCase{"FullFile", kFullFile, kFullFile},
         FileCase{"ShortFirstLine", "00000111111111111111\r\nLondon   [0]\r\n",
                  "00000111111111111111" + QByteArray(31, '0') + "\r\nLondon   [0]\r\n" +
                      QByteArray("\r\n").repeated(23)},
@@ -399,18 +366,12 @@ TEST_F(ClocksWindow, TheShippedPlacesAllShowTheirTimes)
 
 // --- Layout ---------------------------------------------------------------
 
-TEST_F(ClocksWindow, HasItsFixedSizeAndTitle)
+TEST_F(ClocksWindow, HasItsFixedSizeWithEveryControlInsideAndNoneCoveringAnother)
 {
     create(Places{});
     EXPECT_EQ(clocks->size(), QSize(414, 348));
     EXPECT_EQ(clocks->minimumSize(), clocks->maximumSize());
     EXPECT_EQ(clocks->windowTitle(), "Clocks");
-    EXPECT_EQ(clocks->objectName(), "Clocks");
-}
-
-TEST_F(ClocksWindow, EveryControlIsInsideTheWindowAndNoneCoversAnother)
-{
-    create(Places{});
     const std::vector<const QWidget*> controls = shownControls();
     EXPECT_EQ(controls.size(), 56u);
     EXPECT_EQ(cutOff(controls, *clocks), QStringList{});
@@ -439,7 +400,7 @@ TEST_F(ClocksWindow, RowsRunLeftToRightThenDownEachPlaceUnderItsTime)
     }
 }
 
-TEST_F(ClocksWindow, CaptionsAndTheWidestTimesFitTheirControls)
+TEST_F(ClocksWindow, TheCaptionsSayWhatTheControlsDoAndTheyAndTheWidestTimesFit)
 {
     create(Places{});
     for (const char* name : {"Edit0", "Edit26", "RxLabel1", "CheckBox1", "SpeedButton1", "SpeedButton2"})
@@ -447,11 +408,6 @@ TEST_F(ClocksWindow, CaptionsAndTheWidestTimesFitTheirControls)
     for (const char* time : {"12:59 PM*", "12: 59 PM", "23: 59*"})
         for (const char* clock : {"Panel1", "Panel25", "RxClock2"})
             EXPECT_TRUE(hasRoomFor(control(clock), time)) << clock << " " << time;
-}
-
-TEST_F(ClocksWindow, TheCaptionsButtonsAndCheckBoxSayWhatTheyDo)
-{
-    create(Places{});
     EXPECT_EQ(control<QLineEdit>("Edit0").text(), "       Home Time");
     EXPECT_EQ(control<QLineEdit>("Edit26").text(), "            GMT");
     EXPECT_EQ(control<QLabel>("RxLabel1").text(), "Help");

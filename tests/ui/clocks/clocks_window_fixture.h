@@ -110,16 +110,14 @@ protected:
         FAIL() << "no menu item " << choice.toStdString();
     }
 
-    bool waitForGmt(const QString& text)
+    bool waitForText(const QLabel& label, const QString& text)
     {
-        return QTest::qWaitFor([&] { return control<QLabel>("Panel25").text() == text; }, kPatience);
+        return QTest::qWaitFor([&] { return label.text() == text; }, kPatience);
     }
+    bool waitForGmt(const QString& text) { return waitForText(control<QLabel>("Panel25"), text); }
     // The home clock follows the local time at every tick, paused or not:
     // once it shows a new minute, a tick has come and gone.
-    bool waitForHomeClock(const QString& text)
-    {
-        return QTest::qWaitFor([&] { return control<QLabel>("RxClock2").text() == text; }, kPatience);
-    }
+    bool waitForHomeClock(const QString& text) { return waitForText(control<QLabel>("RxClock2"), text); }
     void moveTheClockOnAMinute()
     {
         platform.utc = platform.utc.addSecs(60);
