@@ -78,22 +78,25 @@ protected:
 struct Refused {
     QString latitude;
     QString longitude;
-    QString warning;
+    QString text;
+    bool errorBox = false;  // a number that cannot be read; otherwise a warning
 };
 
 void PrintTo(const Refused& row, std::ostream* out) { *out << plain(row.latitude) << ' ' << plain(row.longitude); }
 
 class SaveRefuses : public HomeWindow, public ::testing::WithParamInterface<Refused> {};
 
-TEST_P(SaveRefuses, WithOneWarningUnderTheHandAndTheWindowStaysOpen)
+TEST_P(SaveRefuses, WithOneBoxAndTheWindowStaysOpen)
 {
     open();
     QSignalSpy saved(&home, &THome::homeSaved);
     typeHome(GetParam().latitude, GetParam().longitude);
     save();
-    EXPECT_EQ(platform.warnings, QStringList{GetParam().warning});
-    EXPECT_EQ(platform.cursor, kUnderTheHand);
-    EXPECT_TRUE(platform.errors.isEmpty());
+    const QStringList none;
+    EXPECT_EQ(platform.warnings, GetParam().errorBox ? none : QStringList{GetParam().text});
+    EXPECT_EQ(platform.errors, GetParam().errorBox ? QStringList{GetParam().text} : none);
+    // a warning comes under the hand; an error box leaves the pointer alone
+    EXPECT_EQ(platform.cursor, GetParam().errorBox ? QPoint(0, 0) : kUnderTheHand);
     EXPECT_EQ(saved.count(), 0);
     EXPECT_TRUE(home.isVisible());
 }
@@ -109,25 +112,10 @@ INSTANTIATE_TEST_SUITE_P(Minutes, SaveRefuses,
                                            // right minutes, but no hemisphere to convert from
                                            Refused{"29.18", "W°94.47", "Invalid degrees: 29.18  W°94.47"}));
 
-class SaveFailsToRead : public HomeWindow, public ::testing::WithParamInterface<Refused> {};
-
-TEST_P(SaveFailsToRead, WithTheErrorBoxAndTheWindowStaysOpen)
-{
-    open();
-    QSignalSpy saved(&home, &THome::homeSaved);
-    typeHome(GetParam().latitude, GetParam().longitude);
-    save();
-    EXPECT_EQ(platform.errors, QStringList{GetParam().warning});
-    EXPECT_TRUE(platform.warnings.isEmpty());
-    EXPECT_EQ(platform.cursor, QPoint(0, 0));  // an error box leaves the pointer alone
-    EXPECT_EQ(saved.count(), 0);
-    EXPECT_TRUE(home.isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(Numbers, SaveFailsToRead,
-                         ::testing::Values(Refused{"N°29.5x", "W°94.47", "'5x' is not a valid floating point value."},
-                                           Refused{"N°2x.18", "W°94.47",
-                                                   "'2x.30' is not a valid floating point value."}));
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, SaveRefuses,
+    ::testing::Values(Refused{"N°29.5x", "W°94.47", "'5x' is not a valid floating point value.", true},
+                      Refused{"N°2x.18", "W°94.47", "'2x.30' is not a valid floating point value.", true}));
 
 struct Accepted {
     QString latitude;
@@ -210,41 +198,35 @@ TEST_F(HomeWindow, TypingAnEntrysNameChoosesIt)
     EXPECT_EQ(home.currentPreferences().gmtOffset, 3.5);
 }
 
-TEST_F(HomeWindow, IndiaReadFromTheFileShowsAsSixAndIsKeptAsFiveAndAHalf)
-{
-    Preferences read;
-    read.gmtOffset = 5.5;
-    read.offsetIndex = 74;
-    home.applyPreferences(read);
-    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3").text(), "6");
-    EXPECT_EQ(home.currentPreferences().gmtOffset, 5.5);
-}
-
 struct Stored {
     int index;
     int selected;
+    double hours = 2;  // not the offset of any stored entry below
+    QString shown = "2";
 };
 
-void PrintTo(const Stored& row, std::ostream* out) { *out << "index " << row.index; }
+void PrintTo(const Stored& row, std::ostream* out) { *out << "index " << row.index << ", " << row.hours << " hours"; }
 
 class Opening : public HomeWindow, public ::testing::WithParamInterface<Stored> {};
 
 TEST_P(Opening, SelectsTheStoredEntryAndLeavesTheOffsetAsRead)
 {
     Preferences read;
-    read.gmtOffset = 2;  // not the offset of any stored entry below
+    read.gmtOffset = GetParam().hours;
     read.offsetIndex = GetParam().index;
     home.applyPreferences(read);
     open();
     EXPECT_EQ(control<QComboBox>("ComboBox1").currentIndex(), GetParam().selected);
-    EXPECT_EQ(home.currentPreferences().gmtOffset, 2);
+    EXPECT_EQ(home.currentPreferences().gmtOffset, GetParam().hours);
     EXPECT_EQ(home.currentPreferences().offsetIndex, GetParam().index);
-    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3").text(), "2");
+    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3").text(), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Indexes, Opening,
                          ::testing::Values(Stored{74, 74}, Stored{0, 0}, Stored{92, 92}, Stored{-1, -1}, Stored{93, -1},
-                                           Stored{120, -1}));
+                                           Stored{120, -1},
+                                           // India shows as 6 and is kept as 5.5
+                                           Stored{74, 74, 5.5, "6"}));
 
 TEST_F(HomeWindow, EveryOpeningSelectsTheStoredEntryAgain)
 {
@@ -338,11 +320,9 @@ TEST_F(HomeWindow, FlagsReadFromTheFileSetTheBoxesAndKeepTheirTail)
     open();
     QTest::mouseClick(&control<QRadioButton>("RadioButton2"), Qt::LeftButton);
     EXPECT_EQ(home.currentPreferences().flags, "010Q2R");
-}
 
-TEST_F(HomeWindow, AShortFlagsLineStillSetsAllThreeOptions)
-{
-    Preferences read;
+    // a short line still sets all three options
+    QTest::mouseClick(&control<QRadioButton>("RadioButton1"), Qt::LeftButton);
     read.flags = "1";
     home.applyPreferences(read);
     EXPECT_TRUE(home.longPathChecked());

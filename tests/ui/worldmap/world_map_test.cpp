@@ -41,7 +41,7 @@ TEST_F(WorldMapTest, AtMost20CharactersCanBeTypedButALongEntryIsCommittedWhole)
     EXPECT_TRUE(square().isVisible());
 }
 
-TEST_F(WorldMapTest, CommittingMaltaPointsTheArrowAtItAndScrollsRightAndTop)
+TEST_F(WorldMapTest, CommittingAnEntryPointsItsMarkerAtItAndScrollsToItsSide)
 {
     open();
     click("SpeedButton10");  // start from the bottom-left corner, away from both edges it goes to
@@ -59,29 +59,20 @@ TEST_F(WorldMapTest, CommittingMaltaPointsTheArrowAtItAndScrollsRightAndTop)
     EXPECT_TRUE(box().hasFocus());
     EXPECT_EQ(box().lineEdit()->selectedText(), "1A0  Malta");
     EXPECT_FALSE(box().closeWatch().isActive());
-}
 
-TEST_F(WorldMapTest, CommittingAntarcticaScrollsRightAndBottom)
-{
-    open();
-    choose("kc4");
-    EXPECT_EQ(box().currentText(), "KC4  Antarctica");
-    EXPECT_EQ(anchor().pos(), QPoint(878, 529));
-    EXPECT_EQ(QPoint(arrow().TargetX(), arrow().TargetY()), QPoint(879, 531));
-    EXPECT_EQ(mapPosition(), QPoint(-116, -4));
-}
-
-TEST_F(WorldMapTest, CommittingSpratlyShowsTheSquareAndHidesTheArrow)
-{
-    open();
-    choose("1a0");
-    choose("1s");
+    choose("1s");  // a square: the arrow goes
     EXPECT_EQ(box().currentText(), "1S  Spratly Island");
     EXPECT_TRUE(square().isVisible());
     EXPECT_EQ(square().pos(), QPoint(869, 225));
     EXPECT_EQ(anchor().pos(), QPoint(865, 225));
     EXPECT_FALSE(arrow().isVisible());
     EXPECT_EQ(box().lineEdit()->selectedText(), "1S  Spratly Island");
+
+    choose("kc4");  // right and bottom
+    EXPECT_EQ(box().currentText(), "KC4  Antarctica");
+    EXPECT_EQ(anchor().pos(), QPoint(878, 529));
+    EXPECT_EQ(QPoint(arrow().TargetX(), arrow().TargetY()), QPoint(879, 531));
+    EXPECT_EQ(mapPosition(), QPoint(-116, -4));
 }
 
 TEST_F(WorldMapTest, TypingAPrefixFindsTodaysEntityUnderItsOwnName)
@@ -344,15 +335,6 @@ TEST_F(WorldMapTest, TheNumberKeysSetTheNudgeStepForWASD)
             << row.key << ": the arrow's tip follows the anchor";
     }
     EXPECT_FALSE(anchor().isVisible());
-}
-
-TEST_F(WorldMapTest, AnyKeyReattachesTheArrowToTheAnchor)
-{
-    open();
-    choose("1a0");
-    arrow().move(10, 10);
-    type("k");
-    EXPECT_EQ(arrow().pos(), QPoint(492, 146));
 }
 
 TEST_F(WorldMapTest, ReopeningKeepsTheMapMarkersAndStepButEmptiesTheList)
