@@ -83,21 +83,27 @@ TEST_F(GridTest, OpeningClearsTheMainWindowForAGridTarget)
     EXPECT_EQ(box("Edit3")->text(), "W" + kDegree);
 }
 
-struct LocatorResult {
+// A target given as a locator, or (without one) as a latitude and a longitude.
+struct GridResult {
     const char* locator;
+    const char* latitude;
+    const char* longitude;
     const char* heading;
     const char* description;
     const char* miles;
 };
 
-void PrintTo(const LocatorResult& row, std::ostream* out) { *out << row.locator; }
+void PrintTo(const GridResult& row, std::ostream* out) { *out << row.description; }
 
-class GridLocatorResultTest : public GridTest, public ::testing::WithParamInterface<LocatorResult> {};
+class GridResultTest : public GridTest, public ::testing::WithParamInterface<GridResult> {};
 
-TEST_P(GridLocatorResultTest, ShowsTheHeadingWithTheCornerAndTheDistanceAndCloses)
+TEST_P(GridResultTest, ShowsTheHeadingWithTheCornerAndTheDistanceAndCloses)
 {
     openGrid();
-    calcLocator(GetParam().locator);
+    if (GetParam().locator)
+        calcLocator(GetParam().locator);
+    else
+        calcCoordinates(screen(GetParam().latitude), screen(GetParam().longitude));
     EXPECT_TRUE(platform.warnings.isEmpty());
     const QString heading = "Degrees:  " + QString(GetParam().heading);
     EXPECT_EQ(text("HeadingPanel"), heading + "      " + screen(GetParam().description));
@@ -107,15 +113,19 @@ TEST_P(GridLocatorResultTest, ShowsTheHeadingWithTheCornerAndTheDistanceAndClose
     EXPECT_EQ(grid->result(), QDialog::Accepted);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grid, GridLocatorResultTest,
-    ::testing::Values(LocatorResult{"EL29AB", "248.1", "EL29AB    N°29.02\\W°96.00",
-                                    "605"},  // 2.5' round to 2
-                                             // west of Greenwich though its whole degrees are zero
-                      LocatorResult{"IO91WM", "44.3", "IO91WM    N°51.30\\W°0.10", "4,364"},
-                      // squares on the equator or the meridian once showed no heading, as if 0 were none
-                      LocatorResult{"JJ00", "91.6", "JJ00    N°0.00\\E°0.00", "6,031"},
-                      LocatorResult{"JO01", "44.7", "JO01    N°51.00\\E°0.00", "4,382"}));
+INSTANTIATE_TEST_SUITE_P(Grid, GridResultTest,
+                         ::testing::Values(
+                             // 2.5 minutes of latitude round to 2
+                             GridResult{"EL29AB", nullptr, nullptr, "248.1", "EL29AB    N°29.02\\W°96.00", "605"},
+                             // west of Greenwich though its whole degrees are zero
+                             GridResult{"IO91WM", nullptr, nullptr, "44.3", "IO91WM    N°51.30\\W°0.10", "4,364"},
+                             // squares on the equator or the meridian once showed no heading, as if 0 were none
+                             GridResult{"JJ00", nullptr, nullptr, "91.6", "JJ00    N°0.00\\E°0.00", "6,031"},
+                             GridResult{"JO01", nullptr, nullptr, "44.7", "JO01    N°51.00\\E°0.00", "4,382"},
+                             // taken as north or west, it would lie in the North Pacific, far nearer
+                             GridResult{nullptr, "S°33.52", "E°151.12", "251.9", "QF56    S°33.52\\E°151.12", "9,135"},
+                             // lower-case prefixes pass the checks and stay as typed in the description
+                             GridResult{nullptr, "n°29.18", "w°94.47", "246.4", "EL29    n°29.18\\w°94.47", "531"}));
 
 TEST_F(GridTest, TheDistanceFollowsTheKilometresPreference)
 {
@@ -134,33 +144,6 @@ TEST_F(GridTest, ALowerCaseLocatorIsUpperCasedInItsBoxAndWorksFromEnter)
     EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  247.9      EL29    N°29.00\\W°96.00"));
     EXPECT_EQ(text("DistancePanel"), "606");
     EXPECT_FALSE(grid->isVisible());
-}
-
-TEST_F(GridTest, SouthAndEastCoordinatesGiveQF56AndReachSydney)
-{
-    openGrid();
-    chooseCoordinates();
-    EXPECT_TRUE(control<QFrame>("Panel4").isVisible());
-    // the operator flips the prefixes with a double-click and types the digits
-    QTest::mouseDClick(box("Edit2"), Qt::LeftButton);
-    QTest::keyClicks(box("Edit2"), "33.52");
-    QTest::mouseDClick(box("Edit3"), Qt::LeftButton);
-    QTest::keyClicks(box("Edit3"), "151.12");
-    calc();
-    EXPECT_TRUE(platform.warnings.isEmpty());
-    // a target taken as north or west would lie in the North Pacific, far nearer
-    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  251.9      QF56    S°33.52\\E°151.12"));
-    EXPECT_EQ(text("DistancePanel"), "9,135");
-    EXPECT_FALSE(grid->isVisible());
-}
-
-TEST_F(GridTest, LowerCasePrefixesPassTheChecksAndStayAsTypedInTheDescription)
-{
-    openGrid();
-    calcCoordinates(screen("n°29.18"), screen("w°94.47"));
-    EXPECT_TRUE(platform.warnings.isEmpty());
-    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  246.4      EL29    n°29.18\\w°94.47"));
-    EXPECT_EQ(text("DistancePanel"), "531");
 }
 
 struct LocatorWarningCase {
@@ -233,6 +216,8 @@ TEST_F(GridTest, DoubleClicksFlipTheHemispheresWithTheCaretAtTheEnd)
     const std::tuple<const char*, const char*, std::vector<const char*>> rows[] = {
         {"Edit2", "29.18", {"N°29.18", "S°29.18", "N°29.18"}},
         {"Edit3", "W°94.47", {"E°94.47", "W°94.47"}},
+        {"Edit2", "N°", {"S°"}},  // before the digits are typed
+        {"Edit3", "W°", {"E°"}},
     };
     for (const auto& [name, typed, afterEachDoubleClick] : rows) {
         QLineEdit* edit = box(name);

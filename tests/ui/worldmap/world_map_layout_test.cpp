@@ -98,13 +98,5 @@ TEST_F(WorldMapTest, TheControlsStartAsTheOperatorFirstSeesThem)
     EXPECT_EQ(window->nudgeStep(), 1);
 }
 
-TEST_F(WorldMapTest, TheWindowAndTheViewportHaveTheirColours)
-{
-    open();
-    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(224, 192, 120));
-    EXPECT_EQ(find("Panel2").palette().color(QPalette::Window), QColor(225, 195, 120));
-    EXPECT_EQ(box().palette().color(QPalette::Base), QColor(Qt::white));
-}
-
 }  // namespace
 }  // namespace qvk::ui
