@@ -249,16 +249,12 @@ TEST_F(HomeWindow, OpeningLeavesTheFocusOnTheSavePanel)
     EXPECT_EQ(home.focusWidget(), &control<QFrame>("Panel1"));
 }
 
-TEST_F(HomeWindow, ClickingTheGmtBoxMovesTheFocusToTheOffsetList)
+TEST_F(HomeWindow, TheGmtBoxAndTabFromTheLongitudeLeadStraightToTheOffsetList)
 {
     open();
     QTest::mouseClick(&control<QLineEdit>("CurrencyEditGMT3"), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), &control<QComboBox>("ComboBox1"));
-}
 
-TEST_F(HomeWindow, TabGoesFromTheLongitudeStraightToTheOffsetList)
-{
-    open();
     type("Edit2", "W°94.47");
     QTest::keyClick(&control<QLineEdit>("Edit2"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &control<QComboBox>("ComboBox1"));

@@ -178,16 +178,7 @@ TEST_F(CompassMenuTest, TheLongPathGoesToTheRotatorInItsOwnRange)
     EXPECT_TRUE(waitUntil([&] { return needleNear(longPath); }));
 }
 
-TEST_F(CompassMenuTest, StopRotatorStopsIt)
-{
-    FakeRotctld rotctld;
-    startWithRotatorAt(rotctld.port(), false);
-    rightClickCompass("StopRotator");
-    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains("S"); }));
-    EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus() == "Rotator stopped"; }));
-}
-
-TEST_F(CompassMenuTest, WithoutPollingThereIsNoNeedleAndNoReading)
+TEST_F(CompassMenuTest, StopRotatorStopsItAndWithoutPollingThereIsNoNeedleAndNoReading)
 {
     FakeRotctld rotctld;
     startWithRotatorAt(rotctld.port(), false);
@@ -198,6 +189,7 @@ TEST_F(CompassMenuTest, WithoutPollingThereIsNoNeedleAndNoReading)
     ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains("S"); }));
     EXPECT_EQ(rotctld.received.count("p"), 1);  // only the turn's own question: where does the antenna stand?
     EXPECT_EQ(compass().rotatorAzimuth(), std::nullopt);
+    EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus() == "Rotator stopped"; }));
 }
 
 TEST_F(CompassMenuTest, AnUnreachableRotatorIsAStatusTextNeverABox)
