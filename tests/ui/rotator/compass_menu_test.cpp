@@ -141,7 +141,7 @@ TEST_F(CompassMenuTest, WithoutAResultThePathsAreOfferedWithoutHeadingsAndDisabl
                          }));
 }
 
-TEST_F(CompassMenuTest, TheShortPathTurnsTheRotatorAndTheNeedleFollows)
+TEST_F(CompassMenuTest, TheShortAndLongPathsTurnTheRotatorAndTheNeedleFollows)
 {
     FakeRotctld rotctld;  // -180 to 180, and it turns at once
     startWithRotatorAt(rotctld.port());
@@ -161,21 +161,15 @@ TEST_F(CompassMenuTest, TheShortPathTurnsTheRotatorAndTheNeedleFollows)
     EXPECT_EQ(statuses.at(0).at(0).toString(), "Antenna turning to 44.2" + kDegree);
     // arrived: the news is done with
     EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus().isEmpty(); }));
-    EXPECT_TRUE(noBoxWasShown());
-}
 
-TEST_F(CompassMenuTest, TheLongPathGoesToTheRotatorInItsOwnRange)
-{
-    FakeRotctld rotctld;
-    startWithRotatorAt(rotctld.port());
-    showLondon();
-    const double longPath = longPathHeading(lastBearingResult().bearing);
+    // the long path, 224.2, goes to the rotator in its own range of -180 to 180
+    const double longPath = longPathHeading(bearing);
     rightClickCompass("TurnLongPath");
-    // 224.2 on a rotator of -180 to 180
-    const QString turn = QString("P %1 0.00").arg(longPath - 360, 0, 'f', 2);
-    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains(turn); }))
+    const QString longTurn = QString("P %1 0.00").arg(longPath - 360, 0, 'f', 2);
+    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains(longTurn); }))
         << rotctld.received.join(" | ").toStdString();
     EXPECT_TRUE(waitUntil([&] { return needleNear(longPath); }));
+    EXPECT_TRUE(noBoxWasShown());
 }
 
 TEST_F(CompassMenuTest, StopRotatorStopsItAndWithoutPollingThereIsNoNeedleAndNoReading)

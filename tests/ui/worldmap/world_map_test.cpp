@@ -131,29 +131,6 @@ TEST_F(WorldMapTest, AnUnknownTextHidesTheArrowAndLeavesTheSquare)
     EXPECT_EQ(mapPosition(), map);
 }
 
-TEST_F(WorldMapTest, TheFollowToggleScrollsToTheAnchorsSideAtTheThresholds)
-{
-    open();
-    struct Row {
-        const char* tail;
-        QPoint map;
-    };
-    const Row rows[] = {
-        {"#a567#b100", {0, 0}},     // anchor 567, 92
-        {"#a568#b100", {-116, 0}},  // anchor 568, 92
-        {"#c100#d300", {0, 0}},     // anchor 100, 300
-        {"#c100#d301", {0, -4}},    // anchor 100, 301
-        {"#a100#b308", {0, 0}},     // an arrow's anchor stands 8 above its number: 300
-        {"#a100#b309", {0, -4}},
-    };
-    for (const Row& row : rows) {
-        click("SpeedButton7");  // from the centre, so that both axes move
-        ASSERT_EQ(mapPosition(), QPoint(-58, -2));
-        window->markTail(row.tail);
-        EXPECT_EQ(mapPosition(), row.map) << row.tail;
-    }
-}
-
 TEST_F(WorldMapTest, EntriesNearTheThresholdsScrollToTheirSides)
 {
     open();
