@@ -228,23 +228,16 @@ INSTANTIATE_TEST_SUITE_P(Indexes, Opening,
                                            // India shows as 6 and is kept as 5.5
                                            Stored{74, 74, 5.5, "6"}));
 
-TEST_F(HomeWindow, EveryOpeningSelectsTheStoredEntryAgain)
+TEST_F(HomeWindow, EveryOpeningSelectsTheStoredEntryAgainAndLeavesTheFocusOnTheSavePanel)
 {
     open();
+    type("Edit1", "N°29.18");
     home.hide();
     Preferences read;
     read.offsetIndex = 48;
     home.applyPreferences(read);
     open();
     EXPECT_EQ(control<QComboBox>("ComboBox1").currentIndex(), 48);
-}
-
-TEST_F(HomeWindow, OpeningLeavesTheFocusOnTheSavePanel)
-{
-    open();
-    type("Edit1", "N°29.18");
-    home.hide();
-    open();
     // the window's focus, which the box regains whenever the window is active
     EXPECT_EQ(home.focusWidget(), &control<QFrame>("Panel1"));
 }
