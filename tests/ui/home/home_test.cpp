@@ -257,32 +257,24 @@ TEST_F(HomeWindow, TheGmtBoxAndTabFromTheLongitudeLeadStraightToTheOffsetList)
 
 // --- Hemispheres -----------------------------------------------------------
 
-struct Toggle {
-    const char* box;
-    QString typed;
-    QStringList afterEachDoubleClick;
-};
-
-void PrintTo(const Toggle& row, std::ostream* out) { *out << row.box; }
-
-class DoubleClick : public HomeWindow, public ::testing::WithParamInterface<Toggle> {};
-
-TEST_P(DoubleClick, TogglesTheHemisphereWithTheCaretAtTheEnd)
+TEST_F(HomeWindow, DoubleClickTogglesTheHemisphereWithTheCaretAtTheEnd)
 {
     open();
-    type(GetParam().box, GetParam().typed);
-    auto* edit = &control<QLineEdit>(GetParam().box);
-    for (const QString& expected : GetParam().afterEachDoubleClick) {
-        QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
-        EXPECT_EQ(edit->text(), expected);
-        EXPECT_EQ(edit->cursorPosition(), expected.size());
-        EXPECT_FALSE(edit->hasSelectedText());
+    const std::tuple<const char*, QString, QStringList> rows[] = {
+        {"Edit1", "29.18", {"N°29.18", "S°29.18", "N°29.18"}},
+        {"Edit2", "94.47", {"W°94.47", "E°94.47", "W°94.47"}},
+    };
+    for (const auto& [box, typed, afterEachDoubleClick] : rows) {
+        type(box, typed);
+        auto* edit = &control<QLineEdit>(box);
+        for (const QString& expected : afterEachDoubleClick) {
+            QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
+            EXPECT_EQ(edit->text(), expected);
+            EXPECT_EQ(edit->cursorPosition(), expected.size()) << box;
+            EXPECT_FALSE(edit->hasSelectedText()) << box;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Boxes, DoubleClick,
-                         ::testing::Values(Toggle{"Edit1", "29.18", {"N°29.18", "S°29.18", "N°29.18"}},
-                                           Toggle{"Edit2", "94.47", {"W°94.47", "E°94.47", "W°94.47"}}));
 
 // --- Options -----------------------------------------------------------------
 
