@@ -83,18 +83,49 @@ TEST_F(GridTest, OpeningClearsTheMainWindowForAGridTarget)
     EXPECT_EQ(box("Edit3")->text(), "W" + kDegree);
 }
 
-TEST_F(GridTest, LocatorEL29ABShowsTheHeadingWithTheCornerAndTheDistanceInMiles)
+// A target given as a locator, or (without one) as a latitude and a longitude.
+struct GridResult {
+    const char* locator;
+    const char* latitude;
+    const char* longitude;
+    const char* heading;
+    const char* description;
+    const char* miles;
+};
+
+void PrintTo(const GridResult& row, std::ostream* out) { *out << row.description; }
+
+class GridResultTest : public GridTest, public ::testing::WithParamInterface<GridResult> {};
+
+TEST_P(GridResultTest, ShowsTheHeadingWithTheCornerAndTheDistanceAndCloses)
 {
     openGrid();
-    calcLocator("EL29AB");
+    if (GetParam().locator)
+        calcLocator(GetParam().locator);
+    else
+        calcCoordinates(screen(GetParam().latitude), screen(GetParam().longitude));
     EXPECT_TRUE(platform.warnings.isEmpty());
-    // 2.5 minutes of latitude round to 2
-    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  248.1      EL29AB    N°29.02\\W°96.00"));
-    EXPECT_EQ(text("HeadingLabel"), "Degrees:  248.1");
-    EXPECT_EQ(text("DistancePanel"), "605");
+    const QString heading = "Degrees:  " + QString(GetParam().heading);
+    EXPECT_EQ(text("HeadingPanel"), heading + "      " + screen(GetParam().description));
+    EXPECT_EQ(text("HeadingLabel"), heading);
+    EXPECT_EQ(text("DistancePanel"), GetParam().miles);
     EXPECT_FALSE(grid->isVisible());
     EXPECT_EQ(grid->result(), QDialog::Accepted);
 }
+
+INSTANTIATE_TEST_SUITE_P(Grid, GridResultTest,
+                         ::testing::Values(
+                             // 2.5 minutes of latitude round to 2
+                             GridResult{"EL29AB", nullptr, nullptr, "248.1", "EL29AB    N°29.02\\W°96.00", "605"},
+                             // west of Greenwich though its whole degrees are zero
+                             GridResult{"IO91WM", nullptr, nullptr, "44.3", "IO91WM    N°51.30\\W°0.10", "4,364"},
+                             // squares on the equator or the meridian once showed no heading, as if 0 were none
+                             GridResult{"JJ00", nullptr, nullptr, "91.6", "JJ00    N°0.00\\E°0.00", "6,031"},
+                             GridResult{"JO01", nullptr, nullptr, "44.7", "JO01    N°51.00\\E°0.00", "4,382"},
+                             // taken as north or west, it would lie in the North Pacific, far nearer
+                             GridResult{nullptr, "S°33.52", "E°151.12", "251.9", "QF56    S°33.52\\E°151.12", "9,135"},
+                             // lower-case prefixes pass the checks and stay as typed in the description
+                             GridResult{nullptr, "n°29.18", "w°94.47", "246.4", "EL29    n°29.18\\w°94.47", "531"}));
 
 TEST_F(GridTest, TheDistanceFollowsTheKilometresPreference)
 {
@@ -104,77 +135,21 @@ TEST_F(GridTest, TheDistanceFollowsTheKilometresPreference)
     EXPECT_EQ(text("DistancePanel"), "974");
 }
 
-TEST_F(GridTest, ALowerCaseLocatorIsUpperCasedInItsBoxAndWorksFromEnter)
+TEST_F(GridTest, EnterWarnsOnceOfAnInvalidLocatorAndUpperCasesAndCalculatesAValidOne)
 {
     openGrid();
+    QTest::keyClicks(box("Edit1"), "EL2");
+    QTest::keyClick(box("Edit1"), Qt::Key_Enter);
+    EXPECT_EQ(platform.warnings.size(), 1);
+    ASSERT_TRUE(grid->isVisible());
+
+    box("Edit1")->clear();
     QTest::keyClicks(box("Edit1"), "el29");
     QTest::keyClick(box("Edit1"), Qt::Key_Return);
     EXPECT_EQ(box("Edit1")->text(), "EL29");
     EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  247.9      EL29    N°29.00\\W°96.00"));
     EXPECT_EQ(text("DistancePanel"), "606");
     EXPECT_FALSE(grid->isVisible());
-}
-
-TEST_F(GridTest, IO91WMLiesWestOfGreenwichThoughItsWholeDegreesAreZero)
-{
-    openGrid();
-    calcLocator("IO91WM");
-    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  44.3      IO91WM    N°51.30\\W°0.10"));
-    EXPECT_EQ(text("DistancePanel"), "4,364");
-}
-
-TEST_F(GridTest, CornersOnTheEquatorAndTheGreenwichMeridianHaveHeadings)
-{
-    // 359 squares once showed no heading, as if 0 were no position
-    openGrid();
-    calcLocator("JJ00");  // N°0.00\E°0.00
-    EXPECT_TRUE(platform.warnings.isEmpty());
-    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  91.6      JJ00    N°0.00\\E°0.00"));
-    EXPECT_EQ(text("DistancePanel"), "6,031");
-    EXPECT_FALSE(grid->isVisible());
-
-    openGrid();
-    calcLocator("JO01");
-    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  44.7      JO01    N°51.00\\E°0.00"));
-    EXPECT_EQ(text("DistancePanel"), "4,382");
-}
-
-TEST_F(GridTest, SouthAndEastCoordinatesGiveQF56AndReachSydney)
-{
-    openGrid();
-    chooseCoordinates();
-    EXPECT_TRUE(control<QFrame>("Panel4").isVisible());
-    // the operator flips the prefixes with a double-click and types the digits
-    QTest::mouseDClick(box("Edit2"), Qt::LeftButton);
-    QTest::keyClicks(box("Edit2"), "33.52");
-    QTest::mouseDClick(box("Edit3"), Qt::LeftButton);
-    QTest::keyClicks(box("Edit3"), "151.12");
-    calc();
-    EXPECT_TRUE(platform.warnings.isEmpty());
-    // a target taken as north or west would lie in the North Pacific, far nearer
-    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  251.9      QF56    S°33.52\\E°151.12"));
-    EXPECT_EQ(text("DistancePanel"), "9,135");
-    EXPECT_FALSE(grid->isVisible());
-}
-
-TEST_F(GridTest, LowerCasePrefixesPassTheChecksAndStayAsTypedInTheDescription)
-{
-    openGrid();
-    calcCoordinates(screen("n°29.18"), screen("w°94.47"));
-    EXPECT_TRUE(platform.warnings.isEmpty());
-    EXPECT_EQ(text("HeadingPanel"), screen("Degrees:  246.4      EL29    n°29.18\\w°94.47"));
-    EXPECT_EQ(text("DistancePanel"), "531");
-}
-
-TEST_F(GridTest, ALocatorOfThreeCharactersWarnsOfTheLengthWhereThePointerIs)
-{
-    openGrid();
-    calcLocator("EL2");
-    EXPECT_EQ(platform.warnings, QStringList{"Grid description must be 4 or 6 characters in length."});
-    EXPECT_EQ(platform.cursor, kPointerAway);
-    EXPECT_TRUE(grid->isVisible());
-    EXPECT_EQ(box("Edit1")->text(), "EL2");
-    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
 }
 
 struct LocatorWarningCase {
@@ -189,80 +164,77 @@ TEST_P(GridLocatorWarningTest, OnlyTheFirstFailingCheckIsReported)
     openGrid();
     calcLocator(GetParam().locator);
     EXPECT_EQ(platform.warnings, QStringList{GetParam().warning});
-    EXPECT_EQ(platform.cursor, kPointerAway);
+    EXPECT_EQ(platform.cursor, kPointerAway);  // where the pointer is
     EXPECT_TRUE(grid->isVisible());
+    EXPECT_EQ(box("Edit1")->text(), GetParam().locator);
+    EXPECT_EQ(text("HeadingPanel"), "Degrees:");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Grid, GridLocatorWarningTest,
-    ::testing::Values(LocatorWarningCase{"EZ29", "Invalid Grid description - Z"},
+    ::testing::Values(LocatorWarningCase{"EL2", "Grid description must be 4 or 6 characters in length."},
+                      LocatorWarningCase{"EZ29", "Invalid Grid description - Z"},
                       LocatorWarningCase{"EL29AZ", "Invalid Grid description - Z"},
                       LocatorWarningCase{"SL29", "Invalid Grid description - S"},  // fields end at R
                       LocatorWarningCase{"EZ2A", "Invalid Grid description - Z"},  // in order, first misfit
                       LocatorWarningCase{"ZZ2", "Grid description must be 4 or 6 characters in length."},
                       LocatorWarningCase{"EL29A", "Grid description must be 4 or 6 characters in length."}));
 
-TEST_F(GridTest, CoordinatesWithoutALatitudePrefixWarnUnderTheHandAndEmptyTheLocator)
+struct CoordinatesWarningCase {
+    const char* latitude;
+    const char* longitude;
+    const char* warning;
+    bool focusToLocator;
+};
+
+void PrintTo(const CoordinatesWarningCase& row, std::ostream* out) { *out << row.warning; }
+
+class GridCoordinatesWarningTest : public GridTest, public ::testing::WithParamInterface<CoordinatesWarningCase> {};
+
+TEST_P(GridCoordinatesWarningTest, WarnsUnderTheHandAndEmptiesTheLocator)
 {
     openGrid();
     QTest::keyClicks(box("Edit1"), "EL29");
-    calcCoordinates("29.18", "94.47");  // neither prefix: the latitude is checked first
-    EXPECT_EQ(platform.warnings, QStringList{screen("No N° or S° degrees in selected record.")});
+    calcCoordinates(screen(GetParam().latitude), screen(GetParam().longitude));
+    EXPECT_EQ(platform.warnings, QStringList{screen(GetParam().warning)});
     EXPECT_EQ(platform.cursor, kNearDesktopCentre);
     EXPECT_EQ(box("Edit1")->text(), "");
-    EXPECT_EQ(grid->focusWidget(), box("Edit1"));
+    if (GetParam().focusToLocator) {
+        EXPECT_EQ(grid->focusWidget(), box("Edit1"));
+    }
     EXPECT_TRUE(grid->isVisible());
-    EXPECT_EQ(box("Edit2")->text(), "29.18");
-}
-
-TEST_F(GridTest, CoordinatesWithoutALongitudePrefixWarnOfTheLongitude)
-{
-    openGrid();
-    calcCoordinates(screen("S°33.52"), "151.12");
-    EXPECT_EQ(platform.warnings, QStringList{screen("No W° or E° degrees in selected record.")});
-    EXPECT_EQ(platform.cursor, kNearDesktopCentre);
+    EXPECT_EQ(box("Edit2")->text(), screen(GetParam().latitude));
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
 }
 
-TEST_F(GridTest, ALatitudeWithoutItsPointNamesBothFieldsInTheWarning)
-{
-    openGrid();
-    calcCoordinates(screen("N°29"), screen("W°94.47"));
-    EXPECT_EQ(platform.warnings, QStringList{screen("Invalid degrees: N°29  W°94.47")});
-    EXPECT_EQ(platform.cursor, kNearDesktopCentre);
-    EXPECT_TRUE(grid->isVisible());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Grid, GridCoordinatesWarningTest,
+    // neither prefix: the latitude is checked first
+    ::testing::Values(CoordinatesWarningCase{"29.18", "94.47", "No N° or S° degrees in selected record.", true},
+                      CoordinatesWarningCase{"S°33.52", "151.12", "No W° or E° degrees in selected record.", true},
+                      // a latitude without its point names both fields
+                      CoordinatesWarningCase{"N°29", "W°94.47", "Invalid degrees: N°29  W°94.47", false}));
 
 TEST_F(GridTest, DoubleClicksFlipTheHemispheresWithTheCaretAtTheEnd)
 {
     openGrid();
     chooseCoordinates();
-    QLineEdit* latitude = box("Edit2");
-    latitude->setText("29.18");
-    QTest::mouseDClick(latitude, Qt::LeftButton);
-    EXPECT_EQ(latitude->text(), screen("N°29.18"));
-    QTest::mouseDClick(latitude, Qt::LeftButton);
-    EXPECT_EQ(latitude->text(), screen("S°29.18"));
-    EXPECT_EQ(latitude->cursorPosition(), latitude->text().size());
-    EXPECT_EQ(latitude->selectedText(), "");
-    QTest::mouseDClick(latitude, Qt::LeftButton);
-    EXPECT_EQ(latitude->text(), screen("N°29.18"));
-
-    QLineEdit* longitude = box("Edit3");
-    longitude->setText(screen("W°94.47"));
-    QTest::mouseDClick(longitude, Qt::LeftButton);
-    EXPECT_EQ(longitude->text(), screen("E°94.47"));
-    QTest::mouseDClick(longitude, Qt::LeftButton);
-    EXPECT_EQ(longitude->text(), screen("W°94.47"));
-}
-
-TEST_F(GridTest, EnterWithAnInvalidLocatorWarnsOnceAndLeavesTheWindowOpen)
-{
-    openGrid();
-    QTest::keyClicks(box("Edit1"), "EL2");
-    QTest::keyClick(box("Edit1"), Qt::Key_Enter);
-    EXPECT_EQ(platform.warnings.size(), 1);
-    EXPECT_TRUE(grid->isVisible());
+    const std::tuple<const char*, const char*, std::vector<const char*>> rows[] = {
+        {"Edit2", "29.18", {"N°29.18", "S°29.18", "N°29.18"}},
+        {"Edit3", "W°94.47", {"E°94.47", "W°94.47"}},
+        {"Edit2", "N°", {"S°"}},  // before the digits are typed
+        {"Edit3", "W°", {"E°"}},
+    };
+    for (const auto& [name, typed, afterEachDoubleClick] : rows) {
+        QLineEdit* edit = box(name);
+        edit->setText(screen(typed));
+        for (const char* expected : afterEachDoubleClick) {
+            QTest::mouseDClick(edit, Qt::LeftButton);
+            EXPECT_EQ(edit->text(), screen(expected));
+            EXPECT_EQ(edit->cursorPosition(), edit->text().size()) << expected;
+            EXPECT_EQ(edit->selectedText(), "") << expected;
+        }
+    }
 }
 
 TEST_F(GridTest, EnterInTheLongitudeBoxRunsCalc)

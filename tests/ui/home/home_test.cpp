@@ -78,22 +78,25 @@ protected:
 struct Refused {
     QString latitude;
     QString longitude;
-    QString warning;
+    QString text;
+    bool errorBox = false;  // a number that cannot be read; otherwise a warning
 };
 
 void PrintTo(const Refused& row, std::ostream* out) { *out << plain(row.latitude) << ' ' << plain(row.longitude); }
 
 class SaveRefuses : public HomeWindow, public ::testing::WithParamInterface<Refused> {};
 
-TEST_P(SaveRefuses, WithOneWarningUnderTheHandAndTheWindowStaysOpen)
+TEST_P(SaveRefuses, WithOneBoxAndTheWindowStaysOpen)
 {
     open();
     QSignalSpy saved(&home, &THome::homeSaved);
     typeHome(GetParam().latitude, GetParam().longitude);
     save();
-    EXPECT_EQ(platform.warnings, QStringList{GetParam().warning});
-    EXPECT_EQ(platform.cursor, kUnderTheHand);
-    EXPECT_TRUE(platform.errors.isEmpty());
+    const QStringList none;
+    EXPECT_EQ(platform.warnings, GetParam().errorBox ? none : QStringList{GetParam().text});
+    EXPECT_EQ(platform.errors, GetParam().errorBox ? QStringList{GetParam().text} : none);
+    // a warning comes under the hand; an error box leaves the pointer alone
+    EXPECT_EQ(platform.cursor, GetParam().errorBox ? QPoint(0, 0) : kUnderTheHand);
     EXPECT_EQ(saved.count(), 0);
     EXPECT_TRUE(home.isVisible());
 }
@@ -109,25 +112,10 @@ INSTANTIATE_TEST_SUITE_P(Minutes, SaveRefuses,
                                            // right minutes, but no hemisphere to convert from
                                            Refused{"29.18", "W°94.47", "Invalid degrees: 29.18  W°94.47"}));
 
-class SaveFailsToRead : public HomeWindow, public ::testing::WithParamInterface<Refused> {};
-
-TEST_P(SaveFailsToRead, WithTheErrorBoxAndTheWindowStaysOpen)
-{
-    open();
-    QSignalSpy saved(&home, &THome::homeSaved);
-    typeHome(GetParam().latitude, GetParam().longitude);
-    save();
-    EXPECT_EQ(platform.errors, QStringList{GetParam().warning});
-    EXPECT_TRUE(platform.warnings.isEmpty());
-    EXPECT_EQ(platform.cursor, QPoint(0, 0));  // an error box leaves the pointer alone
-    EXPECT_EQ(saved.count(), 0);
-    EXPECT_TRUE(home.isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(Numbers, SaveFailsToRead,
-                         ::testing::Values(Refused{"N°29.5x", "W°94.47", "'5x' is not a valid floating point value."},
-                                           Refused{"N°2x.18", "W°94.47",
-                                                   "'2x.30' is not a valid floating point value."}));
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, SaveRefuses,
+    ::testing::Values(Refused{"N°29.5x", "W°94.47", "'5x' is not a valid floating point value.", true},
+                      Refused{"N°2x.18", "W°94.47", "'2x.30' is not a valid floating point value.", true}));
 
 struct Accepted {
     QString latitude;
@@ -210,73 +198,56 @@ TEST_F(HomeWindow, TypingAnEntrysNameChoosesIt)
     EXPECT_EQ(home.currentPreferences().gmtOffset, 3.5);
 }
 
-TEST_F(HomeWindow, IndiaReadFromTheFileShowsAsSixAndIsKeptAsFiveAndAHalf)
-{
-    Preferences read;
-    read.gmtOffset = 5.5;
-    read.offsetIndex = 74;
-    home.applyPreferences(read);
-    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3").text(), "6");
-    EXPECT_EQ(home.currentPreferences().gmtOffset, 5.5);
-}
-
 struct Stored {
     int index;
     int selected;
+    double hours = 2;  // not the offset of any stored entry below
+    QString shown = "2";
 };
 
-void PrintTo(const Stored& row, std::ostream* out) { *out << "index " << row.index; }
+void PrintTo(const Stored& row, std::ostream* out) { *out << "index " << row.index << ", " << row.hours << " hours"; }
 
 class Opening : public HomeWindow, public ::testing::WithParamInterface<Stored> {};
 
 TEST_P(Opening, SelectsTheStoredEntryAndLeavesTheOffsetAsRead)
 {
     Preferences read;
-    read.gmtOffset = 2;  // not the offset of any stored entry below
+    read.gmtOffset = GetParam().hours;
     read.offsetIndex = GetParam().index;
     home.applyPreferences(read);
     open();
     EXPECT_EQ(control<QComboBox>("ComboBox1").currentIndex(), GetParam().selected);
-    EXPECT_EQ(home.currentPreferences().gmtOffset, 2);
+    EXPECT_EQ(home.currentPreferences().gmtOffset, GetParam().hours);
     EXPECT_EQ(home.currentPreferences().offsetIndex, GetParam().index);
-    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3").text(), "2");
+    EXPECT_EQ(control<QLineEdit>("CurrencyEditGMT3").text(), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Indexes, Opening,
                          ::testing::Values(Stored{74, 74}, Stored{0, 0}, Stored{92, 92}, Stored{-1, -1}, Stored{93, -1},
-                                           Stored{120, -1}));
+                                           Stored{120, -1},
+                                           // India shows as 6 and is kept as 5.5
+                                           Stored{74, 74, 5.5, "6"}));
 
-TEST_F(HomeWindow, EveryOpeningSelectsTheStoredEntryAgain)
+TEST_F(HomeWindow, EveryOpeningSelectsTheStoredEntryAgainAndLeavesTheFocusOnTheSavePanel)
 {
     open();
+    type("Edit1", "N°29.18");
     home.hide();
     Preferences read;
     read.offsetIndex = 48;
     home.applyPreferences(read);
     open();
     EXPECT_EQ(control<QComboBox>("ComboBox1").currentIndex(), 48);
-}
-
-TEST_F(HomeWindow, OpeningLeavesTheFocusOnTheSavePanel)
-{
-    open();
-    type("Edit1", "N°29.18");
-    home.hide();
-    open();
     // the window's focus, which the box regains whenever the window is active
     EXPECT_EQ(home.focusWidget(), &control<QFrame>("Panel1"));
 }
 
-TEST_F(HomeWindow, ClickingTheGmtBoxMovesTheFocusToTheOffsetList)
+TEST_F(HomeWindow, TheGmtBoxAndTabFromTheLongitudeLeadStraightToTheOffsetList)
 {
     open();
     QTest::mouseClick(&control<QLineEdit>("CurrencyEditGMT3"), Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), &control<QComboBox>("ComboBox1"));
-}
 
-TEST_F(HomeWindow, TabGoesFromTheLongitudeStraightToTheOffsetList)
-{
-    open();
     type("Edit2", "W°94.47");
     QTest::keyClick(&control<QLineEdit>("Edit2"), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), &control<QComboBox>("ComboBox1"));
@@ -286,32 +257,24 @@ TEST_F(HomeWindow, TabGoesFromTheLongitudeStraightToTheOffsetList)
 
 // --- Hemispheres -----------------------------------------------------------
 
-struct Toggle {
-    const char* box;
-    QString typed;
-    QStringList afterEachDoubleClick;
-};
-
-void PrintTo(const Toggle& row, std::ostream* out) { *out << row.box; }
-
-class DoubleClick : public HomeWindow, public ::testing::WithParamInterface<Toggle> {};
-
-TEST_P(DoubleClick, TogglesTheHemisphereWithTheCaretAtTheEnd)
+TEST_F(HomeWindow, DoubleClickTogglesTheHemisphereWithTheCaretAtTheEnd)
 {
     open();
-    type(GetParam().box, GetParam().typed);
-    auto* edit = &control<QLineEdit>(GetParam().box);
-    for (const QString& expected : GetParam().afterEachDoubleClick) {
-        QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
-        EXPECT_EQ(edit->text(), expected);
-        EXPECT_EQ(edit->cursorPosition(), expected.size());
-        EXPECT_FALSE(edit->hasSelectedText());
+    const std::tuple<const char*, QString, QStringList> rows[] = {
+        {"Edit1", "29.18", {"N°29.18", "S°29.18", "N°29.18"}},
+        {"Edit2", "94.47", {"W°94.47", "E°94.47", "W°94.47"}},
+    };
+    for (const auto& [box, typed, afterEachDoubleClick] : rows) {
+        type(box, typed);
+        auto* edit = &control<QLineEdit>(box);
+        for (const QString& expected : afterEachDoubleClick) {
+            QTest::mouseDClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
+            EXPECT_EQ(edit->text(), expected);
+            EXPECT_EQ(edit->cursorPosition(), expected.size()) << box;
+            EXPECT_FALSE(edit->hasSelectedText()) << box;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Boxes, DoubleClick,
-                         ::testing::Values(Toggle{"Edit1", "29.18", {"N°29.18", "S°29.18", "N°29.18"}},
-                                           Toggle{"Edit2", "94.47", {"W°94.47", "E°94.47", "W°94.47"}}));
 
 // --- Options -----------------------------------------------------------------
 
@@ -338,11 +301,9 @@ TEST_F(HomeWindow, FlagsReadFromTheFileSetTheBoxesAndKeepTheirTail)
     open();
     QTest::mouseClick(&control<QRadioButton>("RadioButton2"), Qt::LeftButton);
     EXPECT_EQ(home.currentPreferences().flags, "010Q2R");
-}
 
-TEST_F(HomeWindow, AShortFlagsLineStillSetsAllThreeOptions)
-{
-    Preferences read;
+    // a short line still sets all three options
+    QTest::mouseClick(&control<QRadioButton>("RadioButton1"), Qt::LeftButton);
     read.flags = "1";
     home.applyPreferences(read);
     EXPECT_TRUE(home.longPathChecked());

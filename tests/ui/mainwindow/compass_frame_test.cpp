@@ -5,7 +5,6 @@
 
 #include "named_child.h"
 #include "ui/common/pie_arrow.h"
-#include "ui/mainwindow/compass_markers.h"
 
 #include <QImage>
 
@@ -24,8 +23,6 @@ const QColor kArrowOrange(255, 136, 72);
 QPoint arrowStart(const CompassFrame& frame) { return {frame.arrow()->StartX(), frame.arrow()->StartY()}; }
 
 QPoint arrowTarget(const CompassFrame& frame) { return {frame.arrow()->TargetX(), frame.arrow()->TargetY()}; }
-
-QPoint toQPoint(MarkerPoint point) { return {point.x, point.y}; }
 
 bool isArrow(const QImage& picture, QPointF point)
 {
@@ -57,9 +54,8 @@ qreal widthAcross(const QImage& picture, QPointF from, QPointF across)
     return width;
 }
 
-TEST(CompassFrame, StartsPointingNorth)
+void expectPointingNorth(const CompassFrame& frame)
 {
-    const CompassFrame frame;
     EXPECT_EQ(frame.targetMarker(), QPoint(128, 33));
     EXPECT_EQ(frame.startMarker(), QPoint(128, 217));
     EXPECT_EQ(arrowStart(frame), QPoint(128, 217));
@@ -67,30 +63,17 @@ TEST(CompassFrame, StartsPointingNorth)
     EXPECT_EQ(frame.arrow()->geometry(), QRect(121, 26, 14, 198));
 }
 
-TEST(CompassFrame, IsTheSunkenAmberFrameOfTheMainWindow)
+TEST(CompassFrame, StartsPointingNorthAndShowNorthReturnsThere)
 {
-    const CompassFrame frame;
+    CompassFrame frame;
     EXPECT_EQ(frame.size(), QSize(255, 255));
-    EXPECT_EQ(frame.frameShape(), QFrame::Panel);
-    EXPECT_EQ(frame.frameShadow(), QFrame::Sunken);
-    EXPECT_EQ(frame.lineWidth(), 2);
-    EXPECT_EQ(frame.arrow()->ArrowWidth(), 6);
-    EXPECT_EQ(frame.arrow()->Pen(), QPen(kNavy, 2));
-    EXPECT_EQ(frame.arrow()->Brush().color(), kArrowOrange);
+    expectPointingNorth(frame);
+    frame.showHeading(252);
+    frame.showNorth();
+    expectPointingNorth(frame);
 }
 
 class CompassFrameHeading : public ::testing::TestWithParam<int> {};
-
-TEST_P(CompassFrameHeading, PutsTheMarkersAndTheArrowOnTheTableRow)
-{
-    CompassFrame frame;
-    frame.showHeading(GetParam());
-    const MarkerPoints expected = markersForEvenHeading(GetParam());
-    EXPECT_EQ(frame.startMarker(), toQPoint(expected.start));
-    EXPECT_EQ(frame.targetMarker(), toQPoint(expected.target));
-    EXPECT_EQ(arrowStart(frame), toQPoint(expected.start));
-    EXPECT_EQ(arrowTarget(frame), toQPoint(expected.target));
-}
 
 // The head is at the heading end: wide near the target, narrow near the start,
 // and the card shows just beyond the tip.
@@ -99,6 +82,8 @@ TEST_P(CompassFrameHeading, DrawsTheHeadAtTheHeadingEnd)
     CompassFrame frame;
     frame.show();
     frame.showHeading(GetParam());
+    EXPECT_EQ(arrowStart(frame), frame.startMarker());
+    EXPECT_EQ(arrowTarget(frame), frame.targetMarker());
     const QImage picture = frame.grab().toImage();
 
     const QPointF start = QPointF(frame.startMarker()) + QPointF(0.5, 0.5);
@@ -117,34 +102,14 @@ TEST_P(CompassFrameHeading, DrawsTheHeadAtTheHeadingEnd)
 INSTANTIATE_TEST_SUITE_P(Compass, CompassFrameHeading, ::testing::Values(0, 44, 90, 136, 180, 252, 270, 300, 360),
                          [](const auto& info) { return "Heading" + std::to_string(info.param); });
 
-TEST(CompassFrame, ShowNorthReturnsToTheEmptyDisplay)
-{
-    CompassFrame frame;
-    frame.showHeading(252);
-    frame.showNorth();
-    EXPECT_EQ(frame.targetMarker(), QPoint(128, 33));
-    EXPECT_EQ(frame.startMarker(), QPoint(128, 217));
-    EXPECT_EQ(frame.arrow()->geometry(), QRect(121, 26, 14, 198));
-}
-
-TEST(CompassFrame, ShowingTheFrameLeavesTheMarkersHidden)
+// The markers stay hidden; the card is a disc: in the frame's corners the
+// amber background shows, and the arrow lies over the card, not under it.
+TEST(CompassFrame, ShowsTheAmberCornersAndTheArrowOverTheCardWithoutTheMarkers)
 {
     CompassFrame frame;
     frame.show();
-    for (const char* name : {"StartMarker", "TargetMarker"}) {
-        const auto& marker = child(frame, name);
-        EXPECT_FALSE(marker.isVisible()) << name;
-        EXPECT_EQ(marker.size(), QSize(6, 6)) << name;
-    }
+    for (const char* name : {"StartMarker", "TargetMarker"}) EXPECT_FALSE(child(frame, name).isVisible()) << name;
     EXPECT_TRUE(frame.arrow()->isVisible());
-}
-
-// The card is a disc: in the frame's corners the amber background shows, and
-// the arrow lies over the card, not under it.
-TEST(CompassFrame, ShowsTheAmberCornersAndTheArrowOverTheCard)
-{
-    CompassFrame frame;
-    frame.show();
     const QImage picture = frame.grab().toImage();
     for (const QPoint corner : {QPoint(4, 4), QPoint(250, 4), QPoint(4, 250), QPoint(250, 250)}) {
         EXPECT_EQ(picture.pixelColor(corner), kFrameAmber) << corner.x() << "," << corner.y();

@@ -37,23 +37,6 @@ INSTANTIATE_TEST_SUITE_P(Compass, CompassMarkersForHeading,
                                            HeadingCase{360, {125, 32}, {132, 217}}),  // 359.x: the line of 358
                          [](const auto& info) { return "Heading" + std::to_string(info.param.evenHeading); });
 
-TEST(CompassMarkersNorth, IsTheEmptyDisplayPointingStraightUp)
-{
-    EXPECT_EQ(northMarkers(), (MarkerPoints{{128, 33}, {128, 217}}));
-}
-
-TEST(CompassMarkerTable, RepeatsTheDrawnHalfForTheOtherHalfOfTheCard)
-{
-    const auto& table = markerTable();
-    for (int row = 0; row < 90; ++row) {
-        EXPECT_EQ(table[row].evenHeading, 2 * row);
-        EXPECT_EQ(table[row + 90].target, table[row].target) << "row " << row + 90;
-        EXPECT_EQ(table[row + 90].start, table[row].start) << "row " << row + 90;
-    }
-    EXPECT_EQ(table[180].target, table[89].target);
-    EXPECT_EQ(table[180].start, table[89].start);
-}
-
 // The compass direction of a point seen from the card's centre: 0 up, 90 right.
 double directionOnCard(MarkerPoint point)
 {

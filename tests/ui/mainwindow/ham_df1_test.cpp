@@ -61,19 +61,6 @@ TEST_F(MainWindowTest, KilometresWhenThePreferencesSaySo)
     EXPECT_EQ(text("DistancePanel"), "16,090");
 }
 
-TEST_F(MainWindowTest, AliasesApplyOnlyInPrefixOrder)
-{
-    start();
-    click("SpeedButton51");
-    type("rz");
-    EXPECT_EQ(list().currentText(), "RA");
-    letListClose();
-    click("SpeedButton62");  // country order
-    EXPECT_EQ(list().currentText(), "DXCC sorted by country.");
-    type("4K");
-    EXPECT_EQ(list().currentText(), "4K");
-}
-
 TEST_F(MainWindowTest, TypingPJ7FindsSintMaartenAndPJ6Saba)
 {
     start();
@@ -91,16 +78,21 @@ TEST_F(MainWindowTest, TypingPJ7FindsSintMaartenAndPJ6Saba)
     }
 }
 
-TEST_F(MainWindowTest, TheSortToggleSwitchesBetweenCountryAndPrefixOrder)
+TEST_F(MainWindowTest, TheSortToggleSwitchesBetweenCountryAndPrefixOrderAndAliasesApplyOnlyInPrefixOrder)
 {
     start();
     EXPECT_FALSE(find<QToolButton>("SpeedButton62").isVisible());
     click("SpeedButton51");
     EXPECT_TRUE(find<QToolButton>("SpeedButton62").isVisible());
+    type("rz");
+    EXPECT_EQ(list().currentText(), "RA");
     letListClose();
     click("SpeedButton62");
     EXPECT_EQ(list().currentText(), "DXCC sorted by country.");
     EXPECT_TRUE(list().itemText(0).startsWith("Afghanistan YA  ("));
+    type("4K");
+    EXPECT_EQ(list().currentText(), "4K");
+    letListClose();
     click("SpeedButton62");
     EXPECT_EQ(list().currentText(), "DXCC sorted by prefix.");
     EXPECT_TRUE(list().itemText(0).startsWith("1A  "));
@@ -118,24 +110,20 @@ TEST_F(MainWindowTest, CommittingATextWithoutAPositionWarnsAndKeepsTheDisplay)
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
 }
 
-TEST_F(MainWindowTest, ReturnInTheClosedListOpensItAndTypesNothing)
-{
-    start();
-    click("SpeedButton51");
-    letListClose();
-    list().setFocus();
-    QTest::keyClick(&list(), Qt::Key_Return);  // once bounced between the list and its text box for ever
-    EXPECT_TRUE(list().isListOpen());
-    EXPECT_EQ(list().currentText(), "");
-}
-
-TEST_F(MainWindowTest, BeforeAnyListIsOfferedLeavingTheListWarnsOfNothing)
+TEST_F(MainWindowTest, LeavingTheListBeforeAnyIsOfferedWarnsOfNothingAndReturnOpensIt)
 {
     start();
     list().setFocus();
     type("X");
     letListClose();
     EXPECT_TRUE(platform.warnings.isEmpty());
+
+    click("SpeedButton51");
+    letListClose();
+    list().setFocus();
+    QTest::keyClick(&list(), Qt::Key_Return);  // once bounced between the list and its text box for ever
+    EXPECT_TRUE(list().isListOpen());
+    EXPECT_EQ(list().currentText(), "");
 }
 
 TEST_F(MainWindowTest, ClearRestoresThePromptAndCommittingItOnlyRestoresAgain)
@@ -200,28 +188,25 @@ TEST_F(MainWindowTest, AHomeOnTheGreenwichMeridianHasSunriseSunsetAndHeadings)
     EXPECT_NE(text("HeadingLabel"), "Degrees:");
 }
 
-TEST_F(MainWindowTest, WithoutAHomeStationNothingHasAHeading)
+TEST_F(MainWindowTest, AFreshInstallAsksForTheHomeStationAndNothingHasAHeading)
 {
     start(QByteArray());
     QCoreApplication::processEvents();
+    EXPECT_TRUE(platform.errors.isEmpty());  // no error for the missing file
+    EXPECT_EQ(platform.modalWindows, QStringList{"Home"});
+    EXPECT_FALSE(window->home());
     click("SpeedButton1");
     EXPECT_EQ(text("HeadingPanel"), "Degrees:");
     EXPECT_EQ(text("HeadingLabel"), "Degrees:");
     EXPECT_EQ(text("SunriseLabel"), "Rise");
 }
 
-TEST_F(MainWindowTest, AnAmpersandShowsAsItself)
+TEST_F(MainWindowTest, TheStatusBarShowsAnAmpersandAsItselfAndExpandsOnlyForALongText)
 {
     start();
     window->BreakOutCity("00~", "   Trinidad & Tobago", SignedPosition{32.65, 86.72}, SignedPosition{10.5, 61.3});
     EXPECT_TRUE(text("HeadingPanel").endsWith("   Trinidad & Tobago"));
     EXPECT_TRUE(text("StatusOverlay").endsWith("   Trinidad & Tobago"));
-}
-
-TEST_F(MainWindowTest, TheStatusBarExpandsOnlyForALongHeadingText)
-{
-    start();
-    window->BreakOutCity("00~", "   Short", SignedPosition{32.65, 86.72}, SignedPosition{51.5, 0.12});
     QTest::mouseDClick(&find("StatusBar1"), Qt::LeftButton);
     EXPECT_FALSE(find<QLabel>("StatusOverlay").isVisible());
 
@@ -285,15 +270,6 @@ TEST_F(MainWindowTest, EveryButtonStaysReadableUnderThePointer)
             << button->objectName().toStdString() << " " << caption.toStdString() << ": " << fill.name().toStdString()
             << " behind " << text.name().toStdString();
     }
-}
-
-TEST_F(MainWindowTest, AFreshInstallAsksForTheHomeStationInsteadOfAnError)
-{
-    start(QByteArray());
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(platform.errors.isEmpty());
-    EXPECT_EQ(platform.modalWindows, QStringList{"Home"});
-    EXPECT_FALSE(window->home());
 }
 
 // A first start, without "prefs.qvk", on a computer in a time zone.

@@ -41,38 +41,38 @@ int countMaroonInk(const QImage& picture, const QRect& area)
     });
 }
 
-TEST(AntennaNeedle, IsNotThereUntilARotatorReports)
+TEST(AntennaNeedle, IsThereOnlyWhileARotatorReports)
 {
     CompassFrame frame;
     EXPECT_EQ(frame.rotatorAzimuth(), std::nullopt);
-    const QImage picture = frame.grab().toImage();
-    EXPECT_EQ(countColour(picture, picture.rect(), kNeedleGreen), 0);
+    const auto noGreen = [&frame] {
+        const QImage picture = frame.grab().toImage();
+        return countColour(picture, picture.rect(), kNeedleGreen) == 0;
+    };
+    EXPECT_TRUE(noGreen());
     EXPECT_EQ(frame.toolTip(), "");
+    frame.setRotatorAzimuth(90);
+    EXPECT_FALSE(noGreen());
+    frame.setRotatorAzimuth(std::nullopt);
+    EXPECT_TRUE(noGreen()) << "gone when the position is unknown";
 }
 
-TEST(AntennaNeedle, PointsFromTheCentreAtTheAntennasHeading)
+TEST(AntennaNeedle, PointsThinFromTheCentreAtTheAntennasHeading)
 {
     CompassFrame frame;  // the arrow points north, so east and west are clear
     frame.setRotatorAzimuth(90);
     QImage picture = frame.grab().toImage();
     EXPECT_TRUE(isNeedle(picture, 127 + 60, 127));
     EXPECT_FALSE(isNeedle(picture, 127 - 60, 127));
+    int width = 0;
+    for (int y = 127 - 10; y <= 127 + 10; ++y) width += isNeedle(picture, 127 + 60, y);
+    EXPECT_GE(width, 1);
+    EXPECT_LE(width, 3);  // the arrow's shaft is 6
 
     frame.setRotatorAzimuth(270);
     picture = frame.grab().toImage();
     EXPECT_TRUE(isNeedle(picture, 127 - 60, 127));
     EXPECT_FALSE(isNeedle(picture, 127 + 60, 127));
-}
-
-TEST(AntennaNeedle, IsThinBesideTheArrow)
-{
-    CompassFrame frame;
-    frame.setRotatorAzimuth(90);
-    const QImage picture = frame.grab().toImage();
-    int width = 0;
-    for (int y = 127 - 10; y <= 127 + 10; ++y) width += isNeedle(picture, 127 + 60, y);
-    EXPECT_GE(width, 1);
-    EXPECT_LE(width, 3);  // the arrow's shaft is 6
 }
 
 TEST(AntennaNeedle, ItsTipShowsBeyondAnArrowThatCoversItsShaft)
@@ -81,15 +81,6 @@ TEST(AntennaNeedle, ItsTipShowsBeyondAnArrowThatCoversItsShaft)
     frame.setRotatorAzimuth(0);
     const QImage picture = frame.grab().toImage();
     EXPECT_GT(countColour(picture, QRect(122, 26, 12, 6), kNeedleGreen), 0);
-}
-
-TEST(AntennaNeedle, GoesAwayWhenThePositionIsUnknown)
-{
-    CompassFrame frame;
-    frame.setRotatorAzimuth(90);
-    frame.setRotatorAzimuth(std::nullopt);
-    const QImage picture = frame.grab().toImage();
-    EXPECT_EQ(countColour(picture, picture.rect(), kNeedleGreen), 0);
 }
 
 TEST(AntennaNeedle, ItsTooltipNamesTheAntennasHeadingAndTheStatus)

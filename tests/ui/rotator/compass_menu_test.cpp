@@ -37,15 +37,18 @@ constexpr int kPatience = 10000;
 
 class CompassMenuTest : public MainWindowTest {
 protected:
-    void writeRotatorFile(int port, bool poll = true)
-    {
-        platform.writeFile("rotator.qvk", QString("1\r\n127.0.0.1\r\n%1\r\n%2\r\n").arg(port).arg(poll).toLatin1());
-    }
     // As the program starts it: the rotator reads its file when it is made.
-    void attachRotator()
+    void startWithRotator()
     {
+        start();
         rotator = new RotatorControl(platform, window.get());
         window->setRotatorControl(rotator);
+    }
+    // A rotator file for this port on the usual host, then the start.
+    void startWithRotatorAt(int port, bool poll = true)
+    {
+        platform.writeFile("rotator.qvk", QString("1\r\n127.0.0.1\r\n%1\r\n%2\r\n").arg(port).arg(poll).toLatin1());
+        startWithRotator();
     }
     CompassFrame& compass() const { return find<CompassFrame>("CompassFrame"); }
 
@@ -55,6 +58,13 @@ protected:
     std::vector<MenuItem> rightClickCompass(const QString& pick = QString())
     {
         return qvk::ui::rightClickCompass(compass(), pick);
+    }
+    // What the menu offers, each text with whether it can be chosen.
+    std::vector<std::pair<QString, bool>> offered(const QString& pick = QString())
+    {
+        std::vector<std::pair<QString, bool>> items;
+        for (const MenuItem& item : rightClickCompass(pick)) items.emplace_back(item.text, item.enabled);
+        return items;
     }
 
     // A port that was free a moment ago.
@@ -96,30 +106,21 @@ TEST_F(CompassMenuTest, ACompassWithoutARotatorOffersOnlyTheBeamMap)
 {
     start();
     QSignalSpy requested(window.get(), &THamDF1::beamMapRequested);
-    const auto items = rightClickCompass("OpenBeamMap");
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].text, "Beam map...");
-    EXPECT_TRUE(items[0].enabled);
+    EXPECT_EQ(offered("OpenBeamMap"), (std::vector<std::pair<QString, bool>>{{"Beam map...", true}}));
     EXPECT_EQ(requested.count(), 1);
 }
 
 TEST_F(CompassMenuTest, WithoutRotatorQvkOnlyTheSettingsCanBeChosenAndNothingIsWritten)
 {
-    start();
-    attachRotator();
+    startWithRotator();
     showLondon();
-    const auto items = rightClickCompass();
-    ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[0].text, "Turn antenna to short path (44.2" + kDegree + ")");
-    EXPECT_FALSE(items[0].enabled);
-    EXPECT_EQ(items[1].text, "Turn antenna to long path (224.2" + kDegree + ")");
-    EXPECT_FALSE(items[1].enabled);
-    EXPECT_EQ(items[2].text, "Stop rotator");
-    EXPECT_FALSE(items[2].enabled);
-    EXPECT_EQ(items[3].text, "Rotator settings...");
-    EXPECT_TRUE(items[3].enabled);
-    EXPECT_EQ(items[4].text, "Beam map...");  // with or without a rotator
-    EXPECT_TRUE(items[4].enabled);
+    EXPECT_EQ(offered(), (std::vector<std::pair<QString, bool>>{
+                             {"Turn antenna to short path (44.2" + kDegree + ")", false},
+                             {"Turn antenna to long path (224.2" + kDegree + ")", false},
+                             {"Stop rotator", false},
+                             {"Rotator settings...", true},
+                             {"Beam map...", true},  // with or without a rotator
+                         }));
 
     EXPECT_EQ(compass().rotatorAzimuth(), std::nullopt);
     EXPECT_EQ(compass().rotatorStatus(), "");
@@ -130,24 +131,20 @@ TEST_F(CompassMenuTest, WithoutRotatorQvkOnlyTheSettingsCanBeChosenAndNothingIsW
 TEST_F(CompassMenuTest, WithoutAResultThePathsAreOfferedWithoutHeadingsAndDisabled)
 {
     FakeRotctld rotctld;
-    writeRotatorFile(rotctld.port());
-    start();
-    attachRotator();
-    const auto items = rightClickCompass();
-    ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[0].text, "Turn antenna to short path");
-    EXPECT_FALSE(items[0].enabled);
-    EXPECT_EQ(items[1].text, "Turn antenna to long path");
-    EXPECT_FALSE(items[1].enabled);
-    EXPECT_TRUE(items[2].enabled);  // stopping needs no result
+    startWithRotatorAt(rotctld.port());
+    EXPECT_EQ(offered(), (std::vector<std::pair<QString, bool>>{
+                             {"Turn antenna to short path", false},
+                             {"Turn antenna to long path", false},
+                             {"Stop rotator", true},  // stopping needs no result
+                             {"Rotator settings...", true},
+                             {"Beam map...", true},
+                         }));
 }
 
-TEST_F(CompassMenuTest, TheShortPathTurnsTheRotatorAndTheNeedleFollows)
+TEST_F(CompassMenuTest, TheShortAndLongPathsTurnTheRotatorAndTheNeedleFollows)
 {
     FakeRotctld rotctld;  // -180 to 180, and it turns at once
-    writeRotatorFile(rotctld.port());
-    start();
-    attachRotator();
+    startWithRotatorAt(rotctld.port());
     ASSERT_TRUE(waitUntil([&] { return needleNear(0); }));  // the needle shows from the start
 
     QSignalSpy statuses(rotator, &RotatorControl::statusChanged);
@@ -164,42 +161,21 @@ TEST_F(CompassMenuTest, TheShortPathTurnsTheRotatorAndTheNeedleFollows)
     EXPECT_EQ(statuses.at(0).at(0).toString(), "Antenna turning to 44.2" + kDegree);
     // arrived: the news is done with
     EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus().isEmpty(); }));
+
+    // the long path, 224.2, goes to the rotator in its own range of -180 to 180
+    const double longPath = longPathHeading(bearing);
+    rightClickCompass("TurnLongPath");
+    const QString longTurn = QString("P %1 0.00").arg(longPath - 360, 0, 'f', 2);
+    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains(longTurn); }))
+        << rotctld.received.join(" | ").toStdString();
+    EXPECT_TRUE(waitUntil([&] { return needleNear(longPath); }));
     EXPECT_TRUE(noBoxWasShown());
 }
 
-TEST_F(CompassMenuTest, TheLongPathGoesToTheRotatorInItsOwnRange)
+TEST_F(CompassMenuTest, StopRotatorStopsItAndWithoutPollingThereIsNoNeedleAndNoReading)
 {
     FakeRotctld rotctld;
-    writeRotatorFile(rotctld.port());
-    start();
-    attachRotator();
-    showLondon();
-    const double longPath = longPathHeading(lastBearingResult().bearing);
-    rightClickCompass("TurnLongPath");
-    // 224.2 on a rotator of -180 to 180
-    const QString turn = QString("P %1 0.00").arg(longPath - 360, 0, 'f', 2);
-    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains(turn); }))
-        << rotctld.received.join(" | ").toStdString();
-    EXPECT_TRUE(waitUntil([&] { return needleNear(longPath); }));
-}
-
-TEST_F(CompassMenuTest, StopRotatorStopsIt)
-{
-    FakeRotctld rotctld;
-    writeRotatorFile(rotctld.port(), false);
-    start();
-    attachRotator();
-    rightClickCompass("StopRotator");
-    ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains("S"); }));
-    EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus() == "Rotator stopped"; }));
-}
-
-TEST_F(CompassMenuTest, WithoutPollingThereIsNoNeedleAndNoReading)
-{
-    FakeRotctld rotctld;
-    writeRotatorFile(rotctld.port(), false);
-    start();
-    attachRotator();
+    startWithRotatorAt(rotctld.port(), false);
     showLondon();
     rightClickCompass("TurnShortPath");
     ASSERT_TRUE(waitUntil([&] { return rotctld.received.filter("P ").size() == 1; }));
@@ -207,14 +183,13 @@ TEST_F(CompassMenuTest, WithoutPollingThereIsNoNeedleAndNoReading)
     ASSERT_TRUE(waitUntil([&] { return rotctld.received.contains("S"); }));
     EXPECT_EQ(rotctld.received.count("p"), 1);  // only the turn's own question: where does the antenna stand?
     EXPECT_EQ(compass().rotatorAzimuth(), std::nullopt);
+    EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus() == "Rotator stopped"; }));
 }
 
 TEST_F(CompassMenuTest, AnUnreachableRotatorIsAStatusTextNeverABox)
 {
     const int port = freePort();
-    writeRotatorFile(port);
-    start();
-    attachRotator();
+    startWithRotatorAt(port);
     const QString expected = QString("Rotator not reachable at 127.0.0.1:%1").arg(port);
     ASSERT_TRUE(waitUntil([&] { return compass().rotatorStatus() == expected; }));
     EXPECT_EQ(compass().toolTip(), expected);
@@ -231,9 +206,7 @@ TEST_F(CompassMenuTest, AnUnreachableRotatorIsAStatusTextNeverABox)
 TEST_F(CompassMenuTest, ARotctldStartedAfterTheProgramIsFoundWithinTenSecondsWithoutAWordBetween)
 {
     const quint16 port = freePort();
-    writeRotatorFile(port);
-    start();
-    attachRotator();
+    startWithRotatorAt(port);
     const QString away = QString("Rotator not reachable at 127.0.0.1:%1").arg(port);
     ASSERT_TRUE(waitUntil([&] { return compass().rotatorStatus() == away; }));
 
@@ -261,9 +234,7 @@ TEST_F(CompassMenuTest, AnErrorReplyIsShownInHamlibsWords)
 {
     FakeRotctld rotctld;
     rotctld.answer("P ", "RPRT -1\n");
-    writeRotatorFile(rotctld.port(), false);
-    start();
-    attachRotator();
+    startWithRotatorAt(rotctld.port(), false);
     showLondon();
     rightClickCompass("TurnShortPath");
     EXPECT_TRUE(waitUntil([&] { return compass().rotatorStatus() == "Rotator refused: Invalid parameter (RPRT -1)"; }));
@@ -276,9 +247,7 @@ TEST_F(CompassMenuTest, ARotatorThatFloodsIsDroppedWithAStatusTextAndTheCompassS
 {
     FakeRotctld rotctld;
     rotctld.flood("p", QByteArray("12.5\n").repeated(1000));
-    writeRotatorFile(rotctld.port());
-    start();
-    attachRotator();
+    startWithRotatorAt(rotctld.port());
     const QString expected = "Rotator at " + rotctld.address() + " sent too much; disconnected";
     ASSERT_TRUE(waitUntil([&] { return compass().rotatorStatus() == expected; }));
     EXPECT_LT(rotctld.floodedBytes, 16 << 20);
@@ -290,8 +259,7 @@ TEST_F(CompassMenuTest, ARotatorThatFloodsIsDroppedWithAStatusTextAndTheCompassS
 TEST_F(CompassMenuTest, RotatorSettingsOkWritesRotatorQvkAndStartsTheRotator)
 {
     FakeRotctld rotctld;
-    start();
-    attachRotator();
+    startWithRotator();
     giveRotatorAtPort(rotctld.port());
 
     EXPECT_EQ(platform.readFile("rotator.qvk"),
@@ -300,33 +268,26 @@ TEST_F(CompassMenuTest, RotatorSettingsOkWritesRotatorQvkAndStartsTheRotator)
     EXPECT_TRUE(waitUntil([&] { return needleNear(0); }));  // reading the antenna at once
 }
 
-TEST_F(CompassMenuTest, TheFirstLookAtTheSettingsSwitchesNoRotatorOn)
+TEST_F(CompassMenuTest, CancelWritesNothingAndTheFirstOkSwitchesNoRotatorOn)
 {
-    start();
-    attachRotator();
+    startWithRotator();
     rightClickCompass("RotatorSettings");
     RotatorDialog& dialog = rotator->dialog();
     EXPECT_FALSE(child<QCheckBox>(dialog, "RotatorEnabled").isChecked());
+    QTest::mouseClick(&child<QPushButton>(dialog, "RotatorCancel"), Qt::LeftButton);
+    EXPECT_FALSE(platform.fileExists("rotator.qvk"));
+    EXPECT_FALSE(rotator->isConfigured());
+
+    rightClickCompass("RotatorSettings");
     QTest::mouseClick(&child<QPushButton>(dialog, "RotatorOk"), Qt::LeftButton);
     EXPECT_FALSE(rotator->isConfigured());
     EXPECT_TRUE(platform.readFile("rotator.qvk").startsWith("0\r\n")) << "set aside until the operator ticks it";
 }
 
-TEST_F(CompassMenuTest, RotatorSettingsCancelWritesNothing)
-{
-    start();
-    attachRotator();
-    rightClickCompass("RotatorSettings");
-    QTest::mouseClick(&child<QPushButton>(rotator->dialog(), "RotatorCancel"), Qt::LeftButton);
-    EXPECT_FALSE(platform.fileExists("rotator.qvk"));
-    EXPECT_FALSE(rotator->isConfigured());
-}
-
 TEST_F(CompassMenuTest, TheDialogShowsTheFilesSettings)
 {
     platform.writeFile("rotator.qvk", "0\r\nshack.local\r\n4535\r\n0\r\n");
-    start();
-    attachRotator();
+    startWithRotator();
     EXPECT_FALSE(rotator->isConfigured());  // set aside
     rightClickCompass("RotatorSettings");
     EXPECT_EQ(rotator->dialog().settings(), (qvk::rotator::RotatorSettings{false, "shack.local", 4535, false}));
@@ -335,8 +296,7 @@ TEST_F(CompassMenuTest, TheDialogShowsTheFilesSettings)
 TEST_F(CompassMenuTest, AnUnreadableRotatorFileIsTheStatusTextAndIsLeftAlone)
 {
     QDir(platform.settingsFolder()).mkdir("rotator.qvk");  // root reads any file, but never a folder
-    start();
-    attachRotator();
+    startWithRotator();
     EXPECT_EQ(compass().rotatorStatus(), "Cannot read file " + platform.settingsFolder() +
                                              "rotator.qvk: Is a directory. The program runs with its defaults and "
                                              "leaves the file as it is.");
@@ -366,8 +326,7 @@ TEST_F(CompassMenuTest, AFiftyMegabyteHostLineIsCutWithAStatusTextAndTheUsualHos
         for (int megabyte = 0; megabyte < 50; ++megabyte) file.write(QByteArray(1 << 20, 'h'));
         file.write(QString("\r\n%1\r\n1\r\n").arg(rotctld.port()).toLatin1());
     }
-    start();
-    attachRotator();
+    startWithRotator();
     EXPECT_EQ(rotator->settings().host, "127.0.0.1");
     EXPECT_TRUE(waitUntil([&] { return needleNear(0); }));
     EXPECT_EQ(compass().rotatorStatus(),

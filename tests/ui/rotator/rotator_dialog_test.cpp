@@ -31,23 +31,19 @@ protected:
     std::vector<RotatorSettings> saved;
 };
 
-TEST_F(RotatorDialogTest, IsCaptionedRotatorAndOffersRotctldsUsualPlace)
+TEST_F(RotatorDialogTest, OffersRotctldsUsualPlaceThenShowsTheSettingsItIsGiven)
 {
     EXPECT_EQ(dialog.objectName(), "Rotator");
     EXPECT_EQ(dialog.windowTitle(), "Rotator");
-    EXPECT_TRUE(find<QCheckBox>("RotatorEnabled").isChecked());
-    EXPECT_EQ(find<QLineEdit>("RotatorHost").text(), "127.0.0.1");
-    EXPECT_EQ(find<QSpinBox>("RotatorPort").value(), 4533);
-    EXPECT_TRUE(find<QCheckBox>("RotatorPoll").isChecked());
-}
-
-TEST_F(RotatorDialogTest, ShowsTheSettingsItIsGiven)
-{
+    const auto expectShown = [this](bool enabled, const QString& host, int port, bool poll) {
+        EXPECT_EQ(find<QCheckBox>("RotatorEnabled").isChecked(), enabled);
+        EXPECT_EQ(find<QLineEdit>("RotatorHost").text(), host);
+        EXPECT_EQ(find<QSpinBox>("RotatorPort").value(), port);
+        EXPECT_EQ(find<QCheckBox>("RotatorPoll").isChecked(), poll);
+    };
+    expectShown(true, "127.0.0.1", 4533, true);
     dialog.setSettings({false, "shack.local", 4535, false});
-    EXPECT_FALSE(find<QCheckBox>("RotatorEnabled").isChecked());
-    EXPECT_EQ(find<QLineEdit>("RotatorHost").text(), "shack.local");
-    EXPECT_EQ(find<QSpinBox>("RotatorPort").value(), 4535);
-    EXPECT_FALSE(find<QCheckBox>("RotatorPoll").isChecked());
+    expectShown(false, "shack.local", 4535, false);
     EXPECT_FALSE(find<QLineEdit>("RotatorHost").isEnabled());  // nothing to set for a rotator not in use
 }
 

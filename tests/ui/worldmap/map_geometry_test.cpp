@@ -47,23 +47,6 @@ TEST(WorldMapGeometry, ATailWithoutAHashMarksNothing)
     EXPECT_FALSE(markerFromTail("a577b162"));
 }
 
-TEST(WorldMapGeometry, TheArrowHangsLeftOfTheAnchorWithItsTipOnTheSpot)
-{
-    const QPoint anchor = anchorPosition(*markerFromTail("#a577#b162"));
-    // an arrow drawn to 91, 15 of its box, as the window was laid out
-    EXPECT_EQ(arrowPosition(anchor, QPoint(91, 15)), QPoint(487, 141));
-    // the program's arrow, drawn 10 pixels in from its box's edges
-    EXPECT_EQ(arrowPosition(anchor, QPoint(86, 10)), QPoint(492, 146));
-    // either way the tip lands on 578, 156, the spot the tail names
-    EXPECT_EQ(arrowPosition(anchor, QPoint(86, 10)) + QPoint(86, 10), QPoint(577 + 1, 162 - 6));
-}
-
-TEST(WorldMapGeometry, TheSquareStandsRightOfTheAnchor)
-{
-    EXPECT_EQ(squarePosition(anchorPosition(*markerFromTail("#c865#d225"))), QPoint(869, 225));
-    EXPECT_EQ(squarePosition(anchorPosition(*markerFromTail("#c0#d210"))), QPoint(4, 210));
-}
-
 struct PanRow {
     MapEdge edge;
     QPoint expected;  // from a map standing at -30, -1

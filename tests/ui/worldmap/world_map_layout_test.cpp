@@ -85,10 +85,6 @@ TEST_F(WorldMapTest, TheControlsStartAsTheOperatorFirstSeesThem)
     EXPECT_EQ(tails.itemText(0), "#a577#b162");
 
     EXPECT_EQ(arrow().size(), QSize(96, 20));
-    EXPECT_EQ(arrow().ArrowWidth(), 9);
-    EXPECT_EQ(arrow().Brush().color(), QColor(Qt::yellow));
-    EXPECT_EQ(arrow().Pen().color(), QColor(0, 0, 128));
-    EXPECT_EQ(arrow().Pen().width(), 2);
     EXPECT_LT(arrow().StartX(), arrow().TargetX()) << "the arrow points right";
     EXPECT_EQ(arrow().StartY(), arrow().TargetY());
     EXPECT_EQ(arrow().pos(), QPoint(26, 35));
@@ -100,14 +96,6 @@ TEST_F(WorldMapTest, TheControlsStartAsTheOperatorFirstSeesThem)
     EXPECT_FALSE(box().closeWatch().isActive());
     EXPECT_EQ(box().closeWatch().objectName(), "Timer1");
     EXPECT_EQ(window->nudgeStep(), 1);
-}
-
-TEST_F(WorldMapTest, TheWindowAndTheViewportHaveTheirColours)
-{
-    open();
-    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(224, 192, 120));
-    EXPECT_EQ(find("Panel2").palette().color(QPalette::Window), QColor(225, 195, 120));
-    EXPECT_EQ(box().palette().color(QPalette::Base), QColor(Qt::white));
 }
 
 }  // namespace

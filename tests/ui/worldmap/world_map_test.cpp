@@ -41,7 +41,7 @@ TEST_F(WorldMapTest, AtMost20CharactersCanBeTypedButALongEntryIsCommittedWhole)
     EXPECT_TRUE(square().isVisible());
 }
 
-TEST_F(WorldMapTest, CommittingMaltaPointsTheArrowAtItAndScrollsRightAndTop)
+TEST_F(WorldMapTest, CommittingAnEntryPointsItsMarkerAtItAndScrollsToItsSide)
 {
     open();
     click("SpeedButton10");  // start from the bottom-left corner, away from both edges it goes to
@@ -59,29 +59,20 @@ TEST_F(WorldMapTest, CommittingMaltaPointsTheArrowAtItAndScrollsRightAndTop)
     EXPECT_TRUE(box().hasFocus());
     EXPECT_EQ(box().lineEdit()->selectedText(), "1A0  Malta");
     EXPECT_FALSE(box().closeWatch().isActive());
-}
 
-TEST_F(WorldMapTest, CommittingAntarcticaScrollsRightAndBottom)
-{
-    open();
-    choose("kc4");
-    EXPECT_EQ(box().currentText(), "KC4  Antarctica");
-    EXPECT_EQ(anchor().pos(), QPoint(878, 529));
-    EXPECT_EQ(QPoint(arrow().TargetX(), arrow().TargetY()), QPoint(879, 531));
-    EXPECT_EQ(mapPosition(), QPoint(-116, -4));
-}
-
-TEST_F(WorldMapTest, CommittingSpratlyShowsTheSquareAndHidesTheArrow)
-{
-    open();
-    choose("1a0");
-    choose("1s");
+    choose("1s");  // a square: the arrow goes
     EXPECT_EQ(box().currentText(), "1S  Spratly Island");
     EXPECT_TRUE(square().isVisible());
     EXPECT_EQ(square().pos(), QPoint(869, 225));
     EXPECT_EQ(anchor().pos(), QPoint(865, 225));
     EXPECT_FALSE(arrow().isVisible());
     EXPECT_EQ(box().lineEdit()->selectedText(), "1S  Spratly Island");
+
+    choose("kc4");  // right and bottom
+    EXPECT_EQ(box().currentText(), "KC4  Antarctica");
+    EXPECT_EQ(anchor().pos(), QPoint(878, 529));
+    EXPECT_EQ(QPoint(arrow().TargetX(), arrow().TargetY()), QPoint(879, 531));
+    EXPECT_EQ(mapPosition(), QPoint(-116, -4));
 }
 
 TEST_F(WorldMapTest, TypingAPrefixFindsTodaysEntityUnderItsOwnName)
@@ -106,12 +97,7 @@ TEST_F(WorldMapTest, TypingAPrefixFindsTodaysEntityUnderItsOwnName)
         EXPECT_EQ(box().currentText(), QString(entry)) << typed;
         EXPECT_NE(arrow().isVisible(), square().isVisible()) << entry << ": one marker shows where it lies";
     }
-}
-
-TEST_F(WorldMapTest, TypingPJ7OrPJ8FindsSintMaartenNotSaba)
-{
-    open();
-    for (const char* typed : {"pj7", "pj8"}) {
+    for (const char* typed : {"pj7", "pj8"}) {  // Sint Maarten, not Saba
         choose(typed);
         EXPECT_EQ(box().currentText(), "PJ7  Sint Maarten") << typed;
         EXPECT_TRUE(square().isVisible());
@@ -138,29 +124,6 @@ TEST_F(WorldMapTest, AnUnknownTextHidesTheArrowAndLeavesTheSquare)
     EXPECT_EQ(square().pos(), QPoint(869, 225));
     EXPECT_FALSE(arrow().isVisible());
     EXPECT_EQ(mapPosition(), map);
-}
-
-TEST_F(WorldMapTest, TheFollowToggleScrollsToTheAnchorsSideAtTheThresholds)
-{
-    open();
-    struct Row {
-        const char* tail;
-        QPoint map;
-    };
-    const Row rows[] = {
-        {"#a567#b100", {0, 0}},     // anchor 567, 92
-        {"#a568#b100", {-116, 0}},  // anchor 568, 92
-        {"#c100#d300", {0, 0}},     // anchor 100, 300
-        {"#c100#d301", {0, -4}},    // anchor 100, 301
-        {"#a100#b308", {0, 0}},     // an arrow's anchor stands 8 above its number: 300
-        {"#a100#b309", {0, -4}},
-    };
-    for (const Row& row : rows) {
-        click("SpeedButton7");  // from the centre, so that both axes move
-        ASSERT_EQ(mapPosition(), QPoint(-58, -2));
-        window->markTail(row.tail);
-        EXPECT_EQ(mapPosition(), row.map) << row.tail;
-    }
 }
 
 TEST_F(WorldMapTest, EntriesNearTheThresholdsScrollToTheirSides)
@@ -285,25 +248,20 @@ TEST_F(WorldMapTest, AMapNarrowerThanAWideViewportStaysAtEitherEdge)
     EXPECT_EQ(mapPosition(), QPoint(1, -4));
 }
 
-TEST_F(WorldMapTest, PressingOnTheArrowOrTheSquareDoesNotDragTheMap)
+TEST_F(WorldMapTest, PressingOnTheArrowOrTheSquareDoesNotDragTheMapAndClickingTheArrowHidesIt)
 {
     open();
     choose("1a0");
     const QPoint map = mapPosition();
     drag(arrow(), {{-80, 0}});
     EXPECT_EQ(mapPosition(), map);
-    choose("1s");
-    drag(square(), {{-80, 0}});
-    EXPECT_EQ(mapPosition(), map);
-}
-
-TEST_F(WorldMapTest, ClickingTheArrowHidesIt)
-{
-    open();
     choose("1a0");
     ASSERT_TRUE(arrow().isVisible());
     QTest::mouseClick(&arrow(), Qt::LeftButton, {}, QPoint(60, 10));
     EXPECT_FALSE(arrow().isVisible());
+    choose("1s");
+    drag(square(), {{-80, 0}});
+    EXPECT_EQ(mapPosition(), map);
 }
 
 TEST_F(WorldMapTest, TypingSMovesTheAnchorAndTheArrowWhileShiftSDoesNot)
@@ -344,15 +302,6 @@ TEST_F(WorldMapTest, TheNumberKeysSetTheNudgeStepForWASD)
             << row.key << ": the arrow's tip follows the anchor";
     }
     EXPECT_FALSE(anchor().isVisible());
-}
-
-TEST_F(WorldMapTest, AnyKeyReattachesTheArrowToTheAnchor)
-{
-    open();
-    choose("1a0");
-    arrow().move(10, 10);
-    type("k");
-    EXPECT_EQ(arrow().pos(), QPoint(492, 146));
 }
 
 TEST_F(WorldMapTest, ReopeningKeepsTheMapMarkersAndStepButEmptiesTheList)
