@@ -1,6 +1,8 @@
 #include "ui/beammap/beam_map.h"
 
 #include "core/geodesic.h"
+#include "core/number_text.h"
+#include "core/windows1252.h"
 
 namespace qvk::beammap {
 
@@ -10,6 +12,19 @@ GeoPoint mapPoint(SignedPosition position)
 }
 
 SignedPosition programPosition(GeoPoint point) { return {point.latitude, -point.longitude}; }
+
+QString degreesText(double degrees)
+{
+    return QString::fromStdString(windows1252ToUtf8(formatFixed(degrees, 1))) + QChar(0x00B0);
+}
+
+QString distanceText(double metres, DistanceUnit unit)
+{
+    const bool miles = unit == DistanceUnit::Miles;
+    return QString::fromStdString(
+               windows1252ToUtf8(formatGrouped(miles ? metresToMiles(metres) : metresToKilometres(metres)))) +
+           (miles ? " mi" : " km");
+}
 
 std::optional<BeamTarget> beamTargetFor(const QString& name, SignedPosition home, SignedPosition target)
 {

@@ -1,6 +1,5 @@
 #include "ui/beammap/beam_map_painter.h"
 
-#include "core/geodesic.h"
 #include "core/number_text.h"
 #include "core/position_text.h"
 #include "core/windows1252.h"
@@ -41,14 +40,6 @@ QPen cosmeticPen(const QColor& colour, double width, Qt::PenStyle style = Qt::So
 }
 
 QString programText(const std::string& bytes) { return QString::fromStdString(windows1252ToUtf8(bytes)); }
-
-QString degreesText(double degrees) { return programText(formatFixed(degrees, 1)) + QChar(0x00B0); }
-
-QString distanceText(double metres, DistanceUnit unit)
-{
-    return unit == DistanceUnit::Miles ? programText(formatGrouped(metresToMiles(metres))) + " mi"
-                                       : programText(formatGrouped(metresToKilometres(metres))) + " km";
-}
 
 void paintLines(QPainter& painter, const std::vector<MapLine>& lines, const QRectF& visible)
 {
