@@ -5,7 +5,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
 #include <set>
 
 namespace qvk::beammap {
@@ -14,8 +13,6 @@ namespace {
 struct Quantization {
     double scaleX = 1, scaleY = 1, translateX = 0, translateY = 0;
 };
-
-int arcNumber(int reference) { return reference >= 0 ? reference : ~reference; }
 
 std::optional<GeoLine> decodeArc(const QJsonArray& positions, const Quantization& q)
 {
@@ -128,13 +125,6 @@ TopologyReading readTopologyFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, "Cannot open file " + path + "."};
     return decodeTopology(file.readAll(), path);
-}
-
-GeoLine arcPoints(const WorldOutlines& world, int reference)
-{
-    GeoLine points = world.arcs[static_cast<std::size_t>(arcNumber(reference))];
-    if (reference < 0) std::reverse(points.begin(), points.end());
-    return points;
 }
 
 }  // namespace qvk::beammap
