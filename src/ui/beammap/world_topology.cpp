@@ -59,6 +59,14 @@ std::optional<std::vector<ArcPolygon>> polygonsOf(const QJsonObject& geometry, i
     return polygons;
 }
 
+// Every arc the polygons walk, in either direction, once.
+void addArcsWalked(const std::vector<ArcPolygon>& polygons, std::set<int>& arcs)
+{
+    for (const ArcPolygon& polygon : polygons)
+        for (const ArcRing& ring : polygon)
+            for (int reference : ring) arcs.insert(arcNumber(reference));
+}
+
 }  // namespace
 
 TopologyReading decodeTopology(const QByteArray& json, const QString& name)
@@ -95,9 +103,7 @@ TopologyReading decodeTopology(const QByteArray& json, const QString& name)
     for (const QJsonValue& geometry : objects["land"].toObject()["geometries"].toArray()) {
         const auto polygons = polygonsOf(geometry.toObject(), arcCount);
         if (!polygons) return failure("a land geometry that is not a polygon of the topology's arcs");
-        for (const ArcPolygon& polygon : *polygons)
-            for (const ArcRing& ring : polygon)
-                for (int reference : ring) coast.insert(arcNumber(reference));
+        addArcsWalked(*polygons, coast);
         world.land.insert(world.land.end(), polygons->begin(), polygons->end());
     }
     world.coastArcs.assign(coast.begin(), coast.end());
@@ -108,9 +114,7 @@ TopologyReading decodeTopology(const QByteArray& json, const QString& name)
         const auto polygons = polygonsOf(geometry.toObject(), arcCount);
         if (!polygons) continue;  // a country without an outline draws no border
         std::set<int> arcsOfCountry;
-        for (const ArcPolygon& polygon : *polygons)
-            for (const ArcRing& ring : polygon)
-                for (int reference : ring) arcsOfCountry.insert(arcNumber(reference));
+        addArcsWalked(*polygons, arcsOfCountry);
         for (int arc : arcsOfCountry) ++countriesUsing[static_cast<std::size_t>(arc)];
     }
     for (int arc = 0; arc < arcCount; ++arc)
