@@ -1,23 +1,14 @@
 #include "settings/clock_zones_file.h"
 
+#include "core/byte_text.h"
 #include "core/messages.h"
 
 namespace qvk {
-namespace {
-
-std::string withoutBlanks(const std::string& line)
-{
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return line.substr(first, line.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
 
 ClockZones parseClockZones(const std::vector<std::string>& lines)
 {
     ClockZones zones;
-    for (std::size_t k = 0; k < zones.size() && k < lines.size(); ++k) zones[k] = withoutBlanks(lines[k]);
+    for (std::size_t k = 0; k < zones.size() && k < lines.size(); ++k) zones[k] = text::trimBlanks(lines[k]);
     return zones;
 }
 
