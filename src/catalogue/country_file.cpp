@@ -244,7 +244,7 @@ std::string countryFileVersion(const std::vector<std::string>& lines)
 
 std::string countryFileMessage(std::string_view path, const CountryFileFault& fault)
 {
-    return "Country file " + std::string(path) + ", line " + std::to_string(fault.line) + ": " + fault.problem + ".";
+    return atLineMessage("Country file " + std::string(path), fault.line, fault.problem + ".");
 }
 
 }  // namespace qvk

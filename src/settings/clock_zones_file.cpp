@@ -16,8 +16,8 @@ std::vector<std::string> clockZonesLines(const ClockZones& zones) { return {zone
 
 std::string unknownClockZoneMessage(std::string_view path, int line, std::string_view zone)
 {
-    return "Clock zones file " + std::string(path) + ", line " + std::to_string(line) + ": unknown time zone " +
-           singleQuoted(zone) + ", ignored.";
+    return atLineMessage("Clock zones file " + std::string(path), static_cast<std::size_t>(line),
+                         "unknown time zone " + singleQuoted(zone) + ", ignored.");
 }
 
 }  // namespace qvk
