@@ -5,6 +5,7 @@
 #include "core/line_file.h"
 #include "core/windows1252.h"
 #include "ui/beammap/arc_simplification.h"
+#include "ui/beammap/beam_map.h"
 
 #include <QFile>
 
@@ -18,8 +19,7 @@ std::vector<DxccPlace> dxccPlaces(const std::vector<std::string>& masterLines)
         if (position.status != EntryPosition::Status::Found) continue;
         const auto prefixEnd = entry.find("  ");
         places.push_back(
-            {QString::fromStdString(windows1252ToUtf8(entry.substr(0, prefixEnd))),
-             {static_cast<double>(position.position.latitude), static_cast<double>(-position.position.longitude)}});
+            {QString::fromStdString(windows1252ToUtf8(entry.substr(0, prefixEnd))), mapPoint(position.position)});
     }
     return places;
 }
