@@ -93,7 +93,7 @@ int beamMapCommand(const Arguments& arguments)
     }
 
     const auto application = guiApplication();
-    const auto dataFolder = findDataFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    const auto dataFolder = findDataFolder(executableFolder());
     const auto data = beammap::readBeamMapData(QFile::decodeName(dataFolder.c_str()) + "/");
     if (!data.data) return cannotUse(data.error.toStdString());
     beammap::BeamMap map(data.data, home.position);
