@@ -77,7 +77,7 @@ void BeamMap::waitForDetail()
 
 void BeamMap::setHome(SignedPosition home)
 {
-    if (home.latitude == home_.latitude && home.longitude == home_.longitude) return;
+    if (home == home_) return;
     home_ = home;
     project();
 }

@@ -102,7 +102,7 @@ bool BeamMapWindow::loadMap()
 void BeamMapWindow::setHome(SignedPosition home)
 {
     // a home saved again unchanged keeps the operator's zoom
-    const bool moved = home.latitude != home_.latitude || home.longitude != home_.longitude;
+    const bool moved = home != home_;
     home_ = home;
     if (!map_ || !moved) return;
     map_->setHome(home);
