@@ -16,7 +16,7 @@ constexpr std::string_view kVersionMark = "VER";
 constexpr std::size_t kVersionDigits = 8;  // yyyymmdd
 constexpr std::string_view kOverrideOpeners = "([<{~";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+using text::isDigit;
 
 std::string quoted(std::string_view text) { return "'" + quotedInMessage(text) + "'"; }
 
