@@ -2,7 +2,7 @@
 
 #include "core/geodesic.h"
 #include "core/number_text.h"
-#include "core/windows1252.h"
+#include "ui/common/screen_text.h"
 
 namespace qvk::beammap {
 
@@ -13,16 +13,12 @@ GeoPoint mapPoint(SignedPosition position)
 
 SignedPosition programPosition(GeoPoint point) { return {point.latitude, -point.longitude}; }
 
-QString degreesText(double degrees)
-{
-    return QString::fromStdString(windows1252ToUtf8(formatFixed(degrees, 1))) + QChar(0x00B0);
-}
+QString degreesText(double degrees) { return ui::toScreen(formatFixed(degrees, 1)) + QChar(0x00B0); }
 
 QString distanceText(double metres, DistanceUnit unit)
 {
     const bool miles = unit == DistanceUnit::Miles;
-    return QString::fromStdString(
-               windows1252ToUtf8(formatGrouped(miles ? metresToMiles(metres) : metresToKilometres(metres)))) +
+    return ui::toScreen(formatGrouped(miles ? metresToMiles(metres) : metresToKilometres(metres))) +
            (miles ? " mi" : " km");
 }
 
