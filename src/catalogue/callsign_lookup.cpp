@@ -10,7 +10,7 @@ namespace {
 
 using Outcome = CallLookup::Outcome;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+using text::isDigit;
 bool isLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 // The parts of a checked callsign; 20 characters hold at most 10 of them.

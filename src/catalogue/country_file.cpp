@@ -16,9 +16,7 @@ constexpr std::string_view kVersionMark = "VER";
 constexpr std::size_t kVersionDigits = 8;  // yyyymmdd
 constexpr std::string_view kOverrideOpeners = "([<{~";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string quoted(std::string_view text) { return "'" + quotedInMessage(text) + "'"; }
+using text::isDigit;
 
 // A fault thrown inside one line's parsing and numbered by the line loop.
 struct LineFault {
@@ -29,7 +27,7 @@ int wholeNumber(std::string_view text, std::string_view what)
 {
     const auto value = parseWholeNumber(text);
     if (!value || *value < 0 || *value > 1000000)
-        throw LineFault{std::string(what) + " " + quoted(text) + " is not a whole number"};
+        throw LineFault{std::string(what) + " " + singleQuoted(text) + " is not a whole number"};
     return static_cast<int>(*value);
 }
 
@@ -37,8 +35,8 @@ double decimal(std::string_view text, std::string_view what, int limit)
 {
     const auto value = parseDecimal(text);
     if (!value || *value < -limit || *value > limit)
-        throw LineFault{std::string(what) + " " + quoted(text) + " is not a number from -" + std::to_string(limit) +
-                        " to " + std::to_string(limit)};
+        throw LineFault{std::string(what) + " " + singleQuoted(text) + " is not a number from -" +
+                        std::to_string(limit) + " to " + std::to_string(limit)};
     return static_cast<double>(*value);
 }
 
@@ -93,7 +91,7 @@ void applyOverrides(std::string_view token, std::string_view overrides, CountryL
         const char closer = opener == '(' ? ')' : opener == '[' ? ']' : opener == '<' ? '>' : opener == '{' ? '}' : '~';
         const auto end = overrides.find(closer, 1);
         if (kOverrideOpeners.find(opener) == std::string_view::npos || end == std::string_view::npos)
-            throw LineFault{"token " + quoted(token) + " has an unreadable override"};
+            throw LineFault{"token " + singleQuoted(token) + " has an unreadable override"};
         const std::string_view value = overrides.substr(1, end - 1);
         switch (opener) {
         case '(':
@@ -105,7 +103,7 @@ void applyOverrides(std::string_view token, std::string_view overrides, CountryL
         case '<': {
             const auto slash = value.find('/');
             if (slash == std::string_view::npos)
-                throw LineFault{"token " + quoted(token) + " has a position without \"/\""};
+                throw LineFault{"token " + singleQuoted(token) + " has a position without \"/\""};
             location.latitude = decimal(value.substr(0, slash), "the latitude", 90);
             location.longitude = decimal(value.substr(slash + 1), "the longitude", 180);
             break;
@@ -169,7 +167,7 @@ private:
     void addToken(std::string_view token, std::uint32_t ownIndex)
     {
         TokenParts parts = splitToken(token);
-        if (parts.name.empty()) throw LineFault{"token " + quoted(token) + " names no call or prefix"};
+        if (parts.name.empty()) throw LineFault{"token " + singleQuoted(token) + " names no call or prefix"};
         if (parts.exact && isVersion(parts.written)) {
             if (file_.version.empty()) file_.version = parts.written.substr(kVersionMark.size());
             return;
@@ -244,7 +242,7 @@ std::string countryFileVersion(const std::vector<std::string>& lines)
 
 std::string countryFileMessage(std::string_view path, const CountryFileFault& fault)
 {
-    return "Country file " + std::string(path) + ", line " + std::to_string(fault.line) + ": " + fault.problem + ".";
+    return atLineMessage("Country file " + std::string(path), fault.line, fault.problem + ".");
 }
 
 }  // namespace qvk

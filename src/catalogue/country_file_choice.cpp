@@ -35,9 +35,7 @@ std::optional<std::vector<std::string>> readCountryFileLines(const std::filesyst
 {
     std::error_code error;
     if (std::filesystem::file_size(path, error) > kLargestCountryFile && !error) {
-        problem = "Country file ";
-        problem += path.string();
-        problem += ": larger than 16 MB; not read.";
+        problem = inFileMessage("Country file " + path.string(), "larger than 16 MB; not read.");
         return std::nullopt;
     }
     LineFileReading reading = readLineFile(path, kLargestCountryFile);

@@ -11,6 +11,8 @@
 
 namespace qvk {
 
+// In the data folder.
+inline constexpr const char* kMasterFileName = "states.txt";
 inline constexpr std::string_view kDxccTag = "DX~";
 inline constexpr std::size_t kEntryTextLength = 100;
 

@@ -38,6 +38,8 @@ std::string upperAscii(std::string_view s)
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 std::string_view trimBlanks(std::string_view s)
 {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);

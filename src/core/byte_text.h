@@ -31,6 +31,9 @@ std::string upperAscii(std::string_view s);
 // Space, tab, CR and LF.
 bool isBlank(char c);
 
+// The ASCII digits 0 to 9 only, whatever the locale.
+bool isDigit(char c);
+
 // s without the blanks at either end.
 std::string_view trimBlanks(std::string_view s);
 

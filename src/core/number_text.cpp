@@ -1,5 +1,7 @@
 #include "core/number_text.h"
 
+#include "core/byte_text.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -8,7 +10,7 @@ namespace {
 
 constexpr int kSignificantDigits = 15;  // what a double holds reliably
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+using text::isDigit;
 
 std::string_view trimBlanks(std::string_view text)
 {

@@ -1,23 +1,14 @@
 #include "settings/clock_zones_file.h"
 
+#include "core/byte_text.h"
 #include "core/messages.h"
 
 namespace qvk {
-namespace {
-
-std::string withoutBlanks(const std::string& line)
-{
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return line.substr(first, line.find_last_not_of(" \t") - first + 1);
-}
-
-}  // namespace
 
 ClockZones parseClockZones(const std::vector<std::string>& lines)
 {
     ClockZones zones;
-    for (std::size_t k = 0; k < zones.size() && k < lines.size(); ++k) zones[k] = withoutBlanks(lines[k]);
+    for (std::size_t k = 0; k < zones.size() && k < lines.size(); ++k) zones[k] = text::trimBlanks(lines[k]);
     return zones;
 }
 
@@ -25,8 +16,8 @@ std::vector<std::string> clockZonesLines(const ClockZones& zones) { return {zone
 
 std::string unknownClockZoneMessage(std::string_view path, int line, std::string_view zone)
 {
-    return "Clock zones file " + std::string(path) + ", line " + std::to_string(line) + ": unknown time zone " +
-           singleQuoted(zone) + ", ignored.";
+    return atLineMessage("Clock zones file " + std::string(path), static_cast<std::size_t>(line),
+                         "unknown time zone " + singleQuoted(zone) + ", ignored.");
 }
 
 }  // namespace qvk

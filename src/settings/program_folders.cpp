@@ -83,6 +83,13 @@ FolderFacts folderFactsOfSystem(const fs::path& programFolder)
     return facts;
 }
 
+fs::path executableFolder()
+{
+    std::error_code error;
+    const auto executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::current_path(error) : executable.parent_path();
+}
+
 fs::path findDataFolder(const fs::path& programFolder)
 {
     if (holdsData(programFolder)) return programFolder;

@@ -41,6 +41,11 @@ struct ProgramFolders {
 
 FolderFacts folderFactsOfSystem(const std::filesystem::path& programFolder);
 
+// The running executable's folder, as the system names it (/proc/self/exe);
+// the working folder when the system does not say: for qvk-calc, which has no
+// Qt application to ask.
+std::filesystem::path executableFolder();
+
 std::filesystem::path findDataFolder(const std::filesystem::path& programFolder);
 
 // $XDG_CONFIG_HOME/qvk, else $HOME/.config/qvk; nullopt when neither gives

@@ -8,17 +8,10 @@
 namespace qvk::calc {
 namespace {
 
-std::filesystem::path ownFolder()
-{
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path(error) : executable.parent_path();
-}
-
 // The operator's, the system's and the shipped file, where the program looks.
 std::vector<std::filesystem::path> programCandidates()
 {
-    const auto program = ownFolder();
+    const auto program = executableFolder();
     const auto data = findDataFolder(program);
     // without a settings folder the shipped file stands in; it is read once
     const auto settings = settingsFolderToRead(folderFactsOfSystem(program)).value_or(data);

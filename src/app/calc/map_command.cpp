@@ -5,9 +5,9 @@
 #include "core/number_text.h"
 #include "settings/program_folders.h"
 #include "ui/beammap/beam_map_painter.h"
+#include "ui/common/screen_text.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -93,8 +93,8 @@ int beamMapCommand(const Arguments& arguments)
     }
 
     const auto application = guiApplication();
-    const auto dataFolder = findDataFolder(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
-    const auto data = beammap::readBeamMapData(QFile::decodeName(dataFolder.c_str()) + "/");
+    const auto dataFolder = findDataFolder(executableFolder());
+    const auto data = beammap::readBeamMapData(ui::fromFileSystemPath(dataFolder) + "/");
     if (!data.data) return cannotUse(data.error.toStdString());
     beammap::BeamMap map(data.data, home.position);
     map.setTime(static_cast<double>(utc.toSecsSinceEpoch()));

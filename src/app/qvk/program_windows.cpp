@@ -1,6 +1,6 @@
 #include "app/qvk/program_windows.h"
 
-#include <QScreen>
+#include "ui/common/form_window.h"
 
 namespace qvk::ui {
 
@@ -32,8 +32,7 @@ ProgramWindows::ProgramWindows(Platform& platform)
 
 void ProgramWindows::showMainWindow()
 {
-    if (const QScreen* screen = mainWindow_.screen())
-        mainWindow_.move(screen->availableGeometry().center() - mainWindow_.rect().center());
+    centreOnScreen(mainWindow_);
     mainWindow_.show();
 }
 

@@ -1,6 +1,8 @@
 #include "ui/beammap/beam_map.h"
 
 #include "core/geodesic.h"
+#include "core/number_text.h"
+#include "ui/common/screen_text.h"
 
 namespace qvk::beammap {
 
@@ -10,6 +12,15 @@ GeoPoint mapPoint(SignedPosition position)
 }
 
 SignedPosition programPosition(GeoPoint point) { return {point.latitude, -point.longitude}; }
+
+QString degreesText(double degrees) { return ui::toScreen(formatFixed(degrees, 1)) + QChar(0x00B0); }
+
+QString distanceText(double metres, DistanceUnit unit)
+{
+    const bool miles = unit == DistanceUnit::Miles;
+    return ui::toScreen(formatGrouped(miles ? metresToMiles(metres) : metresToKilometres(metres))) +
+           (miles ? " mi" : " km");
+}
 
 std::optional<BeamTarget> beamTargetFor(const QString& name, SignedPosition home, SignedPosition target)
 {
@@ -62,7 +73,7 @@ void BeamMap::waitForDetail()
 
 void BeamMap::setHome(SignedPosition home)
 {
-    if (home.latitude == home_.latitude && home.longitude == home_.longitude) return;
+    if (home == home_) return;
     home_ = home;
     project();
 }

@@ -41,6 +41,11 @@ struct BeamTarget {
 GeoPoint mapPoint(SignedPosition position);
 SignedPosition programPosition(GeoPoint point);
 
+// The map's texts of a heading ("44.2°") and of a distance in the chosen unit
+// ("7,026 km", "4,366 mi"), in the legend and under the pointer alike.
+QString degreesText(double degrees);
+QString distanceText(double metres, DistanceUnit unit);
+
 // The target with its heading, long path and distance from the program's own
 // computation (the one behind the main window and qvk-calc bearing); nullopt
 // when that computation fails.

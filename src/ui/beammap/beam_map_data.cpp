@@ -3,10 +3,9 @@
 #include "catalogue/list_entry.h"
 #include "catalogue/master_list.h"
 #include "core/line_file.h"
-#include "core/windows1252.h"
 #include "ui/beammap/arc_simplification.h"
-
-#include <QFile>
+#include "ui/beammap/beam_map.h"
+#include "ui/common/screen_text.h"
 
 namespace qvk::beammap {
 
@@ -17,9 +16,7 @@ std::vector<DxccPlace> dxccPlaces(const std::vector<std::string>& masterLines)
         const EntryPosition position = positionOfEntry(entry);
         if (position.status != EntryPosition::Status::Found) continue;
         const auto prefixEnd = entry.find("  ");
-        places.push_back(
-            {QString::fromStdString(windows1252ToUtf8(entry.substr(0, prefixEnd))),
-             {static_cast<double>(position.position.latitude), static_cast<double>(-position.position.longitude)}});
+        places.push_back({ui::toScreen(entry.substr(0, prefixEnd)), mapPoint(position.position)});
     }
     return places;
 }
@@ -35,7 +32,7 @@ BeamMapDataReading readBeamMapData(const QString& folder)
             for (GeoLine& arc : data->levels[level].arcs) arc = simplified(arc, kWorldLevels[level].toleranceDegrees);
     }
     // the dots are a help, not the map: a DXCC list that does not read leaves them out
-    if (const auto master = readLineFile(QFile::encodeName(folder + kMasterFileName).toStdString()); master.read())
+    if (const auto master = readLineFile(ui::toFileSystemPath(folder + kMasterFileName)); master.read())
         data->dxcc = dxccPlaces(master.lines);
     return {data, {}};
 }

@@ -16,7 +16,6 @@
 namespace qvk::beammap {
 
 inline constexpr const char* kWorldFileName = "countries-50m.json";
-inline constexpr const char* kMasterFileName = "states.txt";
 
 // The world at three levels of detail, lightest first: a level is drawn
 // while a pixel spans at least `fromMetresPerPixel`, where its simplification

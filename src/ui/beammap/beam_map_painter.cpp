@@ -1,11 +1,10 @@
 #include "ui/beammap/beam_map_painter.h"
 
-#include "core/geodesic.h"
 #include "core/number_text.h"
 #include "core/position_text.h"
-#include "core/windows1252.h"
 #include "ui/beammap/beam_map_colours.h"
 #include "ui/beammap/label_placement.h"
+#include "ui/common/screen_text.h"
 
 #include <QDateTime>
 #include <QFontMetricsF>
@@ -40,16 +39,6 @@ QPen cosmeticPen(const QColor& colour, double width, Qt::PenStyle style = Qt::So
     return pen;
 }
 
-QString programText(const std::string& bytes) { return QString::fromStdString(windows1252ToUtf8(bytes)); }
-
-QString degreesText(double degrees) { return programText(formatFixed(degrees, 1)) + QChar(0x00B0); }
-
-QString distanceText(double metres, DistanceUnit unit)
-{
-    return unit == DistanceUnit::Miles ? programText(formatGrouped(metresToMiles(metres))) + " mi"
-                                       : programText(formatGrouped(metresToKilometres(metres))) + " km";
-}
-
 void paintLines(QPainter& painter, const std::vector<MapLine>& lines, const QRectF& visible)
 {
     for (const MapLine& line : lines)
@@ -73,7 +62,7 @@ std::vector<QRectF> paintRangeRings(QPainter& painter, const MapView& view, cons
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(home, radius, radius);
         painter.setPen(qvk::ui::kNavy);
-        const QString label = programText(formatGrouped(ring * ringInUnit)) + unitName;
+        const QString label = ui::toScreen(formatGrouped(ring * ringInUnit)) + unitName;
         const QSizeF size = metrics.size(Qt::TextSingleLine, label);
         labels.emplace_back(QPointF(home.x() + 3, home.y() - radius - size.height() - 1), size);
         painter.drawText(labels.back(), Qt::AlignCenter, label);
@@ -230,7 +219,7 @@ void paintLegends(QPainter& painter, const MapView& view, const BeamMap& map)
                  true, Qt::TopLeftCorner, view.size());
     const QString sunTime =
         QDateTime::fromSecsSinceEpoch(static_cast<qint64>(map.time()), Qt::UTC).toString("yyyy-MM-dd hh:mm");
-    paintBox(painter, {"Home " + programText(pairText(map.home())), "Grey line " + sunTime + " UTC"}, false,
+    paintBox(painter, {"Home " + ui::toScreen(pairText(map.home())), "Grey line " + sunTime + " UTC"}, false,
              Qt::BottomLeftCorner, view.size());
 }
 

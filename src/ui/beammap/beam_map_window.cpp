@@ -1,7 +1,6 @@
 #include "ui/beammap/beam_map_window.h"
 
 #include "core/line_file.h"
-#include "core/number_text.h"
 #include "settings/beam_map_settings.h"
 #include "ui/beammap/beam_map_canvas.h"
 #include "ui/beammap/map_point.h"
@@ -16,15 +15,6 @@
 #include <malloc.h>
 
 namespace qvk::ui {
-namespace {
-
-QString distanceText(double metres, beammap::DistanceUnit unit)
-{
-    return unit == beammap::DistanceUnit::Miles ? toScreen(formatGrouped(metresToMiles(metres))) + " mi"
-                                                : toScreen(formatGrouped(metresToKilometres(metres))) + " km";
-}
-
-}  // namespace
 
 BeamMapWindow::BeamMapWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
 {
@@ -112,7 +102,7 @@ bool BeamMapWindow::loadMap()
 void BeamMapWindow::setHome(SignedPosition home)
 {
     // a home saved again unchanged keeps the operator's zoom
-    const bool moved = home.latitude != home_.latitude || home.longitude != home_.longitude;
+    const bool moved = home != home_;
     home_ = home;
     if (!map_ || !moved) return;
     map_->setHome(home);
@@ -159,8 +149,8 @@ void BeamMapWindow::showPointer(std::optional<QPointF> metres)
         return;
     }
     status_->setText(toScreen(reading->pairText) + "    " + toScreen(reading->locator) + "    Heading " +
-                     toScreen(formatFixed(reading->fromHome.bearing, 1)) + QChar(0x00B0) + "    " +
-                     distanceText(reading->fromHome.distance, unit_));
+                     beammap::degreesText(reading->fromHome.bearing) + "    " +
+                     beammap::distanceText(reading->fromHome.distance, unit_));
 }
 
 void BeamMapWindow::choosePoint(QPointF metres)

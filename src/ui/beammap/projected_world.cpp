@@ -30,7 +30,7 @@ ProjectedLine ringOf(const ArcRing& ring, const std::vector<ProjectedLine>& arcs
 {
     ProjectedLine points;
     for (int reference : ring) {
-        const ProjectedLine& arc = arcs[static_cast<std::size_t>(reference >= 0 ? reference : ~reference)];
+        const ProjectedLine& arc = arcs[static_cast<std::size_t>(arcNumber(reference))];
         const auto skip = points.empty() ? 0 : 1;  // arcs meet at a shared point
         if (reference >= 0)
             points.insert(points.end(), arc.begin() + skip, arc.end());

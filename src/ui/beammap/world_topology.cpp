@@ -5,7 +5,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
 #include <set>
 
 namespace qvk::beammap {
@@ -14,8 +13,6 @@ namespace {
 struct Quantization {
     double scaleX = 1, scaleY = 1, translateX = 0, translateY = 0;
 };
-
-int arcNumber(int reference) { return reference >= 0 ? reference : ~reference; }
 
 std::optional<GeoLine> decodeArc(const QJsonArray& positions, const Quantization& q)
 {
@@ -62,6 +59,14 @@ std::optional<std::vector<ArcPolygon>> polygonsOf(const QJsonObject& geometry, i
     return polygons;
 }
 
+// Every arc the polygons walk, in either direction, once.
+void addArcsWalked(const std::vector<ArcPolygon>& polygons, std::set<int>& arcs)
+{
+    for (const ArcPolygon& polygon : polygons)
+        for (const ArcRing& ring : polygon)
+            for (int reference : ring) arcs.insert(arcNumber(reference));
+}
+
 }  // namespace
 
 TopologyReading decodeTopology(const QByteArray& json, const QString& name)
@@ -98,9 +103,7 @@ TopologyReading decodeTopology(const QByteArray& json, const QString& name)
     for (const QJsonValue& geometry : objects["land"].toObject()["geometries"].toArray()) {
         const auto polygons = polygonsOf(geometry.toObject(), arcCount);
         if (!polygons) return failure("a land geometry that is not a polygon of the topology's arcs");
-        for (const ArcPolygon& polygon : *polygons)
-            for (const ArcRing& ring : polygon)
-                for (int reference : ring) coast.insert(arcNumber(reference));
+        addArcsWalked(*polygons, coast);
         world.land.insert(world.land.end(), polygons->begin(), polygons->end());
     }
     world.coastArcs.assign(coast.begin(), coast.end());
@@ -111,9 +114,7 @@ TopologyReading decodeTopology(const QByteArray& json, const QString& name)
         const auto polygons = polygonsOf(geometry.toObject(), arcCount);
         if (!polygons) continue;  // a country without an outline draws no border
         std::set<int> arcsOfCountry;
-        for (const ArcPolygon& polygon : *polygons)
-            for (const ArcRing& ring : polygon)
-                for (int reference : ring) arcsOfCountry.insert(arcNumber(reference));
+        addArcsWalked(*polygons, arcsOfCountry);
         for (int arc : arcsOfCountry) ++countriesUsing[static_cast<std::size_t>(arc)];
     }
     for (int arc = 0; arc < arcCount; ++arc)
@@ -128,13 +129,6 @@ TopologyReading readTopologyFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, "Cannot open file " + path + "."};
     return decodeTopology(file.readAll(), path);
-}
-
-GeoLine arcPoints(const WorldOutlines& world, int reference)
-{
-    GeoLine points = world.arcs[static_cast<std::size_t>(arcNumber(reference))];
-    if (reference < 0) std::reverse(points.begin(), points.end());
-    return points;
 }
 
 }  // namespace qvk::beammap

@@ -48,7 +48,7 @@ TopologyReading decodeTopology(const QByteArray& json, const QString& name);
 // Reads and decodes the file; the error names the file.
 TopologyReading readTopologyFile(const QString& path);
 
-// The points of an arc reference (n or ~n) in walking order.
-GeoLine arcPoints(const WorldOutlines& world, int reference);
+// The arc a reference walks: n for both n and ~n.
+inline int arcNumber(int reference) { return reference >= 0 ? reference : ~reference; }
 
 }  // namespace qvk::beammap

@@ -1,5 +1,7 @@
 #include "ui/common/country_file_loader.h"
 
+#include "ui/common/screen_text.h"
+
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace qvk::ui {
@@ -12,7 +14,7 @@ CountryFileLoader::CountryFileLoader(std::vector<std::filesystem::path> candidat
     connect(&watcher_, &QFutureWatcher<Choice>::finished, this, [this] {
         // paths and the file's own bytes, as the operating system gives them
         const std::string report = countryFileChoiceReport(*reading_.result());
-        if (!report.empty()) emit problemsFound(QString::fromLocal8Bit(report.c_str()));
+        if (!report.empty()) emit problemsFound(fromSystemText(report));
     });
     watcher_.setFuture(reading_);
 }

@@ -59,7 +59,7 @@ QString DesktopPlatform::settingsFolder() const { return folderText(folders_.set
 
 QString DesktopPlatform::dataFolder() const { return folderText(folders_.data); }
 
-QString DesktopPlatform::settingsProblem() const { return QString::fromLocal8Bit(folders_.problem.c_str()); }
+QString DesktopPlatform::settingsProblem() const { return fromSystemText(folders_.problem); }
 
 bool DesktopPlatform::trayIconAvailable() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 

@@ -42,7 +42,7 @@ void applyFormLook(QDialog& window)
     window.setAutoFillBackground(true);
 }
 
-void centreOnScreen(QDialog& window)
+void centreOnScreen(QWidget& window)
 {
     if (const QScreen* screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());

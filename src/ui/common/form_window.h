@@ -10,6 +10,7 @@
 
 class QDialog;
 class QLineEdit;
+class QWidget;
 
 namespace qvk::ui {
 
@@ -22,8 +23,9 @@ inline constexpr const char* kWidestCoordinate = "W\u00B0180.00";
 // The program's 8-point face, navy texts on the forms' sand background.
 void applyFormLook(QDialog& window);
 
-// Centres the window on its screen, whatever window opens it.
-void centreOnScreen(QDialog& window);
+// Centres the window on its screen, whatever window opens it (the main
+// window starts there too).
+void centreOnScreen(QWidget& window);
 
 // From now on a double-click on the box flips the hemisphere prefix of its text
 // (toggledHemisphere) and leaves the caret at the end instead of selecting a

@@ -22,11 +22,6 @@
 #include <QTimer>
 
 namespace qvk::ui {
-namespace {
-
-constexpr const char* kMasterFileName = "states.txt";
-
-}  // namespace
 
 void THamDF1::FormCreate()
 {
