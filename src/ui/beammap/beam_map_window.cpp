@@ -1,6 +1,5 @@
 #include "ui/beammap/beam_map_window.h"
 
-#include "core/line_file.h"
 #include "settings/beam_map_settings.h"
 #include "ui/beammap/beam_map_canvas.h"
 #include "ui/beammap/map_point.h"
@@ -16,7 +15,10 @@
 
 namespace qvk::ui {
 
-BeamMapWindow::BeamMapWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
+BeamMapWindow::BeamMapWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      platform_(platform),
+      settingsFile_(toFileSystemPath(platform.settingsFolder() + kBeamMapFileName))
 {
     setObjectName("BeamMap");
     setWindowTitle("Beam Map");
@@ -49,9 +51,10 @@ BeamMapWindow::BeamMapWindow(Platform& platform, QWidget* parent) : QWidget(pare
     });
 
     BeamMapSettings settings;
-    if (const auto reading = readLineFile(toFileSystemPath(platform_.settingsFolder() + kBeamMapFileName));
-        reading.read())
-        settings = parseBeamMapSettings(reading.lines);
+    const SettingsFile::Reading reading = settingsFile_.read();
+    if (reading.found()) settings = parseBeamMapSettings(reading.lines);
+    settingsFile_.setUnchangedLines(beamMapSettingsLines(settings));
+    if (reading.message) platform_.showError(fromSystemText(*reading.message));
     resize(settings.width, settings.height);
     savedRadiusKm_ = settings.radiusKm;
 
@@ -204,14 +207,14 @@ void BeamMapWindow::hideEvent(QHideEvent* event)
     writeSettings();
 }
 
-void BeamMapWindow::writeSettings() const
+void BeamMapWindow::writeSettings()
 {
     BeamMapSettings settings;
     settings.width = width();
     settings.height = height();
     settings.radiusKm = map_ && !canvas_->view().showsWholeEarth() ? canvas_->view().radiusKm() : 0;
-    writeLinesAtomically(toFileSystemPath(platform_.settingsFolder() + kBeamMapFileName),
-                         beamMapSettingsLines(settings));
+    if (const auto problem = settingsFile_.save(beamMapSettingsLines(settings)))
+        platform_.showError(fromSystemText(*problem));
 }
 
 }  // namespace qvk::ui

@@ -13,6 +13,7 @@
 // program's start, so that neither the start nor the first opening waits for
 // it; the world is projected for the home at the first showing.
 
+#include "settings/settings_file.h"
 #include "ui/beammap/beam_map.h"
 
 #include <QString>
@@ -76,9 +77,10 @@ private:
     void choosePoint(QPointF metres);
     void refreshTarget();
     void scheduleSunlight();
-    void writeSettings() const;
+    void writeSettings();
 
     Platform& platform_;
+    SettingsFile settingsFile_;  // "beammap.qvk": an unreadable or read-only one is left alone
     BeamMapCanvas* canvas_ = nullptr;
     QLabel* status_ = nullptr;
     QMenu* contextMenu_ = nullptr;

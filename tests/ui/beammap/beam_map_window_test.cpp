@@ -11,7 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QSignalSpy>
@@ -156,7 +158,10 @@ TEST_F(BeamMapWindowTest, TheKeptPictureShowsWhatAFreshDrawingWouldAfterPansAndA
 
 TEST_F(BeamMapWindowTest, SizeAndZoomComeBackAtTheNextOpeningFromTheSettingsFolder)
 {
-    platform.keepSettingsApart();  // as when installed: the data folder is not the operator's
+    window->hide();  // opened again with the settings kept apart, as when installed
+    QFile::remove(platform.dataFolder() + "beammap.qvk");
+    platform.keepSettingsApart();
+    open();
     window->resize(900, 700);
     QApplication::processEvents();
     wheel(QPoint(450, 300), 8);
@@ -169,6 +174,22 @@ TEST_F(BeamMapWindowTest, SizeAndZoomComeBackAtTheNextOpeningFromTheSettingsFold
     open();
     EXPECT_EQ(window->size(), QSize(900, 700));
     EXPECT_NEAR(view().radiusKm(), radius, 1);
+}
+
+TEST_F(BeamMapWindowTest, AnUnreadableSettingsFileIsNamedOnceAndNeverOverwritten)
+{
+    window.reset();
+    QFile::remove(platform.settingsFolder() + "beammap.qvk");
+    ASSERT_TRUE(QDir(platform.settingsFolder()).mkdir("beammap.qvk"));  // there, but no file to read
+    open();
+    ASSERT_EQ(platform.errors.size(), 1);
+    EXPECT_TRUE(platform.errors[0].contains("beammap.qvk"));
+    window->resize(900, 700);
+    window->hide();  // a changed size, which cannot be kept: said once
+    window->show();
+    window->hide();
+    EXPECT_EQ(platform.errors.size(), 2);
+    EXPECT_TRUE(QFileInfo(platform.settingsFolder() + "beammap.qvk").isDir());
 }
 
 TEST_F(BeamMapWindowTest, SaveAsPngWritesTheMapAsItShows)
