@@ -124,6 +124,7 @@ TEST(DistanceUnits, MilesUseTheProgramsMileOf1609_3Metres)
     // 12 345 678 m: 7,671 miles, 12,346 km
     EXPECT_EQ(formatGrouped(metresToMiles(12'345'678)), "7,671");
     EXPECT_EQ(formatGrouped(metresToKilometres(12'345'678)), "12,346");
+    EXPECT_EQ(formatGrouped(metresToMiles(20'000'000)), "12,428");  // the statute mile of 1,609.344 m gives 12,427
 }
 
 }  // namespace
