@@ -57,8 +57,6 @@ constexpr std::array<MarkerRow, kMarkerRowCount> kMarkerTable = repeatDrawnRows(
 
 }  // namespace
 
-const std::array<MarkerRow, kMarkerRowCount>& markerTable() { return kMarkerTable; }
-
 MarkerPoints markersForEvenHeading(int evenHeading)
 {
     const int heading = std::clamp(evenHeading, 0, 360);

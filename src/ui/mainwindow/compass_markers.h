@@ -35,7 +35,6 @@ struct MarkerPoints {
 // 181 rows indexed by even heading / 2: row 90 + k repeats row k (k < 90) and
 // row 180, for the even heading 360, repeats row 89.
 inline constexpr int kMarkerRowCount = 181;
-const std::array<MarkerRow, kMarkerRowCount>& markerTable();
 
 // The markers for an even heading 0, 2, ..., 360 (as core's evenHeading gives).
 // From 180 on the row's ends trade places, so 180 points down and 360 is the
