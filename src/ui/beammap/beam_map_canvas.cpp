@@ -15,7 +15,9 @@ namespace qvk::ui {
 namespace {
 
 constexpr int kDragThreshold = 3;  // pixels a press may wander and still be a click
-constexpr double kCacheMargin = 0.25;
+// The kept picture reaches this share of the view beyond each edge: a pan of
+// that many pixels needs no redraw, and a redraw costs with the picture's area.
+constexpr double kCacheMargin = 0.15;
 
 }  // namespace
 
